@@ -1,0 +1,122 @@
+// The program's global state: identity texts, settings held in memory with
+// their built-in start values, run-time flags and the fixed tables. One
+// instance lives for the whole run; a test resets it with `g_state = {}`.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace app {
+
+inline constexpr int slot_count_max = 300;       // slots are numbered 1-300
+inline constexpr int separator_count = 31;       // separators are numbered 1-31
+inline constexpr int separator_titles = 30;      // titles of separators 1-30 are stored
+inline constexpr int page_colour_count = 21;
+inline constexpr int favourite_station_count = 3;
+inline constexpr int mru_count = 5;
+
+// Colours are 0xBBGGRR: red in the low byte, then green, then blue.
+using Colour = std::uint32_t;
+
+struct Slot {
+    int number = 0;             // 1-300; 0 for the unused entry 0
+    std::string target;         // program, document, folder or web address; "" when free
+    int elevated = 0;           // 1 launches with elevation
+    std::string parameters;
+    std::string start_folder;
+    std::string title;          // tooltip and slot menu title
+    int control = -1;           // gadget number of the slot's picture; -1 when none
+    int picture = -1;           // image number of the 32 x 32 picture; -1 when none
+    int x = 0, y = 0;           // cell position inside its page, pixels
+};
+
+struct Separator {
+    std::string title;
+    int title_band = -1;        // gadget number
+    int click_area = -1;        // gadget number
+};
+
+struct FavouriteStation {
+    std::string name;           // shown as the button's tooltip
+    std::string short_label;    // drawn on the button, at most 5 letters
+    std::string address;        // stream address
+};
+
+struct Identity {
+    std::string program_name = "Vimo Duzi";
+    std::string edition = "2017 Edition";
+    std::string version = "3.16.17";
+    std::string build_date;     // "%yyyy.%mm.%dd %hh:%ii" of the build time
+    std::string build_stamp;    // "%yyyy%mm%dd%hh%ii" of the build time
+    std::string base_name = "Vimo_Desk";
+    std::string data_file_name = "Vimo_Desk.ini";
+};
+
+struct State {
+    Identity identity;
+
+    // Settings held in memory, with their built-in start values.
+    int X_Origin = 0, Y_Origin = 0;
+    int Desk_Width = 110;
+    int Desk_Height = 700;
+    int Desk_Min_Height = 233;
+    int ClockBar_X = 800, ClockBar_Y = 5;
+    int On_Top = 0;
+    int Confirm_Del = 0;
+    int Sound_ON = 0;
+    int Volume = 0;
+    int Loop_PlayList = 0;
+    int Clock_Type = 24;
+    std::string Lng = "Fr";
+    int Show_Separators = 0;
+    int Zoom = 100;
+    Colour BackGroundColor = 14474460;
+    std::array<Colour, page_colour_count> Page_Colors{14474460};
+    double TextColor = 0;
+    int Needle_Clock_ON = 1;
+    int Needle_Clock_Alpha = 50;
+    int Needle_Clock_X = 200, Needle_Clock_Y = 20;
+    int Needle_Clock_Size = 200;
+    std::uint32_t Needle_Clock_BG_Color = 0xFF000000u;  // ARGB, alpha in the top byte
+    std::uint32_t Needle_Clock_FG_Color = 0xFF00FF00u;
+    int Slot_Count = slot_count_max;
+    int Icon_Size = 32;
+    int Viewer_Max_Width = 800, Viewer_Max_Height = 600;
+    std::array<std::string, mru_count + 1> MRU;          // entries 1-5
+    std::string Music_Dir;
+    int X_WinInfo = 200, Y_WinInfo = 5;
+    std::string ToDo_FileName;
+    Colour ToDo_BG_Color = 13826810;
+    Colour ToDo_Txt_Color = 0;
+    std::string ToDo_Font_Name = "Verdana";
+    int ToDo_Font_Size = 10;
+
+    // The three scheduled events: date value (0 when unset) and text; entries 1-3.
+    std::array<std::int64_t, 4> Event_Time{};
+    std::array<std::string, 4> Event_Text;
+
+    // Run-time state shared between subsystems.
+    std::string Install_Mode_Text;
+    std::string Data_File_Path;
+    std::string Data_Folder;
+    int Audio_Available = 0;
+    int Desk_Visible = 1;
+    int Desk_Inner_Height = 0;
+    bool Move_Icons_Mode = false;
+    int Window_Dragging = 0;
+    int Drag_Offset_X = 0, Drag_Offset_Y = 0;
+    int Selected_Slot = 0;
+    std::string Station_Separator = " --- ";
+
+    // Fixed tables, allocated once; index 0 is unused where numbering starts at 1.
+    std::vector<Slot> slots = std::vector<Slot>(slot_count_max + 1);
+    std::vector<Separator> separators = std::vector<Separator>(separator_count + 2);
+    std::array<FavouriteStation, favourite_station_count> favourites;
+};
+
+// The one instance of the running program.
+inline State g_state;
+
+}  // namespace app

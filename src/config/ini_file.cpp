@@ -1,0 +1,331 @@
+#include "config/ini_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+
+namespace config {
+
+namespace {
+
+// A peer instance holds the lock only for one open-change-close cycle; past
+// this wait it is presumed stuck and the file is used without the lock.
+constexpr int lock_wait_ms = 10000;
+constexpr int lock_poll_ms = 10;
+
+void sleep_ms(int ms) {
+    timespec t{ms / 1000, long(ms % 1000) * 1000000L};
+    while (nanosleep(&t, &t) != 0 && errno == EINTR) {}
+}
+
+void lock(int fd, bool exclusive) {
+    const int op = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    for (int waited = 0; waited < lock_wait_ms; waited += lock_poll_ms) {
+        if (flock(fd, op) == 0) return;
+        if (errno != EWOULDBLOCK && errno != EINTR) return;  // no locking here (some network file systems)
+        sleep_ms(lock_poll_ms);
+    }
+}
+
+// Opens `path` and locks it, making sure the locked file is the one the path
+// names now: a peer's atomic replace may have swapped it while we waited.
+int open_locked(const std::string& path, bool create, bool& writable) {
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        writable = true;
+        int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0644);
+        if (fd < 0 && !create && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+            writable = false;
+            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        }
+        if (fd < 0) return -1;
+        struct stat by_fd{}, by_path{};
+        if (fstat(fd, &by_fd) != 0 || !S_ISREG(by_fd.st_mode)) {
+            ::close(fd);
+            return -1;
+        }
+        lock(fd, writable);
+        if (stat(path.c_str(), &by_path) == 0 && by_path.st_ino == by_fd.st_ino &&
+            by_path.st_dev == by_fd.st_dev)
+            return fd;
+        ::close(fd);
+    }
+    return -1;
+}
+
+bool read_all(int fd, std::string& out) {
+    out.clear();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        out.append(buffer, std::size_t(n));
+    }
+}
+
+bool write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+// Writes `bytes` to a temporary file beside `path`, flushes it and renames it
+// over `path`, keeping the old file's permissions.
+bool replace_file(const std::string& path, std::string_view bytes, mode_t mode) {
+    std::string temp = path + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) return false;
+    const bool written = write_all(fd, bytes) && fchmod(fd, mode & 07777) == 0 && fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || rename(temp.c_str(), path.c_str()) != 0) {
+        unlink(temp.c_str());
+        return false;
+    }
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        fsync(dir);  // makes the rename itself durable
+        ::close(dir);
+    }
+    return true;
+}
+
+// The real file behind `path`, so that a link to the data file stays a link.
+std::string resolved(const std::string& path) {
+    char* real = realpath(path.c_str(), nullptr);
+    if (!real) return path;
+    std::string out = real;
+    std::free(real);
+    return out;
+}
+
+}  // namespace
+
+IniFile::~IniFile() { close(); }
+
+bool IniFile::open(const std::string& path) {
+    close();
+    if (path.empty()) return false;
+    const std::string real = resolved(path);
+    fd_ = open_locked(real, false, writable_);
+    if (fd_ < 0) return false;
+    std::string bytes;
+    if (!read_all(fd_, bytes)) {
+        release();
+        return false;
+    }
+    path_ = real;
+    doc_ = ini_read(bytes);
+    changed_ = false;
+    group_name_.clear();
+    group_index_ = 0;
+    last_group_ = 0;
+    last_line_ = -1;
+    walk_line_ = -1;
+    return true;
+}
+
+bool IniFile::create(const std::string& path) {
+    close();
+    if (path.empty()) return false;
+    const std::string real = resolved(path);
+    fd_ = open_locked(real, true, writable_);
+    if (fd_ < 0) return false;
+    path_ = real;
+    doc_ = IniDoc{};
+    changed_ = true;  // even an untouched new file is written, marked UTF-8
+    group_name_.clear();
+    group_index_ = 0;
+    last_group_ = 0;
+    last_line_ = -1;
+    walk_line_ = -1;
+    return true;
+}
+
+bool IniFile::close() {
+    if (fd_ < 0) return true;
+    bool ok = true;
+    if (changed_) {
+        struct stat st{};
+        const mode_t mode = fstat(fd_, &st) == 0 ? st.st_mode : 0644;
+        ok = writable_ && replace_file(path_, ini_write(doc_), mode);
+    }
+    release();
+    return ok;
+}
+
+void IniFile::release() {
+    if (fd_ >= 0) ::close(fd_);  // also releases the lock
+    fd_ = -1;
+    changed_ = false;
+    doc_ = IniDoc{};
+}
+
+bool IniFile::select_group(std::string_view name) {
+    group_name_ = std::string(name);
+    group_index_ = -1;
+    walk_line_ = -1;
+    for (std::size_t i = 1; i < doc_.groups.size(); ++i) {
+        if (same_name(doc_.groups[i].name, name)) {
+            group_index_ = int(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+IniGroup* IniFile::group() {
+    if (group_index_ >= 0) return &doc_.groups[std::size_t(group_index_)];
+    // First write to a group that does not exist yet: it goes to the end.
+    doc_.groups.push_back({group_name_, {}});
+    group_index_ = int(doc_.groups.size() - 1);
+    return &doc_.groups.back();
+}
+
+const IniGroup* IniFile::group() const {
+    return group_index_ >= 0 ? &doc_.groups[std::size_t(group_index_)] : nullptr;
+}
+
+const IniLine* IniFile::find(std::string_view key) const {
+    const IniGroup* g = group();
+    if (!g) return nullptr;
+    for (const IniLine& line : g->lines)
+        if (line.kind == IniLine::Kind::Key && same_name(line.key, key)) return &line;
+    return nullptr;
+}
+
+std::int64_t IniFile::read_integer(std::string_view key, std::int64_t fallback) const {
+    const IniLine* line = find(key);
+    return line ? parse_integer(line->value) : fallback;
+}
+
+std::int64_t IniFile::read_number(std::string_view key, std::int64_t fallback) const {
+    const IniLine* line = find(key);
+    return line ? parse_number(line->value) : fallback;
+}
+
+double IniFile::read_real(std::string_view key, double fallback) const {
+    const IniLine* line = find(key);
+    return line ? parse_real(line->value) : fallback;
+}
+
+std::string IniFile::read_string(std::string_view key, std::string_view fallback) const {
+    const IniLine* line = find(key);
+    return std::string(line ? trim_blanks(line->value) : fallback);
+}
+
+void IniFile::write_string(std::string_view key, std::string_view value) {
+    IniGroup* g = group();
+    int last_key = -1;
+    for (std::size_t i = 0; i < g->lines.size(); ++i) {
+        IniLine& line = g->lines[i];
+        if (line.kind != IniLine::Kind::Key) continue;
+        if (same_name(line.key, key)) {
+            if (line.value != value) {
+                line.value = std::string(value);
+                changed_ = true;
+            }
+            last_group_ = group_index_;
+            last_line_ = int(i);
+            return;
+        }
+        last_key = int(i);
+    }
+    // A new key goes after the last key of its group.
+    const auto at = last_key < 0 ? g->lines.size() : std::size_t(last_key + 1);
+    g->lines.insert(g->lines.begin() + std::ptrdiff_t(at),
+                    IniLine{IniLine::Kind::Key, std::string(key), std::string(value)});
+    changed_ = true;
+    last_group_ = group_index_;
+    last_line_ = int(at);
+}
+
+void IniFile::write_integer(std::string_view key, std::int64_t value) {
+    write_string(key, std::to_string(value));
+}
+
+void IniFile::write_real(std::string_view key, double value) { write_string(key, format_real(value)); }
+
+void IniFile::add_comment(std::string_view text) {
+    if (last_line_ < 0) {
+        // Nothing written yet: the comment ends the selected group.
+        IniGroup* g = group_index_ >= 0 || !group_name_.empty() ? group() : &doc_.groups[0];
+        g->lines.push_back({IniLine::Kind::Comment, {}, std::string(text)});
+        last_group_ = int(g - doc_.groups.data());
+        last_line_ = int(g->lines.size() - 1);
+    } else {
+        auto& lines = doc_.groups[std::size_t(last_group_)].lines;
+        lines.insert(lines.begin() + last_line_ + 1, IniLine{IniLine::Kind::Comment, {}, std::string(text)});
+        ++last_line_;
+    }
+    changed_ = true;
+}
+
+void IniFile::remove_group(std::string_view name) {
+    for (std::size_t i = doc_.groups.size(); i-- > 1;) {
+        if (!same_name(doc_.groups[i].name, name)) continue;
+        doc_.groups.erase(doc_.groups.begin() + std::ptrdiff_t(i));
+        changed_ = true;
+    }
+    // Positions into the group list have moved: find the selection again.
+    select_group(std::string(group_name_));
+    last_group_ = 0;
+    last_line_ = -1;
+}
+
+void IniFile::remove_key(std::string_view key) {
+    if (group_index_ < 0) return;
+    auto& lines = doc_.groups[std::size_t(group_index_)].lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == IniLine::Kind::Key && same_name(lines[i].key, key)) {
+            lines.erase(lines.begin() + std::ptrdiff_t(i));
+            changed_ = true;
+            if (last_group_ == group_index_ && last_line_ >= int(i)) --last_line_;
+            return;
+        }
+    }
+}
+
+void IniFile::examine_keys() { walk_line_ = -1; }
+
+bool IniFile::next_key() {
+    const IniGroup* g = group();
+    if (!g) return false;
+    for (std::size_t i = std::size_t(walk_line_ + 1); i < g->lines.size(); ++i) {
+        if (g->lines[i].kind == IniLine::Kind::Key) {
+            walk_line_ = int(i);
+            return true;
+        }
+    }
+    walk_line_ = int(g->lines.size());
+    return false;
+}
+
+const std::string& IniFile::key_name() const {
+    static const std::string none;
+    const IniGroup* g = group();
+    if (!g || walk_line_ < 0 || walk_line_ >= int(g->lines.size())) return none;
+    return g->lines[std::size_t(walk_line_)].key;
+}
+
+std::string IniFile::key_value() const {
+    const IniGroup* g = group();
+    if (!g || walk_line_ < 0 || walk_line_ >= int(g->lines.size())) return {};
+    return std::string(trim_blanks(g->lines[std::size_t(walk_line_)].value));
+}
+
+}  // namespace config

@@ -1,0 +1,40 @@
+#include "config/install_mode.h"
+
+#include "config/ini_file.h"
+#include "config/texts.h"
+#include "platform/services.h"
+
+namespace config {
+
+namespace {
+
+bool opens_as_data_file(const std::string& path) {
+    IniFile file;
+    return file.open(path);  // closed again at once, unchanged
+}
+
+}  // namespace
+
+void determine_installation_mode(app::State& state) {
+    auto& env = platform::environment();
+    const std::string& name = state.identity.data_file_name;
+    const std::string portable = platform::with_trailing_separator(env.working_folder()) + name;
+    const std::string standard = platform::per_user_data_folder(env) + name;
+
+    state.Install_Mode_Text.clear();
+    state.Data_File_Path.clear();
+    if (opens_as_data_file(portable)) {
+        state.Install_Mode_Text = texts::portable;
+        state.Data_File_Path = portable;
+    } else if (opens_as_data_file(standard)) {
+        state.Install_Mode_Text = texts::standard;
+        state.Data_File_Path = standard;
+    }
+}
+
+std::string folder_of(const std::string& path) {
+    const auto slash = path.rfind(platform::path_separator);
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace config

@@ -1,0 +1,29 @@
+// The platform services in use, chosen once at start (real ones in the
+// program, fakes in tests). Every subsystem reaches a service through these.
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/environment.h"
+#include "platform/http.h"
+#include "platform/screen.h"
+
+namespace platform {
+
+struct Services {
+    Clock* clock = nullptr;
+    Environment* environment = nullptr;
+    Http* http = nullptr;
+    Screen* screen = nullptr;
+};
+
+// Installs `s`; every member must be set, or none (back to nothing installed,
+// as at start, so a test can put back what it found). Returns the previous set.
+Services install(const Services& s);
+
+// The installed services; calling one before install() ends the program.
+Clock& clock();
+Environment& environment();
+Http& http();
+Screen& screen();
+
+}  // namespace platform

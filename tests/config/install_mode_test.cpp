@@ -1,0 +1,62 @@
+// Where the data file is looked for: working folder first, then the per-user folder.
+#include <gtest/gtest.h>
+
+#include "config/install_mode.h"
+#include "support/fixture.h"
+
+using test::write_file;
+
+namespace {
+
+class InstallMode : public test::Scenario {
+protected:
+    std::string per_user_file() { return working_file("appdata/Vimo_Desk/Vimo_Desk.ini"); }
+};
+
+}  // namespace
+
+TEST_F(InstallMode, WorkingFolderFileWinsOverPerUserFile) {
+    write_file(working_file("Vimo_Desk.ini"), "");
+    write_file(per_user_file(), "");
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Install_Mode_Text, "Installation Portable");
+    EXPECT_EQ(state.Data_File_Path, working_file("Vimo_Desk.ini"));
+    EXPECT_EQ(config::folder_of(state.Data_File_Path), work.path().string() + "/");
+}
+
+TEST_F(InstallMode, PerUserFileMakesAStandardInstallation) {
+    write_file(per_user_file(), "");
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Install_Mode_Text, "Installation Standard");
+    EXPECT_EQ(state.Data_File_Path, per_user_file());
+    EXPECT_EQ(config::folder_of(state.Data_File_Path), working_file("appdata/Vimo_Desk/"));
+}
+
+TEST_F(InstallMode, PerUserFolderFollowsXdgWhenAppDataIsUnset) {
+    env.variables.erase("APPDATA");
+    env.variables["XDG_CONFIG_HOME"] = working_file("xdg");
+    write_file(working_file("xdg/Vimo_Desk/Vimo_Desk.ini"), "");
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Data_File_Path, working_file("xdg/Vimo_Desk/Vimo_Desk.ini"));
+
+    env.variables.erase("XDG_CONFIG_HOME");
+    write_file(working_file("home/.config/Vimo_Desk/Vimo_Desk.ini"), "");
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Data_File_Path, working_file("home/.config/Vimo_Desk/Vimo_Desk.ini"));
+}
+
+TEST_F(InstallMode, NeitherLeavesBothEmptyAndAFolderNamedLikeTheFileDoesNotCount) {
+    std::filesystem::create_directories(working_file("Vimo_Desk.ini"));
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Install_Mode_Text, "");
+    EXPECT_EQ(state.Data_File_Path, "");
+    EXPECT_EQ(config::folder_of(""), "");
+}
+
+TEST_F(InstallMode, UnreadablePerUserFileCountsAsAbsent) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads anything";
+    write_file(per_user_file(), "");
+    chmod(per_user_file().c_str(), 0);
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Install_Mode_Text, "");
+}
