@@ -33,7 +33,7 @@ struct FullDataFile {
         dialogs.answer(rt::MessageAnswer::Ok);
         (void)config::load_data_file(s);
         for (int n = 1; n <= app::slot_count_max; ++n) {
-            auto& slot = s.slots[std::size_t(n)];
+            auto& slot = s.slot_table[std::size_t(n)];
             slot.target = "/usr/share/applications/program-number-" + std::to_string(n) + ".desktop";
             slot.title = "Program number " + std::to_string(n);
             slot.parameters = "--option=" + std::to_string(n) + " \"a file.txt\"";

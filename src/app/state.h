@@ -44,14 +44,27 @@ struct FavouriteStation {
     std::string address;        // stream address
 };
 
+// The build time of this version, as a date value: 2018-09-14 09:28:10.
+inline constexpr std::int64_t build_time = 1536917290;
+
 struct Identity {
     std::string program_name = "Vimo Duzi";
     std::string edition = "2017 Edition";
     std::string version = "3.16.17";
-    std::string build_date;     // "%yyyy.%mm.%dd %hh:%ii" of the build time
-    std::string build_stamp;    // "%yyyy%mm%dd%hh%ii" of the build time
+    std::string build_date = "2018.09.14 09:28";   // build time, "%yyyy.%mm.%dd %hh:%ii"
+    std::string build_stamp = "201809140928";      // build time, "%yyyy%mm%dd%hh%ii"
     std::string base_name = "Vimo_Desk";
     std::string data_file_name = "Vimo_Desk.ini";
+    std::string architecture = "x64";
+    std::string maker_name = "Vimo Duzi Team";
+    // The maker's web server, without a trailing slash; also the base of the
+    // audio engine download.
+    std::string web_address = "https://vimo-duzi.example";
+    std::string contact_address = "contact@vimo-duzi.example";
+
+    // Base_Name + " " + Build_Stamp + " " + Version: the first line of the
+    // developer version file.
+    std::string version_line() const { return base_name + " " + build_stamp + " " + version; }
 };
 
 struct State {
@@ -111,7 +124,7 @@ struct State {
     std::string Station_Separator = " --- ";
 
     // Fixed tables, allocated once; index 0 is unused where numbering starts at 1.
-    std::vector<Slot> slots = std::vector<Slot>(slot_count_max + 1);
+    std::vector<Slot> slot_table = std::vector<Slot>(slot_count_max + 1);
     std::vector<Separator> separators = std::vector<Separator>(separator_count + 2);
     std::array<FavouriteStation, favourite_station_count> favourites;
 };

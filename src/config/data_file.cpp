@@ -109,7 +109,7 @@ void read_slots_and_lists(IniFile& ini, State& s) {
     }
 
     walk(ini, k::Run, slots, [&](int n, const std::string&, std::string value) {
-        auto& slot = s.slots[std::size_t(n)];
+        auto& slot = s.slot_table[std::size_t(n)];
         std::error_code error;
         const bool kept = keeps_missing_target(value) || std::filesystem::exists(value, error);
         slot.target = kept ? std::move(value) : std::string();
@@ -123,12 +123,12 @@ void read_slots_and_lists(IniFile& ini, State& s) {
                 name.erase(at, k::RunPrefix.size());
             const std::int64_t slot = parse_integer(name);
             if (slot >= 1 && slot <= slots)
-                s.slots[std::size_t(slot)].elevated = to_int(parse_integer(ini.key_value()));
+                s.slot_table[std::size_t(slot)].elevated = to_int(parse_integer(ini.key_value()));
         }
     }
 
     walk(ini, k::ToolTip, slots, [&](int n, const std::string&, std::string value) {
-        s.slots[std::size_t(n)].title = std::move(value);
+        s.slot_table[std::size_t(n)].title = std::move(value);
     });
 
     // The n-th key of these two groups makes the load read the key numbered n.
@@ -136,7 +136,7 @@ void read_slots_and_lists(IniFile& ini, State& s) {
                                         std::tuple{k::StartDirectory, k::DirPrefix, &app::Slot::start_folder}}) {
         int count = 0;
         walk(ini, group, slots, [&](int n, const std::string&, const std::string&) { count = n; });
-        for (int n = 1; n <= count; ++n) s.slots[std::size_t(n)].*field = ini.read_string(numbered(prefix, n), "");
+        for (int n = 1; n <= count; ++n) s.slot_table[std::size_t(n)].*field = ini.read_string(numbered(prefix, n), "");
     }
 
     if (ini.select_group(k::Calendar)) {
@@ -301,7 +301,7 @@ bool save_all(State& s) {
                                         std::tuple{k::StartDirectory, k::DirPrefix, &app::Slot::start_folder}}) {
         ini.select_group(group);
         for (int n = 1; n <= app::slot_count_max; ++n)
-            ini.write_string(numbered(prefix, n), s.slots[std::size_t(n)].*field);
+            ini.write_string(numbered(prefix, n), s.slot_table[std::size_t(n)].*field);
     }
 
     // These two always end the file.

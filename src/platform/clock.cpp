@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 
 #include <cassert>
+#include <cstdio>
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -114,6 +115,42 @@ void FakeClock::advance_ms(std::int64_t ms) {
     sub_second_ms_ += ms;
     now_ += sub_second_ms_ / ms_per_second;
     sub_second_ms_ %= ms_per_second;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+std::string format_date(std::string_view mask, std::int64_t date_value) {
+    const LocalTime t = local_time(date_value);
+    auto two = [](int v) {
+        char b[4];
+        std::snprintf(b, sizeof b, "%02d", ((v % 100) + 100) % 100);
+        return std::string(b);
+    };
+    struct Field {
+        std::string_view token;
+        std::string value;
+    };
+    const Field fields[] = {{"%yyyy", std::to_string(t.year)}, {"%yy", two(t.year)}, {"%mm", two(t.month)},
+                            {"%dd", two(t.day)},               {"%hh", two(t.hour)}, {"%ii", two(t.minute)},
+                            {"%ss", two(t.second)}};
+    std::string out;
+    for (std::size_t i = 0; i < mask.size();) {
+        const Field* match = nullptr;
+        for (const Field& f : fields)
+            if (mask.substr(i).starts_with(f.token)) {
+                match = &f;
+                break;
+            }
+        if (match) {
+            out += match->value;
+            i += match->token.size();
+        } else {
+            out += mask[i++];
+        }
+    }
+    return out;
 }
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -54,5 +56,14 @@ struct LocalTime {
     int day_of_year;  // 1 = 1 January
 };
 LocalTime local_time(std::int64_t date_value);
+
+}  // namespace platform
+
+namespace platform {
+
+// `mask` with %yyyy, %yy, %mm, %dd, %hh, %ii and %ss replaced by the year,
+// two-digit year, month, day, hour, minute and second of `date_value`, each
+// zero-padded; everything else is copied.
+std::string format_date(std::string_view mask, std::int64_t date_value);
 
 }  // namespace platform

@@ -22,8 +22,8 @@ void require(bool condition, const char* sentence) {
 }  // namespace
 
 Services install(const Services& s) {
-    const bool all_set = s.clock && s.environment && s.http && s.screen;
-    const bool none_set = !s.clock && !s.environment && !s.http && !s.screen;
+    const bool all_set = s.clock && s.environment && s.http && s.screen && s.speech;
+    const bool none_set = !s.clock && !s.environment && !s.http && !s.screen && !s.speech;
     require(all_set || none_set, "Install every platform service at once, or none of them.");
     const Services previous = g_services;
     g_services = s;
@@ -48,6 +48,11 @@ Http& http() {
 Screen& screen() {
     require(g_services.screen, "No screen installed: call platform::install() at start.");
     return *g_services.screen;
+}
+
+Speech& speech() {
+    require(g_services.speech, "No speech installed: call platform::install() at start.");
+    return *g_services.speech;
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "platform/environment.h"
 #include "platform/http.h"
 #include "platform/screen.h"
+#include "platform/speech.h"
 
 namespace platform {
 
@@ -14,6 +15,7 @@ struct Services {
     Environment* environment = nullptr;
     Http* http = nullptr;
     Screen* screen = nullptr;
+    Speech* speech = nullptr;
 };
 
 // Installs `s`; every member must be set, or none (back to nothing installed,
@@ -25,5 +27,6 @@ Clock& clock();
 Environment& environment();
 Http& http();
 Screen& screen();
+Speech& speech();
 
 }  // namespace platform

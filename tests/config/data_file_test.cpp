@@ -98,9 +98,9 @@ TEST_F(DataFile, SaveAllWritesTheExactLayoutAndTwiceIsByteForByteTheSame) {
     state.Desk_Height = 650;
     state.Volume = 70;
     state.Lng = "Us";
-    state.slots[1] = {.target = "http://example.org/", .title = "Example"};
-    state.slots[2] = {.target = "/usr/bin/env", .parameters = "-i A=1", .start_folder = "/tmp", .title = "Environment"};
-    state.slots[300] = {.target = "https://last.example/", .title = "Last"};
+    state.slot_table[1] = {.target = "http://example.org/", .title = "Example"};
+    state.slot_table[2] = {.target = "/usr/bin/env", .parameters = "-i A=1", .start_folder = "/tmp", .title = "Environment"};
+    state.slot_table[300] = {.target = "https://last.example/", .title = "Last"};
     state.favourites[0] = {"Jazz Radio", "Jazz", "http://jazz.example/stream"};
 
     ASSERT_TRUE(config::save_all(state));
@@ -172,15 +172,15 @@ TEST_F(DataFile, LoadFillsSlotsByKeyOrderAndAppliesTheMissingTargetRule) {
     ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
     const std::string expected_targets[] = {"", working_file("present.sh"), "", "", "c:\\lower\\gone.exe",
                                             "D:\\Apps\\gone.exe", "http://example.org/", "/media/stick/app", "firefox"};
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(state.slots[std::size_t(n)].target, expected_targets[n]) << "slot " << n;
-    EXPECT_EQ(state.slots[1].title, "first");
-    EXPECT_EQ(state.slots[2].title, "second");
-    EXPECT_EQ(state.slots[1].parameters, "-one");
-    EXPECT_EQ(state.slots[2].parameters, "-two");
-    EXPECT_EQ(state.slots[3].parameters, "") << "only as many Param keys are read as the group holds";
-    EXPECT_EQ(state.slots[1].start_folder, "/tmp");
-    EXPECT_EQ(state.slots[12].elevated, 1);
-    EXPECT_EQ(state.slots[3].elevated, 1) << "every \"Run\" is removed from the key";
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(state.slot_table[std::size_t(n)].target, expected_targets[n]) << "slot " << n;
+    EXPECT_EQ(state.slot_table[1].title, "first");
+    EXPECT_EQ(state.slot_table[2].title, "second");
+    EXPECT_EQ(state.slot_table[1].parameters, "-one");
+    EXPECT_EQ(state.slot_table[2].parameters, "-two");
+    EXPECT_EQ(state.slot_table[3].parameters, "") << "only as many Param keys are read as the group holds";
+    EXPECT_EQ(state.slot_table[1].start_folder, "/tmp");
+    EXPECT_EQ(state.slot_table[12].elevated, 1);
+    EXPECT_EQ(state.slot_table[3].elevated, 1) << "every \"Run\" is removed from the key";
 }
 
 TEST_F(DataFile, LoadReadsSeparatorsMruCalendarAndFavourites) {
@@ -256,5 +256,5 @@ TEST_F(DataFile, HostileFilesLoadWithDefaults) {
         EXPECT_EQ(state.Clock_Type, 24);
         EXPECT_TRUE(config::save_all(state));
     }
-    EXPECT_EQ(state.slots[300].target, "http://e/299");
+    EXPECT_EQ(state.slot_table[300].target, "http://e/299");
 }

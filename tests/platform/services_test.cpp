@@ -10,7 +10,8 @@ struct Fakes {
     platform::FakeEnvironment environment;
     platform::FakeHttp http;
     platform::FakeScreen screen;
-    platform::Services set() { return {&clock, &environment, &http, &screen}; }
+    platform::FakeSpeech speech;
+    platform::Services set() { return {&clock, &environment, &http, &screen, &speech}; }
 };
 
 TEST(Services, InstallReturnsThePreviousSet) {
@@ -20,6 +21,7 @@ TEST(Services, InstallReturnsThePreviousSet) {
     EXPECT_EQ(&platform::environment(), &first.environment);
     EXPECT_EQ(&platform::http(), &first.http);
     EXPECT_EQ(&platform::screen(), &first.screen);
+    EXPECT_EQ(&platform::speech(), &first.speech);
 
     const platform::Services previous = platform::install(second.set());
     EXPECT_EQ(previous.clock, &first.clock);

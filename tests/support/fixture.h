@@ -58,7 +58,7 @@ protected:
         env.program = work.path().string();
         env.variables["HOME"] = (work.path() / "home").string();
         env.variables["APPDATA"] = (work.path() / "appdata").string();
-        previous_ = platform::install({&clock, &env, &http, &screen});
+        previous_ = platform::install({&clock, &env, &http, &screen, &speech});
         app::g_state = {};
     }
     ~Scenario() override { platform::install(previous_); }
@@ -70,6 +70,7 @@ protected:
     platform::FakeEnvironment env;
     platform::FakeHttp http;
     platform::FakeScreen screen;
+    platform::FakeSpeech speech;
     rt::DialogScript dialogs;
     app::State& state = app::g_state;
 

@@ -1,0 +1,184 @@
+#include "app/loop.h"
+
+#include <span>
+
+#include "app/desk_window.h"
+#include "app/end.h"
+#include "app/ids.h"
+#include "clock/banner.h"
+#include "clock/tick.h"
+#include "config/data_file.h"
+#include "config/keys.h"
+#include "rt/dialogs.h"
+#include "rt/gadget.h"
+#include "rt/menu.h"
+#include "rt/timer.h"
+#include "rt/window.h"
+
+namespace app {
+
+namespace {
+
+using Handler = void (*)(State&, const rt::Event&);
+
+struct Row {
+    int number;
+    Handler handle;
+};
+
+// Runs the handler of the first row naming `number`; false when none does.
+bool run(std::span<const Row> table, int number, State& s, const rt::Event& e) {
+    for (const Row& row : table) {
+        if (row.number == number) {
+            row.handle(s, e);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Window dragging on a drawing surface: the window follows the mouse from
+// the press to the release.
+void drag_window(State& s, const rt::Event& e, int window) {
+    switch (e.type) {
+    case rt::EventType::LeftButtonDown:
+        s.Window_Dragging = 1;
+        s.Drag_Offset_X = e.mouse.desktop_x - rt::window_x(window);
+        s.Drag_Offset_Y = e.mouse.desktop_y - rt::window_y(window);
+        break;
+    case rt::EventType::MouseMove:
+        if (s.Window_Dragging == 1)
+            rt::move_window(window, e.mouse.desktop_x - s.Drag_Offset_X, e.mouse.desktop_y - s.Drag_Offset_Y);
+        break;
+    case rt::EventType::LeftButtonUp: s.Window_Dragging = 0; break;
+    default: break;
+    }
+}
+
+void open_desk_menu(State&, const rt::Event&) { rt::display_popup_menu(MenuDesk, WindowDesk); }
+
+// Grip bar: menu box, close box, and dragging the desk.
+void grip_bar(State& s, const rt::Event& e) {
+    constexpr int menu_box_end = 15, close_box_start = 99;
+    switch (e.type) {
+    case rt::EventType::RightClick: open_desk_menu(s, e); break;
+    case rt::EventType::LeftClick:
+        if (e.mouse.window_x >= 0 && e.mouse.window_x < menu_box_end) open_desk_menu(s, e);
+        else if (e.mouse.window_x > close_box_start) quit(s);
+        break;
+    default: drag_window(s, e, WindowDesk); break;
+    }
+}
+
+// Timers, whatever their window.
+constexpr Row timers[] = {
+    {TimerTick, [](State& s, const rt::Event&) { clocks::tick(s); }},
+    {TimerBanner, [](State&, const rt::Event&) { clocks::close_notice(); }},
+};
+
+constexpr Row left_clicks[] = {
+    {WindowBanner, [](State&, const rt::Event&) { clocks::close_notice(); }},
+};
+
+constexpr Row right_clicks[] = {
+    {WindowDesk, open_desk_menu},
+};
+
+constexpr Row fixed_gadgets[] = {
+    {GadgetGrip, grip_bar},
+    {GadgetHeightTest, [](State&, const rt::Event&) { test_desk_height(); }},
+};
+
+void close_it(State&, const rt::Event& e) { rt::close_window(e.window); }
+
+constexpr Row window_closes[] = {
+    {WindowDesk, [](State& s, const rt::Event&) { quit_by_closing_desk(s); }},
+    {WindowAbout, close_it},        {WindowSlotMove, close_it},    {WindowCountdown, close_it},
+    {WindowPlaylistEditor, close_it}, {WindowDeskHeight, close_it}, {WindowPreferences, close_it},
+    {WindowSlotInfo, close_it},     {WindowTextViewer, close_it},
+};
+
+constexpr Row menu_items[] = {
+    {ItemTrayShowHide, [](State& s, const rt::Event&) { toggle_desk_visibility(s); }},
+    {ItemDeskHide, [](State& s, const rt::Event&) { toggle_desk_visibility(s); }},
+    {ItemTrayLeft, [](State& s, const rt::Event&) { desk_to_left(s); }},
+    {ItemKeyLeft, [](State& s, const rt::Event&) { desk_to_left(s); }},
+    {ItemDeskLeft, [](State& s, const rt::Event&) { desk_to_left(s); }},
+    {ItemTrayRight, [](State& s, const rt::Event&) { desk_to_right(s); }},
+    {ItemKeyRight, [](State& s, const rt::Event&) { desk_to_right(s); }},
+    {ItemDeskRight, [](State& s, const rt::Event&) { desk_to_right(s); }},
+    {ItemTrayTalkingClock, [](State& s, const rt::Event&) { toggle_talking_clock(s); }},
+    {ItemTrayOnTop, [](State& s, const rt::Event&) { toggle_on_top(s); }},
+    {ItemDeskOnTop, [](State& s, const rt::Event&) { toggle_on_top(s); }},
+    {ItemTrayQuit, [](State& s, const rt::Event&) { quit(s); }},
+    {ItemDeskQuit, [](State& s, const rt::Event&) { quit(s); }},
+    {ItemKeyResize, [](State& s, const rt::Event&) { open_desk_height_dialog(s); }},
+    {ItemDeskResize, [](State& s, const rt::Event&) { open_desk_height_dialog(s); }},
+};
+
+void tray(State& s, const rt::Event& e) {
+    if (e.type == rt::EventType::LeftClick) toggle_desk_visibility(s);
+    else if (e.type == rt::EventType::RightClick) rt::display_popup_menu(MenuTray, WindowDesk);
+}
+
+// Separator i's click area: rename it.
+void rename_separator(State& s, int i) {
+    auto& separator = s.separators[std::size_t(i)];
+    const auto answer = rt::input_box("Renommer (rename)", "Sep. #" + std::to_string(i) + " - Nouveau Titre (New Title)",
+                                      separator.title);
+    if (!answer || answer->empty()) return;
+    separator.title = *answer;
+    if (separator.title_band >= 0) rt::set_text(separator.title_band, separator.title);
+    char key[16];
+    std::snprintf(key, sizeof key, "Separator%03d", i);
+    config::set_string_key(s, config::keys::Separators, key, separator.title);
+}
+
+void gadget(State& s, const rt::Event& e) {
+    if (e.window == WindowPicture) return;
+    // Slot buttons first, then separators, then the fixed gadgets.
+    for (int i = 1; i <= s.Slot_Count && i <= slot_count_max; ++i) {
+        if (s.slot_table[std::size_t(i)].control != e.object) continue;
+        if (loop_hooks().slot_event && loop_hooks().slot_event(s, i, e)) break;
+    }
+    for (int i = 1; i <= separator_titles; ++i) {
+        if (s.separators[std::size_t(i)].click_area == e.object) {
+            rename_separator(s, i);
+            break;
+        }
+    }
+    run(fixed_gadgets, e.object, s, e);
+}
+
+}  // namespace
+
+LoopHooks& loop_hooks() {
+    static LoopHooks hooks;
+    return hooks;
+}
+
+void dispatch(State& s, const rt::Event& e) {
+    if (e.window == WindowCalendar && loop_hooks().calendar_filter) loop_hooks().calendar_filter(s, e);
+    switch (e.kind) {
+    case rt::EventKind::Timer: run(timers, e.object, s, e); break;
+    case rt::EventKind::GadgetDrop: break;  // the drop targets come with the desk, notes and viewer
+    case rt::EventKind::Tray: tray(s, e); break;
+    case rt::EventKind::LeftClick: run(left_clicks, e.window, s, e); break;
+    case rt::EventKind::RightClick: run(right_clicks, e.window, s, e); break;
+    case rt::EventKind::Gadget: gadget(s, e); break;
+    case rt::EventKind::CloseWindow: run(window_closes, e.window, s, e); break;
+    case rt::EventKind::SizeWindow: break;  // the playlist and notes windows lay themselves out
+    case rt::EventKind::Menu: run(menu_items, e.object, s, e); break;
+    }
+}
+
+void run_loop(State& s) {
+    // Everything the loop does is caused by an event (the clock's tick is a
+    // timer event), so it sleeps until the next one instead of waking to wait again.
+    constexpr int wait_ms = 60 * 60 * 1000;
+    for (;;) {
+        if (auto e = rt::wait_event(wait_ms)) dispatch(s, *e);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,25 @@
+// The menus the application core builds (desk, slot, tray and the two music
+// context menus), their keyboard shortcuts, and the language switch that
+// relabels them.
+#pragma once
+
+#include "app/state.h"
+
+namespace app {
+
+// The two music context menus, with their English labels (start-up, early).
+void build_music_menus();
+
+// The desk menu with its keyboard shortcuts, the slot menu, then the tray
+// menu, all labelled in French with their shortcut hints.
+void build_menus(const State& s);
+
+// Flips `Lng` between "Fr" and "Us" (any other value becomes "Fr"), relabels
+// every menu and writes `Lng` to the data file.
+void switch_language(State& s);
+
+// The label of a favourite playlist item: n + ". " + file name without
+// folder and extension + "\tCtrl + " + n.
+std::string playlist_item_label(int n, const std::string& path);
+
+}  // namespace app

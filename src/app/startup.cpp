@@ -1,0 +1,131 @@
+#include "app/startup.h"
+
+#include <cstring>
+
+#include "app/audio_library.h"
+#include "app/desk_window.h"
+#include "app/developer_files.h"
+#include "app/end.h"
+#include "app/favourite_labels.h"
+#include "app/ids.h"
+#include "app/images.h"
+#include "app/loop.h"
+#include "app/menus.h"
+#include "app/resources.h"
+#include "app/splash.h"
+#include "app/state.h"
+#include "clock/clock_bar.h"
+#include "clock/ids.h"
+#include "config/data_file.h"
+#include "config/install_mode.h"
+#include "platform/services.h"
+#include "rt/events.h"
+#include "rt/gadget.h"
+#include "rt/image.h"
+#include "rt/menu.h"
+#include "rt/timer.h"
+#include "rt/tray.h"
+#include "rt/window.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* developer_switch = "/Developpement";
+
+bool argument_is(int argc, char** argv, int index, const char* word) {
+    return argc > index && std::strcmp(argv[index], word) == 0;
+}
+
+// The save-all readings of the live desk: its place, inner height and volume.
+void read_desk(State& s) {
+    if (!rt::window_exists(WindowDesk)) return;
+    s.X_Origin = rt::window_x(WindowDesk);
+    s.Y_Origin = rt::window_y(WindowDesk);
+    s.Desk_Height = rt::window_height(WindowDesk);
+    if (rt::gadget_exists(clocks::GadgetVolume)) s.Volume = rt::gadget_state(clocks::GadgetVolume);
+}
+
+}  // namespace
+
+void start_up(State& s, int argc, char** argv) {
+    s = State{};
+    if (argc <= 1) install_fatal_error_handler(argv[0]);
+    load_numbered_font(Font8);
+    check_audio_library(s);
+    load_fonts_and_tool_images();
+    load_menu_images();
+    load_music_info_resources();
+    build_music_menus();
+    if (argument_is(argc, argv, 1, developer_switch)) write_developer_files(s);
+
+    open_splash(s);
+    config::determine_installation_mode(s);
+    switch (config::load_data_file(s)) {
+    case config::LoadResult::Loaded:
+    case config::LoadResult::Created: break;
+    case config::LoadResult::Declined:
+    case config::LoadResult::CreateFailed: end_program();
+    }
+    s.Data_Folder = config::folder_of(s.Data_File_Path);
+    rt::set_text(GadgetSplashVersion, "Version " + s.identity.version);
+    rt::set_text(GadgetSplashBuild, "  " + s.identity.build_date);
+
+    build_desk_window(s);
+    clocks::build_clock_bar(s);
+    if (argument_is(argc, argv, 2, developer_switch)) rt::show_window(WindowDesk);
+    if (s.Audio_Available == 0) rt::move_gadget(clocks::GadgetMute, 1, 208, 85, 24);
+    rt::set_window_background(WindowDesk, s.BackGroundColor);
+    rt::set_state(clocks::GadgetVolume, s.Volume);
+    rt::set_window_size_limits(WindowDesk, s.Desk_Width, s.Desk_Min_Height, s.Desk_Width, desk_max_height);
+    rt::set_window_title(WindowDesk, s.identity.program_name);
+    rt::move_window(WindowDesk, s.X_Origin, s.Y_Origin);
+    rt::add_window_timer(WindowDesk, TimerTick, 1000);
+    rt::add_window_timer(WindowDesk, TimerDate, 60000);
+    clocks::show_start_time(s);
+    rt::disable_gadget(clocks::GadgetCountdownStartStop, true);
+    show_favourite_station_buttons(s);
+    draw_grip_bar();
+
+    rt::add_tray_icon(TrayIcon, WindowDesk, ImageProgramIcon);
+    rt::set_tray_tooltip(TrayIcon, s.identity.program_name + " - Version " + s.identity.build_date);
+    s.Desk_Inner_Height = rt::window_height(WindowDesk);
+
+    build_menus(s);
+    rt::set_menu_item_checked(MenuTray, ItemTrayShowHide, true);
+    rt::set_menu_item_checked(MenuTray, ItemTrayOnTop, s.On_Top == 1);
+    rt::set_top_most(WindowDesk, s.On_Top == 1);
+    rt::set_menu_item_checked(MenuTray, ItemTrayTalkingClock, s.Sound_ON == 1);
+    if (s.Lng == "Us") {
+        s.Lng = "Fr";
+        switch_language(s);
+    }
+    rt::set_text(GadgetSplashStatus, s.Install_Mode_Text);
+    close_splash();
+    rt::show_window(WindowDesk);
+    rt::activate_window(WindowDesk);
+    if (s.Zoom > 100) clocks::use_large_clock();
+    config::set_desk_readings(read_desk);
+}
+
+int start(int argc, char** argv) {
+    State& s = g_state;
+    const bool handle_faults = argc <= 1;
+    try {
+        start_up(s, argc, argv);
+        run_loop(s);
+    } catch (const ProgramEnd& end) {
+        return end.exit_code;
+    } catch (const std::exception& fault) {
+        if (!handle_faults) throw;
+        try {
+            show_fault(fault.what());
+            end_program(1);
+        } catch (const ProgramEnd& end) {
+            return end.exit_code;
+        }
+    }
+    return 0;
+}
+
+}  // namespace app

@@ -1,0 +1,16 @@
+// The program's start and end.
+#pragma once
+
+#include "app/state.h"
+
+namespace app {
+
+// The start-up sequence, from the identity texts to the desk shown. Throws
+// ProgramEnd (app/end.h) when the program ends during it.
+void start_up(State& s, int argc, char** argv);
+
+// Runs the start-up sequence with the installed platform services; returns
+// the process's exit code when the program ends.
+int start(int argc, char** argv);
+
+}  // namespace app

@@ -1,0 +1,48 @@
+// Start and end of the runtime layer.
+#include "rt/app.h"
+
+#include <clocale>
+#include <cstdlib>
+
+#include "rt/internal.h"
+
+namespace rt {
+
+void init(int& argc, char** argv) {
+    State& s = state();
+    if (!QApplication::instance()) {
+        if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY"))
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+        s.own_application = std::make_unique<QApplication>(argc, argv);
+    }
+    // Windows are hidden and closed by the program, never by the toolkit's own rule.
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+void release_all() {
+    State& s = state();
+    if (s.drawing) s.drawing->painter.end();
+    s.drawing.reset();
+    s.tray_icons.clear();
+    s.menus.clear();
+    s.shortcut_filter.reset();
+    // Child windows go with their parent, so each pointer is checked as it comes.
+    for (auto& [number, window] : s.windows) delete window.data();
+    s.windows.clear();
+}
+
+void shutdown() {
+    release_all();
+    std::unique_ptr<QApplication> application = std::move(state().own_application);
+    state() = State{};
+    application.reset();
+}
+
+void process_events_for(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms < 0 ? 0 : ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+}  // namespace rt

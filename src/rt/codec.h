@@ -1,0 +1,49 @@
+// Image codecs over bytes. Every input is treated as hostile: sizes are capped
+// before anything is allocated, and a bad file gives nothing, never a crash or
+// an exit. Files on disk and numbered images belong to rt/image.h.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace rt {
+
+// Largest image a decoder accepts: each side in pixels, and the pixel count.
+inline constexpr int max_image_side = 16384;
+inline constexpr std::int64_t max_image_pixels = 64LL * 1024 * 1024;
+
+// True when a width x height image is within the caps (and not empty).
+constexpr bool image_size_allowed(std::int64_t width, std::int64_t height) {
+    return width > 0 && height > 0 && width <= max_image_side && height <= max_image_side &&
+           width * height <= max_image_pixels;
+}
+
+// Straight (not premultiplied) 0xAARRGGBB pixels, row after row, top row first.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> argb;  // width * height entries
+
+    bool operator==(const Pixels&) const = default;
+};
+
+enum class ImageFormat { Unknown, Png, Jpeg, Bmp, Ico, Gif };
+
+// The format named by the first bytes (magic numbers), whatever the file name says.
+ImageFormat sniff_image_format(std::span<const std::uint8_t> bytes);
+
+// libpng; any colour type and bit depth, interlaced or not.
+std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes);
+// libjpeg; greyscale or colour. A warning (corrupt or truncated data) fails the whole file.
+std::optional<Pixels> decode_jpeg(std::span<const std::uint8_t> bytes);
+// The toolkit's readers for BMP, ICO (the largest picture) and GIF (the first frame).
+std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, ImageFormat format);
+// Sniffs the format and decodes with the matching decoder.
+std::optional<Pixels> decode_image(std::span<const std::uint8_t> bytes);
+
+// An 8-bit RGBA PNG; empty when the image is empty or over the caps.
+std::vector<std::uint8_t> encode_png(const Pixels& image);
+
+}  // namespace rt

@@ -1,0 +1,122 @@
+// Format sniffing, the toolkit's readers for BMP, ICO and GIF, and the
+// conversions between Pixels and the toolkit's images.
+#include <QBuffer>
+#include <QImageReader>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "rt/qimage_pixels.h"
+
+namespace rt {
+namespace {
+
+struct Magic {
+    ImageFormat format;
+    std::array<std::uint8_t, 8> bytes;
+    std::size_t size;
+};
+
+constexpr Magic magics[] = {
+    {ImageFormat::Png, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, 8},
+    {ImageFormat::Jpeg, {0xFF, 0xD8, 0xFF}, 3},
+    {ImageFormat::Gif, {'G', 'I', 'F', '8', '7', 'a'}, 6},
+    {ImageFormat::Gif, {'G', 'I', 'F', '8', '9', 'a'}, 6},
+    {ImageFormat::Bmp, {'B', 'M'}, 2},
+    {ImageFormat::Ico, {0, 0, 1, 0}, 4},  // icon
+    {ImageFormat::Ico, {0, 0, 2, 0}, 4},  // cursor, same layout
+};
+
+const char* toolkit_format_name(ImageFormat format) {
+    switch (format) {
+    case ImageFormat::Bmp: return "bmp";
+    case ImageFormat::Ico: return "ico";
+    case ImageFormat::Gif: return "gif";
+    case ImageFormat::Png:
+    case ImageFormat::Jpeg:
+    case ImageFormat::Unknown: return nullptr;
+    }
+    return nullptr;
+}
+
+// Megabytes the toolkit's readers may allocate for one image: the pixel cap at 4 bytes a pixel.
+constexpr int toolkit_allocation_limit_mb = static_cast<int>(max_image_pixels * 4 / (1024 * 1024));
+
+// Pictures looked at in one icon file; real ones hold a handful, a hostile one declares thousands.
+constexpr int max_icon_pictures = 32;
+
+}  // namespace
+
+ImageFormat sniff_image_format(std::span<const std::uint8_t> bytes) {
+    for (const Magic& m : magics) {
+        if (bytes.size() >= m.size && std::equal(m.bytes.begin(), m.bytes.begin() + m.size, bytes.begin()))
+            return m.format;
+    }
+    return ImageFormat::Unknown;
+}
+
+std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, ImageFormat format) {
+    const char* name = toolkit_format_name(format);
+    if (!name || bytes.size() > std::size_t(std::numeric_limits<int>::max())) return std::nullopt;
+    QImageReader::setAllocationLimit(toolkit_allocation_limit_mb);
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, name);
+    reader.setAutoDetectImageFormat(false);
+
+    // An icon file holds several sizes; the largest is the one worth showing.
+    QImage best;
+    const int count = format == ImageFormat::Ico ? std::clamp(reader.imageCount(), 1, max_icon_pictures) : 1;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i)) break;
+        const QSize size = reader.size();
+        if (size.isValid() && !image_size_allowed(size.width(), size.height())) return std::nullopt;
+        QImage image = reader.read();
+        if (image.isNull() || !image_size_allowed(image.width(), image.height())) continue;
+        if (best.isNull() || image.width() * image.height() > best.width() * best.height())
+            best = std::move(image);
+    }
+    if (best.isNull()) return std::nullopt;
+    return to_pixels(best);
+}
+
+std::optional<Pixels> decode_image(std::span<const std::uint8_t> bytes) {
+    switch (const ImageFormat format = sniff_image_format(bytes)) {
+    case ImageFormat::Png: return decode_png(bytes);
+    case ImageFormat::Jpeg: return decode_jpeg(bytes);
+    case ImageFormat::Bmp:
+    case ImageFormat::Ico:
+    case ImageFormat::Gif: return decode_with_toolkit(bytes, format);
+    case ImageFormat::Unknown: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+Pixels to_pixels(const QImage& image) {
+    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    Pixels out;
+    out.width = straight.width();
+    out.height = straight.height();
+    out.argb.resize(std::size_t(out.width) * out.height);
+    for (int y = 0; y < out.height; ++y) {
+        const auto* line = reinterpret_cast<const std::uint32_t*>(straight.constScanLine(y));
+        std::copy(line, line + out.width, out.argb.begin() + std::ptrdiff_t(y) * out.width);
+    }
+    return out;
+}
+
+QImage to_qimage(const Pixels& pixels) {
+    QImage straight(pixels.width, pixels.height, QImage::Format_ARGB32);
+    if (straight.isNull()) return {};
+    for (int y = 0; y < pixels.height; ++y) {
+        const auto* row = pixels.argb.data() + std::size_t(y) * pixels.width;
+        std::copy(row, row + pixels.width, reinterpret_cast<std::uint32_t*>(straight.scanLine(y)));
+    }
+    return straight.convertToFormat(image_format);
+}
+
+}  // namespace rt

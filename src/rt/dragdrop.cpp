@@ -1,0 +1,129 @@
+// Drag and drop between the program's gadgets and other programs.
+#include "rt/dragdrop.h"
+
+#include <QCursor>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include "rt/internal.h"
+
+namespace rt {
+namespace {
+
+// What a drop offers, as far as `accepted` allows; kind None when nothing.
+DropData drop_data(const QMimeData& mime, DropKind accepted) {
+    if (accepts(accepted, DropKind::Files) && mime.hasUrls()) {
+        QStringList paths;
+        for (const QUrl& url : mime.urls()) {
+            if (url.isLocalFile()) paths.append(url.toLocalFile());
+        }
+        if (!paths.isEmpty()) return {DropKind::Files, to_utf8(paths.join('\n'))};
+    }
+    // The picture itself stays with the source; the program knows what it dragged.
+    if (accepts(accepted, DropKind::Image) && mime.hasImage()) return {DropKind::Image, {}};
+    if (accepts(accepted, DropKind::Text) && mime.hasText() && !mime.text().isEmpty())
+        return {DropKind::Text, to_utf8(mime.text())};
+    return {};
+}
+
+class DropFilter final : public QObject {
+public:
+    DropFilter(QWidget* gadget, int number, DropKind accepted)
+        : QObject(gadget), accepted(accepted), gadget_(gadget), number_(number) {}
+    DropKind accepted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drop_data(*drag->mimeData(), accepted).kind == DropKind::None) {
+                drag->ignore();
+            } else {
+                drag->setDropAction(Qt::CopyAction);
+                drag->accept();
+            }
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            DropData data = drop_data(*drop->mimeData(), accepted);
+            if (data.kind == DropKind::None) {
+                drop->ignore();
+                return true;
+            }
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            Event e;
+            e.kind = EventKind::GadgetDrop;
+            e.window = window_number_of(gadget_);
+            e.object = number_;
+            e.drop = std::move(data);
+            const QPoint at = drop->position().toPoint();
+            e.mouse = mouse_position(e.window, gadget_->mapToGlobal(at));
+            e.mouse.gadget_x = at.x();
+            e.mouse.gadget_y = at.y();
+            queue_event(std::move(e));
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget* gadget_;
+    int number_;
+};
+
+bool drag(QMimeData* mime, const QPixmap& picture) {
+    QWidget* source = state().drag_source.data();
+    if (!source) {
+        delete mime;
+        return false;
+    }
+    auto* drag = new QDrag(source);
+    drag->setMimeData(mime);
+    if (!picture.isNull()) drag->setPixmap(picture);
+    return drag->exec(Qt::CopyAction) == Qt::CopyAction;
+}
+
+}  // namespace
+
+void enable_gadget_drop(int gadget, DropKind accepted) {
+    QWidget* widget = gadget_widget(gadget);
+    if (!widget) return;
+    // The filter class has no meta-object of its own, so it is found by dynamic_cast.
+    DropFilter* filter = nullptr;
+    for (QObject* child : widget->children()) {
+        if ((filter = dynamic_cast<DropFilter*>(child))) break;
+    }
+    if (filter) {
+        filter->accepted = accepted;
+    } else {
+        widget->installEventFilter(new DropFilter(widget, gadget, accepted));
+    }
+    widget->setAcceptDrops(accepted != DropKind::None);
+}
+
+bool drag_files(const std::vector<std::string>& paths) {
+    QList<QUrl> urls;
+    for (const std::string& path : paths) urls.append(QUrl::fromLocalFile(to_qstring(path)));
+    if (urls.isEmpty()) return false;
+    auto* mime = new QMimeData;
+    mime->setUrls(urls);
+    return drag(mime, QPixmap());
+}
+
+bool drag_image(int image) {
+    const QImage* picture = image_of(image);
+    if (!picture) return false;
+    auto* mime = new QMimeData;
+    mime->setImageData(*picture);
+    return drag(mime, QPixmap::fromImage(*picture));
+}
+
+}  // namespace rt

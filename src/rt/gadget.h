@@ -1,0 +1,93 @@
+// Numbered gadgets (controls). Gadget numbers are unique across all windows;
+// creating a number in use replaces the old gadget. A new gadget goes into the
+// current gadget list: the window last opened or named by use_gadget_list(),
+// or the innermost open container. Geometry is in pixels, relative to the
+// gadget's parent (the window's inner area or the container).
+//
+// Gadget events (EventKind::Gadget, with the gadget's window and number):
+//   button, image button  LeftClick, RightClick, DragStart
+//   image                 LeftClick, RightClick, LeftDoubleClick
+//   canvas                LeftButtonDown, MouseMove, LeftButtonUp, LeftClick,
+//                         RightClick, LeftDoubleClick (mouse in MousePosition::gadget_x/y)
+//   checkbox              LeftClick (the state has already changed)
+//   string, spin, slider  Change, for changes by the user only
+// A text gadget has no events: clicks on it count as clicks on its window.
+#pragma once
+
+#include <string>
+
+#include "rt/colour.h"
+
+namespace rt {
+
+struct TextFlag {
+    enum : unsigned {
+        Centre = 1u << 0,
+        Right = 1u << 1,  // left aligned when neither is set
+        Border = 1u << 2, // a sunken frame
+    };
+};
+
+struct ButtonFlag {
+    enum : unsigned {
+        Toggle = 1u << 0,  // stays down after a click; its state is 1 while down
+    };
+};
+
+// Makes window `window` the current gadget list (and closes open containers).
+void use_gadget_list(int window);
+
+void create_text_gadget(int number, int x, int y, int width, int height, const std::string& text,
+                        unsigned flags = 0);
+void create_button_gadget(int number, int x, int y, int width, int height, const std::string& text,
+                          unsigned flags = 0);
+// `image`: an image number shown at its own size, or -1 for none.
+void create_image_button_gadget(int number, int x, int y, int width, int height, int image,
+                                unsigned flags = 0);
+// Shows `image` (or nothing for -1) at the top left, unscaled.
+void create_image_gadget(int number, int x, int y, int width, int height, int image);
+void create_progress_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);
+// A white drawing surface; see start_drawing_gadget() in rt/draw.h.
+void create_canvas_gadget(int number, int x, int y, int width, int height);
+// A one-line text field.
+void create_string_gadget(int number, int x, int y, int width, int height, const std::string& text);
+void create_checkbox_gadget(int number, int x, int y, int width, int height, const std::string& text);
+// A number field with up and down arrows; its state is the value, minimum to maximum.
+void create_spin_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);
+// A slider, horizontal unless taller than wide; its state is the value, minimum to maximum.
+void create_slider_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);
+// A container gadget; it becomes the current gadget list until close_container_gadget().
+void open_container_gadget(int number, int x, int y, int width, int height, bool border = false);
+void close_container_gadget();
+
+bool gadget_exists(int number);
+void free_gadget(int number);
+
+// Text of a text, button, string or checkbox gadget; "" for the others.
+void set_text(int number, const std::string& text);
+std::string gadget_text(int number);
+// State: the value of a progress bar, spin or slider (clamped to its range);
+// 1 or 0 for a checkbox or a toggle button; 0 for the others.
+void set_state(int number, int state);
+int gadget_state(int number);
+// The picture of an image or image button gadget, copied now; -1 clears it.
+void set_gadget_image(int number, int image);
+void set_tooltip(int number, const std::string& text);
+// `font`: a font number; -1 (or a number not loaded) for the default font.
+void set_gadget_font(int number, int font);
+void set_gadget_front_colour(int number, Colour colour);
+void set_gadget_back_colour(int number, Colour colour);
+
+// -1 for any value keeps the current one.
+void move_gadget(int number, int x, int y, int width = -1, int height = -1);
+// 0 when the gadget does not exist.
+int gadget_x(int number);
+int gadget_y(int number);
+int gadget_width(int number);
+int gadget_height(int number);
+// Puts the gadget below the other gadgets of its list, as a background.
+void lower_gadget(int number);
+void hide_gadget(int number, bool hidden);
+void disable_gadget(int number, bool disabled);
+
+}  // namespace rt

@@ -1,0 +1,44 @@
+// Numbered images: created, loaded from outside files, saved as PNG, copied,
+// scaled and cut. Creating or loading a number in use replaces the old image;
+// a failed load leaves it as it was. Drawing on images is in rt/draw.h.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "rt/codec.h"
+#include "rt/colour.h"
+
+namespace rt {
+
+// A width x height image filled with `background` at opacity `alpha`
+// (0 transparent to 255 opaque). False when the size is empty or over the caps.
+bool create_image(int number, int width, int height, Colour background = 0, int alpha = 255);
+
+// PNG, JPEG, BMP, ICO or GIF (first frame), told apart by content, not by name.
+[[nodiscard]] bool load_image(int number, const std::string& path);
+[[nodiscard]] bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes);
+
+// Writes the image as PNG, replacing `path` atomically: a crash leaves the old file or the new one.
+[[nodiscard]] bool save_png(int number, const std::string& path);
+
+bool set_image_pixels(int number, const Pixels& pixels);
+std::optional<Pixels> image_pixels(int number);
+
+// Copies image `source` to number `target`; false when `source` does not exist.
+bool copy_image(int source, int target);
+// Scales the image smoothly to width x height.
+bool resize_image(int number, int width, int height);
+// Cuts a width x height region at (x, y) of `source` into `target`; parts
+// outside the source are transparent.
+bool grab_image(int source, int target, int x, int y, int width, int height);
+
+void free_image(int number);
+bool image_exists(int number);
+// 0 when the image does not exist.
+int image_width(int number);
+int image_height(int number);
+
+}  // namespace rt

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# First start without a data file: the program asks whether to create one;
+# answering Yes writes the new data file in the working folder.
+set -euo pipefail
+program=$(realpath "$1")
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+if [[ -z "${INSIDE_XVFB:-}" ]]; then
+  INSIDE_XVFB=1 exec "$root/tools/xvfb.sh" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+export APPDATA="$work/appdata" HOME="$work/home"
+"$program" >"$work/log" 2>&1 &
+pid=$!
+
+fail() { echo "FAIL: $*"; cat "$work/log"; exit 1; }
+
+# Answer a box titled $1 with key $2.
+answer() {
+  local wid
+  wid=$(timeout 20 xdotool search --sync --name "$1" | head -1) || fail "no window titled $1"
+  xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid"
+  xdotool key "$2"
+}
+
+# The audio engine is not beside the program: decline its download.
+answer '^Information$' n
+
+answer '^Fichier de données non trouvé \(DataFile NOT found\) $' y
+timeout 20 xdotool search --sync --name '^Ok$' >/dev/null || fail "no confirmation after Yes"
+[[ -f Vimo_Desk.ini ]] || fail "no data file after Yes"
+answer '^Ok$' Return
+timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi$' >/dev/null || fail "the desk did not appear"
+
+head -c 3 Vimo_Desk.ini | od -An -tx1 | grep -q 'ef bb bf' || fail "data file without the UTF-8 mark"
+grep -q $'^\\[Global\\]\r$' Vimo_Desk.ini || fail "data file without group Global"
+grep -q $'^Lng = Fr\r$' Vimo_Desk.ini || fail "data file without its language"
