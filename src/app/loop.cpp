@@ -6,6 +6,7 @@
 #include "app/end.h"
 #include "app/ids.h"
 #include "clock/banner.h"
+#include "clock/ids.h"
 #include "clock/tick.h"
 #include "config/data_file.h"
 #include "config/keys.h"
@@ -70,6 +71,17 @@ void grip_bar(State& s, const rt::Event& e) {
     }
 }
 
+// The web radio needs the audio engine; without it the button says so.
+void web_radio_button(State& s, const rt::Event&) {
+    if (s.Audio_Available == 1) return;  // the web radio window comes with the music player
+    if (s.Lng == "Fr")
+        rt::message_box("Erreur", "La DLL fmodex(64).dll n'est pas présente dans le répertoire",
+                        rt::MessageButtons::Ok, rt::MessageIcon::Error);
+    else
+        rt::message_box("Error", "Needed DLL fmodex(64).dll not found in directory", rt::MessageButtons::Ok,
+                        rt::MessageIcon::Error);
+}
+
 // Timers, whatever their window.
 constexpr Row timers[] = {
     {TimerTick, [](State& s, const rt::Event&) { clocks::tick(s); }},
@@ -87,6 +99,7 @@ constexpr Row right_clicks[] = {
 constexpr Row fixed_gadgets[] = {
     {GadgetGrip, grip_bar},
     {GadgetHeightTest, [](State&, const rt::Event&) { test_desk_height(); }},
+    {clocks::GadgetWebRadio, web_radio_button},
 };
 
 void close_it(State&, const rt::Event& e) { rt::close_window(e.window); }

@@ -175,3 +175,16 @@ TEST_F(Commands, TickWritesTheTimeAndSpeaksAtTheFullMinute) {
     EXPECT_EQ(rt::gadget_text(clocks::GadgetMarker), "PM");
     EXPECT_EQ(speech.spoken.size(), 1u) << "only at second 0";
 }
+
+TEST_F(Commands, WebRadioWithoutTheAudioEngineSaysSo) {
+    state.Audio_Available = 0;
+    dispatch({.kind = EventKind::Gadget, .window = app::WindowDesk, .object = clocks::GadgetWebRadio});
+    state.Lng = "Us";
+    dispatch({.kind = EventKind::Gadget, .window = app::WindowDesk, .object = clocks::GadgetWebRadio});
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].title, "Erreur");
+    EXPECT_EQ(dialogs.shown()[0].text, "La DLL fmodex(64).dll n'est pas présente dans le répertoire");
+    EXPECT_EQ(dialogs.shown()[0].icon, rt::MessageIcon::Error);
+    EXPECT_EQ(dialogs.shown()[1].title, "Error");
+    EXPECT_EQ(dialogs.shown()[1].text, "Needed DLL fmodex(64).dll not found in directory");
+}
