@@ -10,6 +10,7 @@
 
 #include "config/data_file.h"
 #include "config/ini_file.h"
+#include "platform/speech.h"
 #include "support/fixture.h"
 
 namespace {
@@ -21,11 +22,12 @@ struct FullDataFile {
     platform::FakeEnvironment env;
     platform::FakeHttp http;
     platform::FakeScreen screen;
+    platform::FakeSpeech speech;
     rt::DialogScript dialogs;
 
     FullDataFile() {
         env.working = work.path().string();
-        platform::install({&clock, &env, &http, &screen});
+        platform::install({&clock, &env, &http, &screen, &speech});
         app::State& s = app::g_state;
         s = {};
         s.Data_File_Path = work / "Vimo_Desk.ini";

@@ -89,17 +89,10 @@ bool replace_file(const std::string& path, std::string_view bytes, mode_t mode) 
     std::string temp = path + ".XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0) return false;
-    const bool written = write_all(fd, bytes) && fchmod(fd, mode & 07777) == 0 && fsync(fd) == 0;
+    const bool written = write_all(fd, bytes) && fchmod(fd, mode & 07777) == 0 && fdatasync(fd) == 0;
     if (::close(fd) != 0 || !written || rename(temp.c_str(), path.c_str()) != 0) {
         unlink(temp.c_str());
         return false;
-    }
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        fsync(dir);  // makes the rename itself durable
-        ::close(dir);
     }
     return true;
 }
