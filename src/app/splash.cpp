@@ -28,6 +28,9 @@ void draw_banner(const State& s) {
     rt::path_add_text(65, -5, s.identity.program_name, FontSplashText, 60);
     rt::fill_path(rt::rgb(82, 82, 82));
     if (rt::image_exists(ImageLogo)) rt::draw_image(ImageLogo, 10, 7);
+    // The window's black frame runs behind this surface: carry it across.
+    rt::draw_line(1, 0, 1, 54, black);
+    rt::draw_line(width - 2, 0, width - 2, 54, black);
     rt::stop_drawing();
 }
 
