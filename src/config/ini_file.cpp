@@ -16,26 +16,36 @@ namespace {
 // A peer instance holds the lock only for one open-change-close cycle; past
 // this wait it is presumed stuck and the file is used without the lock.
 constexpr int lock_wait_ms = 10000;
-constexpr int lock_poll_ms = 10;
+constexpr int lock_poll_ms = 2;
 
 void sleep_ms(int ms) {
     timespec t{ms / 1000, long(ms % 1000) * 1000000L};
     while (nanosleep(&t, &t) != 0 && errno == EINTR) {}
 }
 
-void lock(int fd, bool exclusive) {
+std::int64_t now_ms() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return std::int64_t(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+// Takes the lock, or gives up at `deadline_ms`; false when not taken.
+bool lock(int fd, bool exclusive, std::int64_t deadline_ms) {
     const int op = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
-    for (int waited = 0; waited < lock_wait_ms; waited += lock_poll_ms) {
-        if (flock(fd, op) == 0) return;
-        if (errno != EWOULDBLOCK && errno != EINTR) return;  // no locking here (some network file systems)
+    for (;;) {
+        if (flock(fd, op) == 0) return true;
+        if (errno != EWOULDBLOCK && errno != EINTR) return false;  // no locking here (some network file systems)
+        if (now_ms() >= deadline_ms) return false;
         sleep_ms(lock_poll_ms);
     }
 }
 
 // Opens `path` and locks it, making sure the locked file is the one the path
 // names now: a peer's atomic replace may have swapped it while we waited.
+// Past the wait, the file is used without the lock rather than not at all.
 int open_locked(const std::string& path, bool create, bool& writable) {
-    for (int attempt = 0; attempt < 8; ++attempt) {
+    const std::int64_t deadline = now_ms() + lock_wait_ms;
+    for (;;) {
         writable = true;
         int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0644);
         if (fd < 0 && !create && (errno == EACCES || errno == EROFS || errno == EPERM)) {
@@ -48,13 +58,13 @@ int open_locked(const std::string& path, bool create, bool& writable) {
             ::close(fd);
             return -1;
         }
-        lock(fd, writable);
+        const bool locked = lock(fd, writable, deadline);
+        if (!locked) return fd;
         if (stat(path.c_str(), &by_path) == 0 && by_path.st_ino == by_fd.st_ino &&
             by_path.st_dev == by_fd.st_dev)
             return fd;
         ::close(fd);
     }
-    return -1;
 }
 
 bool read_all(int fd, std::string& out) {

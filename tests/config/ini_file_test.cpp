@@ -214,7 +214,8 @@ TEST(IniFile, TwoInstancesTakeTurnsAndKeepEachOthersWrites) {
     add();
     int status = 0;
     waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    ASSERT_EQ(WEXITSTATUS(status), 0) << "1: the open failed, 2: the close failed";
     IniFile ini;
     ASSERT_TRUE(ini.open(path));
     ini.select_group("G");
