@@ -23,11 +23,14 @@ struct FullDataFile {
     platform::FakeHttp http;
     platform::FakeScreen screen;
     platform::FakeSpeech speech;
+    platform::FakeFileIcons file_icons;
+    platform::FakeTones tones;
+    platform::FakeShell shell;
     rt::DialogScript dialogs;
 
     FullDataFile() {
         env.working = work.path().string();
-        platform::install({&clock, &env, &http, &screen, &speech});
+        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
         app::State& s = app::g_state;
         s = {};
         s.Data_File_Path = work / "Vimo_Desk.ini";

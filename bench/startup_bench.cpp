@@ -81,7 +81,10 @@ int vimo_duzi(const std::string& folder) {
     platform::FakeHttp http;  // a start makes no request; nothing may leave the machine here
     platform::SystemScreen screen;
     platform::FakeSpeech speech;
-    platform::install({&clock, &environment, &http, &screen, &speech});
+    platform::ThemeFileIcons file_icons;
+    platform::FakeTones tones;  // a start plays nothing
+    platform::LinuxShell shell;  // a start launches nothing
+    platform::install({&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell});
     try {
         app::start_up(app::g_state, argc, argv);
     } catch (const app::ProgramEnd&) {

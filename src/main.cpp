@@ -15,7 +15,10 @@ int main(int argc, char** argv) {
     platform::CurlHttp http;
     platform::SystemScreen screen;
     platform::EspeakSpeech speech;
-    platform::install({&clock, &environment, &http, &screen, &speech});
+    platform::ThemeFileIcons file_icons;
+    platform::MpvTones tones;
+    platform::LinuxShell shell;
+    platform::install({&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell});
     const int code = app::start(argc, argv);
     rt::shutdown();
     return code;

@@ -86,6 +86,9 @@ enum MenuItem : int {
     ItemNeedleLarge = 58,
     ItemNeedleOnTop = 59,
     ItemNeedleSeconds = 60,
+    ItemNeedleTransparency25 = 61,
+    ItemNeedleTransparency50 = 62,
+    ItemNeedleOpaque = 63,
     ItemNeedleBackground = 64,
     ItemNeedleColour = 65,
     ItemNeedleClose = 66,
@@ -100,6 +103,7 @@ enum Timer : int {
     TimerTick = 1,             // desk, every second
     TimerDate = 2,             // desk, every minute
     TimerBanner = 3,           // banner, closes it
+    TimerNeedleRedraw = 4,     // needle clock, bound to its window: redraws the face
 };
 
 inline constexpr int TrayIcon = 0;
@@ -124,6 +128,7 @@ enum Font : int {
     FontHeightRange = 26,      // 9
     FontClockSmall = 7,        // 8: stopwatch, countdown, now playing, station buttons
     FontMusicInfo = 33,        // 8
+    FontCalendar = 17,         // 10: the calendar's event dates and texts
 };
 
 }  // namespace app

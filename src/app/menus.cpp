@@ -6,6 +6,7 @@
 
 #include "app/ids.h"
 #include "app/images.h"
+#include "clock/date_texts.h"
 #include "config/data_file.h"
 #include "config/keys.h"
 #include "rt/dialogs.h"
@@ -177,6 +178,7 @@ void switch_language(State& s) {
     const bool english = s.Lng == "Fr";
     s.Lng = english ? "Us" : "Fr";
     relabel_all(english);
+    clocks::refresh_date_texts(s);
     config::set_string_key(s, config::keys::Global, config::keys::Lng, s.Lng);
 }
 

@@ -14,10 +14,16 @@
 #include "app/resources.h"
 #include "app/splash.h"
 #include "app/state.h"
+#include "clock/calendar.h"
 #include "clock/clock_bar.h"
+#include "clock/date_texts.h"
 #include "clock/ids.h"
+#include "clock/needle_clock.h"
 #include "config/data_file.h"
 #include "config/install_mode.h"
+#include "desk/desk.h"
+#include "desk/icon_commands.h"
+#include "desk/layout.h"
 #include "platform/services.h"
 #include "rt/events.h"
 #include "rt/gadget.h"
@@ -58,6 +64,7 @@ void start_up(State& s, int argc, char** argv) {
     load_music_info_resources();
     build_music_menus();
     if (argument_is(argc, argv, 1, developer_switch)) write_developer_files(s);
+    if (argument_is(argc, argv, 1, "/reload_icons")) desk::ask_icon_reload_at_start(s);
 
     open_splash(s);
     config::determine_installation_mode(s);
@@ -68,11 +75,13 @@ void start_up(State& s, int argc, char** argv) {
     case config::LoadResult::CreateFailed: end_program();
     }
     s.Data_Folder = config::folder_of(s.Data_File_Path);
+    desk::load_icon_store(s);
     rt::set_text(GadgetSplashVersion, "Version " + s.identity.version);
     rt::set_text(GadgetSplashBuild, "  " + s.identity.build_date);
 
     build_desk_window(s);
     clocks::build_clock_bar(s);
+    loop_hooks().calendar_filter = clocks::calendar_filter;
     if (argument_is(argc, argv, 2, developer_switch)) rt::show_window(WindowDesk);
     if (s.Audio_Available == 0) rt::move_gadget(clocks::GadgetMute, 1, 208, 85, 24);
     rt::set_window_background(WindowDesk, s.BackGroundColor);
@@ -83,15 +92,20 @@ void start_up(State& s, int argc, char** argv) {
     rt::add_window_timer(WindowDesk, TimerTick, 1000);
     rt::add_window_timer(WindowDesk, TimerDate, 60000);
     clocks::show_start_time(s);
+    clocks::refresh_date_texts(s);
     rt::disable_gadget(clocks::GadgetCountdownStartStop, true);
     show_favourite_station_buttons(s);
     draw_grip_bar();
 
     rt::add_tray_icon(TrayIcon, WindowDesk, ImageProgramIcon);
     rt::set_tray_tooltip(TrayIcon, s.identity.program_name + " - Version " + s.identity.build_date);
+    if (argument_is(argc, argv, 2, developer_switch)) s.Slot_Count = desk::developer_slot_count;
+    loop_hooks().slot_event = desk::slot_event;
+    desk::build_desk(s);
     s.Desk_Inner_Height = rt::window_height(WindowDesk);
 
     build_menus(s);
+    clocks::build_needle_menu(s);
     rt::set_menu_item_checked(MenuTray, ItemTrayShowHide, true);
     rt::set_menu_item_checked(MenuTray, ItemTrayOnTop, s.On_Top == 1);
     rt::set_top_most(WindowDesk, s.On_Top == 1);

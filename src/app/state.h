@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "clock/clock_state.h"
+
 namespace app {
 
 inline constexpr int slot_count_max = 300;       // slots are numbered 1-300
@@ -121,12 +123,17 @@ struct State {
     int Window_Dragging = 0;
     int Drag_Offset_X = 0, Drag_Offset_Y = 0;
     int Selected_Slot = 0;
+    int Drag_Source_Slot = 0;   // slot whose picture is dragged in move mode; 0 when none
     std::string Station_Separator = " --- ";
 
     // Fixed tables, allocated once; index 0 is unused where numbering starts at 1.
     std::vector<Slot> slot_table = std::vector<Slot>(slot_count_max + 1);
     std::vector<Separator> separators = std::vector<Separator>(separator_count + 2);
     std::array<FavouriteStation, favourite_station_count> favourites;
+
+    // The clock subsystem's run-time state (stopwatch, countdown, small and
+    // needle clocks, which scheduled events fired); never stored.
+    clocks::ClockRun clock;
 };
 
 // The one instance of the running program.

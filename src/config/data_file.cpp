@@ -7,6 +7,7 @@
 #include "config/ini_file.h"
 #include "config/install_mode.h"
 #include "config/keys.h"
+#include "config/multiline.h"
 #include "config/texts.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
@@ -143,7 +144,7 @@ void read_slots_and_lists(IniFile& ini, State& s) {
         for (int n = 1; n <= 3; ++n) {
             s.Event_Time[std::size_t(n)] = rounded(ini.read_real(numbered(k::EventPrefix, n), 0));
             s.Event_Text[std::size_t(n)] =
-                ini.read_string(numbered(k::EventTextPrefix, n) + std::string(k::EventTextSuffix), "");
+                decode_lines(ini.read_string(numbered(k::EventTextPrefix, n) + std::string(k::EventTextSuffix), ""));
         }
     }
 

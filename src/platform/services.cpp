@@ -22,8 +22,10 @@ void require(bool condition, const char* sentence) {
 }  // namespace
 
 Services install(const Services& s) {
-    const bool all_set = s.clock && s.environment && s.http && s.screen && s.speech;
-    const bool none_set = !s.clock && !s.environment && !s.http && !s.screen && !s.speech;
+    const bool all_set = s.clock && s.environment && s.http && s.screen && s.speech && s.file_icons &&
+                         s.tones && s.shell;
+    const bool none_set = !s.clock && !s.environment && !s.http && !s.screen && !s.speech && !s.file_icons &&
+                          !s.tones && !s.shell;
     require(all_set || none_set, "Install every platform service at once, or none of them.");
     const Services previous = g_services;
     g_services = s;
@@ -53,6 +55,21 @@ Screen& screen() {
 Speech& speech() {
     require(g_services.speech, "No speech installed: call platform::install() at start.");
     return *g_services.speech;
+}
+
+FileIcons& file_icons() {
+    require(g_services.file_icons, "No file icons installed: call platform::install() at start.");
+    return *g_services.file_icons;
+}
+
+Tones& tones() {
+    require(g_services.tones, "No tones installed: call platform::install() at start.");
+    return *g_services.tones;
+}
+
+Shell& shell() {
+    require(g_services.shell, "No shell installed: call platform::install() at start.");
+    return *g_services.shell;
 }
 
 }  // namespace platform

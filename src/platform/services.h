@@ -4,9 +4,12 @@
 
 #include "platform/clock.h"
 #include "platform/environment.h"
+#include "platform/file_icons.h"
 #include "platform/http.h"
 #include "platform/screen.h"
+#include "platform/shell.h"
 #include "platform/speech.h"
+#include "platform/tones.h"
 
 namespace platform {
 
@@ -16,6 +19,9 @@ struct Services {
     Http* http = nullptr;
     Screen* screen = nullptr;
     Speech* speech = nullptr;
+    FileIcons* file_icons = nullptr;
+    Tones* tones = nullptr;
+    Shell* shell = nullptr;
 };
 
 // Installs `s`; every member must be set, or none (back to nothing installed,
@@ -28,5 +34,8 @@ Environment& environment();
 Http& http();
 Screen& screen();
 Speech& speech();
+Tones& tones();
+FileIcons& file_icons();
+Shell& shell();
 
 }  // namespace platform

@@ -231,7 +231,12 @@ void set_text(int number, const std::string& text) {
     case GadgetKind::Canvas:
     case GadgetKind::Container:
     case GadgetKind::Spin:
-    case GadgetKind::Slider: break;
+    case GadgetKind::Slider:
+    case GadgetKind::Combo: break;  // a drop-down list's lines are its items
+    case GadgetKind::Editor:
+    case GadgetKind::Frame:
+    case GadgetKind::Calendar:
+    case GadgetKind::DateField: set_own_kind_text(*g, t); break;
     }
 }
 
@@ -250,6 +255,11 @@ std::string gadget_text(int number) {
     case GadgetKind::Container:
     case GadgetKind::Spin:
     case GadgetKind::Slider: return {};
+    case GadgetKind::Combo: return combo_current_text(g->widget.data());
+    case GadgetKind::Editor:
+    case GadgetKind::Frame:
+    case GadgetKind::Calendar:
+    case GadgetKind::DateField: return own_kind_text(*g);
     }
     return {};
 }

@@ -14,6 +14,7 @@
 // A text gadget has no events: clicks on it count as clicks on its window.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "rt/colour.h"
@@ -89,5 +90,73 @@ int gadget_height(int number);
 void lower_gadget(int number);
 void hide_gadget(int number, bool hidden);
 void disable_gadget(int number, bool disabled);
+
+}  // namespace rt
+
+// Drop-down lists (gadget_combo.cpp). A list starts with no line chosen; the
+// user's choice of a line queues a Change event. gadget_text() gives the
+// chosen line's text.
+namespace rt {
+
+void create_combo_gadget(int number, int x, int y, int width, int height);
+void add_gadget_item(int number, const std::string& text);
+void clear_gadget_items(int number);
+int gadget_item_count(int number);
+// The chosen line, 0 for the first; -1 when none is chosen or the gadget is not a list.
+int gadget_selected_item(int number);
+// -1 chooses no line; a line out of range chooses none too.
+void set_gadget_selected_item(int number, int index);
+
+}  // namespace rt
+
+// Multi-line editors and captioned frames (gadget_editor.cpp). set_text() and
+// gadget_text() work on both: an editor's whole text (lines joined by "\n"),
+// a frame's caption.
+namespace rt {
+
+// A multi-line text editor that wraps long lines at word boundaries; the
+// user's edits queue Change events.
+void create_editor_gadget(int number, int x, int y, int width, int height);
+// A frame drawn around an area, with `caption` in its top edge. It holds no
+// gadgets: those created after it on the same list are drawn over it.
+void create_frame_gadget(int number, int x, int y, int width, int height, const std::string& caption);
+
+}  // namespace rt
+
+// Month calendars and date fields (gadget_calendar.cpp). Dates are the
+// program's date values: whole seconds since 1970-01-01 00:00:00 counted in
+// local wall-clock time, without time-zone conversion.
+namespace rt {
+
+// A month calendar showing the month of `date_value` with that day chosen.
+void create_calendar_gadget(int number, int x, int y, int width, int height, std::int64_t date_value);
+// The chosen day at 00:00:00; 0 when the gadget is not a calendar.
+std::int64_t calendar_gadget_date(int number);
+
+// A date and time field with a check box in front and up and down arrows. Its
+// value is 0 while the box is unticked, and the field is then empty; ticking
+// it again brings back the last date it showed. `mask`: see date_display_format.
+void create_date_gadget(int number, int x, int y, int width, int height, const std::string& mask);
+void set_date_gadget_mask(int number, const std::string& mask);
+// 0 unticks the box; any other value ticks it and shows that date and time
+// (seconds kept, even when the mask does not show them).
+void set_date_gadget_value(int number, std::int64_t date_value);
+// 0 when unticked or when the gadget is not a date field.
+std::int64_t date_gadget_value(int number);
+
+// The toolkit's display format of a program date mask: %yyyy, %yy, %mm, %dd,
+// %hh, %ii and %ss become the year, two-digit year, month, day, hour (00-23),
+// minute and second, each zero-padded; any other text is shown as it is.
+std::string date_display_format(const std::string& mask);
+
+}  // namespace rt
+
+// Reading back what a gadget shows (gadget_query.cpp).
+namespace rt {
+
+// The tooltip; "" when none or no such gadget.
+std::string gadget_tooltip(int number);
+// True when the gadget was hidden with hide_gadget() (not when only its window is).
+bool gadget_hidden(int number);
 
 }  // namespace rt

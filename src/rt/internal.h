@@ -90,13 +90,23 @@ private:
 
 // Right clicks and drag starts on a button gadget, which the button itself ignores.
 void watch_button_mouse(QAbstractButton* button, int gadget);
+// The chosen line of a drop-down list gadget's widget; "" when none (gadget_combo.cpp).
+std::string combo_current_text(QWidget* combo);
 
-enum class GadgetKind { Text, Button, ImageButton, Image, Progress, Canvas, Container, String, Checkbox, Spin, Slider };
+enum class GadgetKind {
+    Text, Button, ImageButton, Image, Progress, Canvas, Container, String, Checkbox, Spin, Slider, Combo,
+    Editor, Frame, Calendar, DateField,
+};
 
 struct Gadget {
     QPointer<QWidget> widget;
     GadgetKind kind = GadgetKind::Text;
 };
+
+// Text of the editor and frame gadgets (gadget_editor.cpp); the calendar and
+// date fields have none.
+void set_own_kind_text(const Gadget& g, const QString& text);
+std::string own_kind_text(const Gadget& g);
 
 // The open drawing: on a numbered image or on a canvas gadget's surface.
 struct Drawing {

@@ -3,25 +3,8 @@
 # (1, 1), 110 x 700; Ctrl+D and Ctrl+G move it to the right and left edges and
 # save; the grip bar's close box saves and quits with exit code 0.
 set -euo pipefail
-program=$(realpath "$1")
-root=$(cd "$(dirname "$0")/../.." && pwd)
-if [[ -z "${INSIDE_XVFB:-}" ]]; then INSIDE_XVFB=1 exec "$root/tools/xvfb.sh" "$0" "$@"; fi
+source "$(dirname "$0")/lib/session.bash"
 
-work=$(mktemp -d)
-pid=
-trap '[[ -n $pid ]] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-cd "$work"
-export APPDATA="$work/appdata" HOME="$work/home"
-fail() { echo "FAIL: $*"; cat "$work/log" 2>/dev/null; exit 1; }
-
-focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
-answer() {
-  local wid
-  wid=$(timeout 20 xdotool search --sync --name "$1" | head -1) || fail "no window titled $1"
-  focus "$wid"
-  xdotool key "$2"
-}
-desk() { timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi$' | head -1; }
 geometry() { xdotool getwindowgeometry --shell "$1" | tr '\n' ' '; }
 saved() { grep -a "^$1 = " Vimo_Desk.ini | tr -d '\r' | sed 's/^[^=]*= //'; }
 wait_exit() {

@@ -2,19 +2,11 @@
 # A run-time fault of a program started without parameters shows a box titled
 # "Error" with the fault's description, and the program ends without saving.
 set -euo pipefail
-program=$(realpath "$1")
-root=$(cd "$(dirname "$0")/../.." && pwd)
-if [[ -z "${INSIDE_XVFB:-}" ]]; then INSIDE_XVFB=1 exec "$root/tools/xvfb.sh" "$0" "$@"; fi
-
-work=$(mktemp -d)
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
-export APPDATA="$work/appdata" HOME="$work/home"
+source "$(dirname "$0")/lib/session.bash"
 printf '\xEF\xBB\xBF\r\n[Global]\r\nX_Origin = 5\r\n' >Vimo_Desk.ini
 before=$(md5sum Vimo_Desk.ini)
 "$program" >"$work/log" 2>&1 &
 pid=$!
-fail() { echo "FAIL: $*"; cat "$work/log"; exit 1; }
 
 info=$(timeout 20 xdotool search --sync --name '^Information$' | head -1) || fail "no audio question"
 xdotool windowactivate --sync "$info" 2>/dev/null || xdotool windowfocus --sync "$info"

@@ -2,29 +2,11 @@
 # First start without a data file: the program asks whether to create one;
 # answering Yes writes the new data file in the working folder.
 set -euo pipefail
-program=$(realpath "$1")
-root=$(cd "$(dirname "$0")/../.." && pwd)
-
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-  INSIDE_XVFB=1 exec "$root/tools/xvfb.sh" "$0" "$@"
-fi
-
-work=$(mktemp -d)
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
-export APPDATA="$work/appdata" HOME="$work/home"
+source "$(dirname "$0")/lib/session.bash"
 "$program" >"$work/log" 2>&1 &
 pid=$!
 
-fail() { echo "FAIL: $*"; cat "$work/log"; exit 1; }
 
-# Answer a box titled $1 with key $2.
-answer() {
-  local wid
-  wid=$(timeout 20 xdotool search --sync --name "$1" | head -1) || fail "no window titled $1"
-  xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid"
-  xdotool key "$2"
-}
 
 # The audio engine is not beside the program: decline its download.
 answer '^Information$' n

@@ -11,7 +11,10 @@ struct Fakes {
     platform::FakeHttp http;
     platform::FakeScreen screen;
     platform::FakeSpeech speech;
-    platform::Services set() { return {&clock, &environment, &http, &screen, &speech}; }
+    platform::FakeFileIcons file_icons;
+    platform::FakeTones tones;
+    platform::FakeShell shell;
+    platform::Services set() { return {&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell}; }
 };
 
 TEST(Services, InstallReturnsThePreviousSet) {
@@ -22,6 +25,9 @@ TEST(Services, InstallReturnsThePreviousSet) {
     EXPECT_EQ(&platform::http(), &first.http);
     EXPECT_EQ(&platform::screen(), &first.screen);
     EXPECT_EQ(&platform::speech(), &first.speech);
+    EXPECT_EQ(&platform::file_icons(), &first.file_icons);
+    EXPECT_EQ(&platform::tones(), &first.tones);
+    EXPECT_EQ(&platform::shell(), &first.shell);
 
     const platform::Services previous = platform::install(second.set());
     EXPECT_EQ(previous.clock, &first.clock);

@@ -58,7 +58,7 @@ protected:
         env.program = work.path().string();
         env.variables["HOME"] = (work.path() / "home").string();
         env.variables["APPDATA"] = (work.path() / "appdata").string();
-        previous_ = platform::install({&clock, &env, &http, &screen, &speech});
+        previous_ = platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
         app::g_state = {};
     }
     ~Scenario() override { platform::install(previous_); }
@@ -71,6 +71,9 @@ protected:
     platform::FakeHttp http;
     platform::FakeScreen screen;
     platform::FakeSpeech speech;
+    platform::FakeFileIcons file_icons;
+    platform::FakeTones tones;
+    platform::FakeShell shell;
     rt::DialogScript dialogs;
     app::State& state = app::g_state;
 

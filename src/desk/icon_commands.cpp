@@ -1,0 +1,160 @@
+#include "desk/icon_commands.h"
+
+#include <filesystem>
+
+#include "app/ids.h"
+#include "desk/icon_library.h"
+#include "desk/ids.h"
+#include "desk/layout.h"
+#include "desk/pictures.h"
+#include "desk/texts.h"
+#include "desk/web_icons.h"
+#include "rt/app.h"
+#include "rt/dialogs.h"
+#include "rt/draw.h"
+#include "rt/gadget.h"
+#include "rt/image.h"
+#include "rt/window.h"
+
+namespace desk {
+
+namespace {
+
+bool g_reload_at_start = false;
+
+constexpr const char* old_icon_folder = "Vimo_Desk_ico";
+constexpr int reload_width = 500, reload_height = 60;
+// The progress window is painted every few slots while the reload blocks the loop.
+constexpr int repaint_every = 10;
+
+app::Slot* selected(app::State& s) {
+    if (s.Selected_Slot < 1 || s.Selected_Slot > app::slot_count_max) return nullptr;
+    app::Slot& slot = s.slot_table[std::size_t(s.Selected_Slot)];
+    slot.number = s.Selected_Slot;
+    return &slot;
+}
+
+bool ask_reload(const app::State& s) {
+    const auto answer = rt::message_box(std::string(texts::reload_title),
+                                        std::string(s.Lng == "Fr" ? texts::reload_question_fr : texts::reload_question_us),
+                                        rt::MessageButtons::YesNo, rt::MessageIcon::Question);
+    return answer == rt::MessageAnswer::Yes;
+}
+
+// Offers to delete the old icon folder and its own files (not its subfolders).
+void offer_old_icon_cleanup(const app::State& s) {
+    const std::filesystem::path folder = s.Data_Folder + old_icon_folder;
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) return;
+    const auto answer = rt::message_box(std::string(texts::old_icons_title), std::string(texts::old_icons_question),
+                                        rt::MessageButtons::YesNo, rt::MessageIcon::Question);
+    if (answer != rt::MessageAnswer::Yes) return;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.is_regular_file(error) || entry.is_symlink(error)) std::filesystem::remove(entry.path(), error);
+    std::filesystem::remove(folder, error);  // stays when it holds folders of its own
+}
+
+void delete_library(const app::State& s) {
+    std::error_code error;
+    std::filesystem::remove(icon_library_path(s), error);
+}
+
+void open_progress_window(int count) {
+    using F = rt::WindowFlag;
+    rt::open_window(app::WindowIconReload, 0, 0, reload_width, reload_height, "",
+                    F::Borderless | F::NoTaskbar | F::ScreenCentered | F::TopMost, app::WindowDesk);
+    rt::set_window_background(app::WindowIconReload, rt::rgb(255, 255, 255));
+    rt::create_canvas_gadget(GadgetReloadFrame, 0, 0, reload_width, reload_height);
+    if (rt::start_drawing_gadget(GadgetReloadFrame)) {
+        rt::fill_box(0, 0, reload_width, reload_height, rt::rgb(255, 255, 255));
+        rt::outline_box(0, 0, reload_width, reload_height, rt::rgb(0, 0, 0));
+        rt::stop_drawing();
+    }
+    rt::create_progress_gadget(GadgetReloadProgress, 10, 10, reload_width - 20, 20, 0, count);
+    rt::create_text_gadget(GadgetReloadText, 10, 35, reload_width - 20, 18, "", rt::TextFlag::Centre);
+    rt::set_gadget_font(GadgetReloadText, FontReloadText);
+    rt::set_gadget_back_colour(GadgetReloadText, rt::rgb(255, 255, 255));
+    rt::show_window(app::WindowIconReload);
+    rt::paint_window_now(app::WindowIconReload, 500);
+}
+
+}  // namespace
+
+void change_icon(app::State& s) {
+    app::Slot* slot = selected(s);
+    if (!slot || slot->target.empty()) return;
+    const auto chosen = rt::open_file(std::string(texts::change_icon_title) + slot->target, slot->target,
+                                      std::string(texts::change_icon_filter));
+    if (!chosen || !rt::load_image(ImageFileIcon, *chosen)) return;
+    const auto dot = chosen->rfind('.');
+    const bool ico = dot != std::string::npos && chosen->substr(dot + 1) == "ico";
+    // An .ico is taken as it is; other pictures are made 32 x 32.
+    if (!ico && rt::image_width(ImageFileIcon) != icon_size) rt::resize_image(ImageFileIcon, icon_size, icon_size);
+    slot->picture = slot_image(slot->number);
+    rt::copy_image(ImageFileIcon, slot->picture);
+    rt::free_image(ImageFileIcon);
+    show_slot_picture(*slot);
+    write_icon_library(s);
+}
+
+void original_icon(app::State& s) {
+    app::Slot* slot = selected(s);
+    if (!slot || slot->target.empty()) return;
+    if (is_web_target(slot->target)) {
+        make_web_picture(*slot);
+        show_slot_picture(*slot);
+        write_icon_library(s);
+        return;
+    }
+    slot->title = name_without_extension(slot->target);
+    if (!load_file_icon(slot->target)) return;
+    new_slot_picture(*slot);
+    draw_file_icon(*slot, false);
+    show_slot_picture(*slot);
+    write_icon_library(s);
+}
+
+void reload_original_icons(app::State& s) {
+    if (!ask_reload(s)) return;
+    const int count = std::min(s.Slot_Count, app::slot_count_max);
+    open_progress_window(count);
+    delete_library(s);
+    offer_old_icon_cleanup(s);
+    for (int n = 1; n <= count; ++n) {
+        rt::set_state(GadgetReloadProgress, n);
+        rt::set_text(GadgetReloadText, std::to_string(n) + " / " + std::to_string(count));
+        if (n % repaint_every == 0) rt::process_events_for(0);
+        app::Slot& slot = s.slot_table[std::size_t(n)];
+        slot.number = n;
+        if (slot.target.empty() || slot.control < 0) continue;
+        if (is_web_target(slot.target)) {
+            fetch_site_icon(s, n);
+        } else if (load_file_icon(slot.target)) {
+            new_slot_picture(slot);
+            draw_file_icon(slot, slot.elevated == 1);
+            show_slot_picture(slot);
+        }
+    }
+    write_icon_library(s);
+    rt::close_window(app::WindowIconReload);
+}
+
+void ask_icon_reload_at_start(const app::State& s) { g_reload_at_start = ask_reload(s); }
+
+void load_icon_store(const app::State& s) {
+    if (g_reload_at_start) {
+        release_icon_library();
+        delete_library(s);
+        offer_old_icon_cleanup(s);
+        return;
+    }
+    load_icon_library(s);
+}
+
+bool take_reload_request() {
+    const bool requested = g_reload_at_start;
+    g_reload_at_start = false;
+    return requested;
+}
+
+}  // namespace desk

@@ -1,0 +1,67 @@
+#include "desk/icon_library.h"
+
+#include <filesystem>
+
+#include "desk/ids.h"
+#include "desk/layout.h"
+#include "rt/image.h"
+
+namespace desk {
+
+namespace {
+
+bool g_present = false;
+
+}  // namespace
+
+std::string icon_library_path(const app::State& s) { return s.Data_Folder + library_file_name; }
+
+void load_icon_library(const app::State& s) {
+    release_icon_library();
+    const std::string path = icon_library_path(s);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size == 0) return;
+    if (!rt::load_image(ImageIconLibrary, path)) return;
+    if (rt::image_width(ImageIconLibrary) != library_width || rt::image_height(ImageIconLibrary) != library_height) {
+        rt::free_image(ImageIconLibrary);
+        return;
+    }
+    g_present = true;
+}
+
+bool icon_library_present() { return g_present; }
+
+bool copy_library_cell(int slot, int image) {
+    if (!g_present) return false;
+    return rt::grab_image(ImageIconLibrary, image, library_cell_x(slot), 0, icon_size, icon_size);
+}
+
+void release_icon_library() {
+    rt::free_image(ImageIconLibrary);
+    g_present = false;
+}
+
+bool write_icon_library(const app::State& s) {
+    if (s.Data_Folder.empty()) return false;  // no data file, no place for its library
+    // Pixels are copied, not blended: a picture reads back exactly as it was written.
+    rt::Pixels strip{library_width, library_height,
+                     std::vector<std::uint32_t>(std::size_t(library_width) * library_height, 0u)};
+    for (int n = 1; n <= app::slot_count_max; ++n) {
+        const int picture = s.slot_table[std::size_t(n)].picture;
+        if (picture < 0 || rt::image_height(picture) != library_height) continue;
+        const auto pixels = rt::image_pixels(picture);
+        if (!pixels) continue;
+        const int left = library_cell_x(n);
+        for (int y = 0; y < library_height; ++y)
+            for (int x = 0; x < pixels->width && left + x < library_width; ++x)
+                strip.argb[std::size_t(y) * library_width + std::size_t(left + x)] =
+                    pixels->argb[std::size_t(y) * std::size_t(pixels->width) + std::size_t(x)];
+    }
+    if (!rt::set_image_pixels(ImageLibraryStrip, strip)) return false;
+    const bool written = rt::save_png(ImageLibraryStrip, icon_library_path(s));
+    rt::free_image(ImageLibraryStrip);
+    return written;
+}
+
+}  // namespace desk

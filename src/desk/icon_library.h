@@ -1,0 +1,38 @@
+// The icon library: every slot's picture in one 9600 x 32 PNG strip beside
+// the data file, read once at start so that the desk asks neither the desktop
+// nor the network for pictures it already has. Slot n's cell is the 32 x 32
+// square at x = 32n (n = 1-299; the cell at x = 0 stays empty).
+#pragma once
+
+#include <string>
+
+#include "app/state.h"
+
+namespace desk {
+
+inline constexpr int library_width = 9600;
+inline constexpr int library_height = 32;
+inline constexpr const char* library_file_name = "Vimo_Desk.lib";
+
+// `Data_Folder` + "Vimo_Desk.lib".
+std::string icon_library_path(const app::State& s);
+
+// Left x of slot n's cell in the strip.
+constexpr int library_cell_x(int slot) { return 32 * slot; }
+
+// Reads the library file. A file that is missing, empty, does not decode or
+// is not a 9600 x 32 picture counts as missing: the desk then asks the
+// desktop and the network for every picture.
+void load_icon_library(const app::State& s);
+// True while a library read at start is held.
+bool icon_library_present();
+// Copies slot n's cell of the library into image `image` (32 x 32).
+bool copy_library_cell(int slot, int image);
+// Releases the library picture (once the desk is built).
+void release_icon_library();
+
+// Writes every slot picture that is 32 pixels high into a new strip and
+// replaces the file atomically. False when it cannot be written.
+bool write_icon_library(const app::State& s);
+
+}  // namespace desk

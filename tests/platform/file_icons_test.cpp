@@ -1,0 +1,72 @@
+// The desktop's icons of files and folders, through the toolkit's icon theme.
+#include "platform/file_icons.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileIconsTest : public ::testing::Test {
+protected:
+    FileIconsTest() {
+        std::string pattern = (fs::temp_directory_path() / "vd-icons-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
+    }
+    ~FileIconsTest() override { fs::remove_all(folder); }
+    std::string file(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return (folder / name).string();
+    }
+    fs::path folder;
+    platform::ThemeFileIcons icons;
+};
+
+TEST_F(FileIconsTest, DesktopEntryIconFileIsUsedAtTheAskedSize) {
+    QImage square(48, 48, QImage::Format_ARGB32);
+    square.fill(qRgba(10, 200, 30, 255));
+    ASSERT_TRUE(square.save(QString::fromStdString((folder / "logo.png").string())));
+    const std::string entry = file("tool.desktop", "[Desktop Entry]\nType=Application\nName=Tool\nIcon=" +
+                                                       (folder / "logo.png").string() + "\nExec=tool\n");
+    const auto icon = icons.large_icon(entry, 32);
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->width, 32);
+    EXPECT_EQ(icon->height, 32);
+    ASSERT_EQ(icon->argb.size(), 32u * 32u);
+    EXPECT_EQ(icon->argb[16 * 32 + 16], 0xFF0AC81Eu);
+}
+
+TEST_F(FileIconsTest, NothingForWhatDoesNotExistOrBadSizes) {
+    EXPECT_FALSE(icons.large_icon((folder / "missing.txt").string(), 32));
+    EXPECT_FALSE(icons.large_icon("", 32));
+    const std::string text = file("notes.txt", "hello");
+    EXPECT_FALSE(icons.large_icon(text, 0));
+    EXPECT_FALSE(icons.large_icon(text, 100000));
+    // A hostile entry (a huge Icon= line, a picture path that is not a picture) gives no crash.
+    const std::string entry = file("bad.desktop", "[Desktop Entry]\nIcon=" + std::string(200000, 'x') + "\n");
+    (void)icons.large_icon(entry, 32);
+    const std::string not_picture = file("bad2.desktop", "[Desktop Entry]\nIcon=" + text + "\n");
+    const auto icon = icons.large_icon(not_picture, 32);
+    if (icon) EXPECT_EQ(icon->argb.size(), 32u * 32u);
+}
+
+TEST(FakeFileIcons, RecordsAndAnswersTheKnownPaths) {
+    platform::FakeFileIcons fake;
+    fake.known = {"/a"};
+    EXPECT_TRUE(fake.large_icon("/a", 32));
+    EXPECT_FALSE(fake.large_icon("/b", 32));
+    fake.known.clear();
+    EXPECT_FALSE(fake.large_icon("/c", 32));
+    fake.answer_all = true;
+    const auto icon = fake.large_icon("/d", 16);
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->argb, std::vector<std::uint32_t>(256, fake.colour));
+    EXPECT_EQ(fake.lookups, (std::vector<std::string>{"/a", "/b", "/c", "/d"}));
+}
+
+}  // namespace
