@@ -76,9 +76,17 @@ struct ScriptedAnswer {
     std::optional<std::uint32_t> colour;
     std::optional<FontChoice> font;
 
-    static ScriptedAnswer button(MessageAnswer a) { return {.message = a}; }
-    static ScriptedAnswer typed(std::string s) { return {.text = std::move(s)}; }
-    static ScriptedAnswer cancel() { return {.message = MessageAnswer::Cancel}; }
+    static ScriptedAnswer button(MessageAnswer a) {
+        ScriptedAnswer answer;
+        answer.message = a;
+        return answer;
+    }
+    static ScriptedAnswer typed(std::string s) {
+        ScriptedAnswer answer;
+        answer.text = std::move(s);
+        return answer;
+    }
+    static ScriptedAnswer cancel() { return button(MessageAnswer::Cancel); }
 };
 
 // Answers dialogs from a queue while it is installed and records every dialog.

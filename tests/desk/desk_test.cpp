@@ -82,8 +82,9 @@ TEST_F(Desk, FreeSlotsShowTheirNumberInGrey) {
                 const std::uint32_t p = pixel(*picture, x, y);
                 if (p >> 24 == 0) continue;
                 // Faint edge pixels lose colour precision; the body of the digits is grey.
-                if (p >> 24 >= 100)
+                if (p >> 24 >= 100) {
                     for (int shift : {0, 8, 16}) EXPECT_NEAR(int(p >> shift & 0xFF), 128, 12) << n << " at " << x << "," << y;
+                }
                 EXPECT_LE(p >> 24, 200u);
                 leftmost = std::min(leftmost, x);
             }

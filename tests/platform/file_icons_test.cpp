@@ -52,7 +52,9 @@ TEST_F(FileIconsTest, NothingForWhatDoesNotExistOrBadSizes) {
     (void)icons.large_icon(entry, 32);
     const std::string not_picture = file("bad2.desktop", "[Desktop Entry]\nIcon=" + text + "\n");
     const auto icon = icons.large_icon(not_picture, 32);
-    if (icon) EXPECT_EQ(icon->argb.size(), 32u * 32u);
+    if (icon) {
+        EXPECT_EQ(icon->argb.size(), 32u * 32u);
+    }
 }
 
 TEST(FakeFileIcons, RecordsAndAnswersTheKnownPaths) {
