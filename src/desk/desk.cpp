@@ -18,6 +18,7 @@
 #include "desk/pictures.h"
 #include "desk/texts.h"
 #include "desk/web_icons.h"
+#include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/dragdrop.h"
 #include "rt/draw.h"
@@ -95,7 +96,15 @@ void picture_at_start(app::State& s, int n) {
     show_slot_picture(slot);
 }
 
+// The splash repaints at once on each change, since no events run during the
+// build: changing it for every slot would cost more than the build itself, so
+// it changes at most once a frame, and at the last slot.
 void report_progress(int n, int count) {
+    constexpr std::int64_t frame_ms = 16;
+    static std::int64_t last_ms = -frame_ms;
+    const std::int64_t now = platform::clock().monotonic_ms();
+    if (n < count && now - last_ms < frame_ms && now >= last_ms) return;
+    last_ms = now;
     rt::set_state(app::GadgetSplashProgress, count > 0 ? n * app::splash_progress_max / count : 0);
     rt::set_text(app::GadgetSplashStatus,
                  std::string(texts::loading) + std::to_string(n) + "/" + std::to_string(count));
