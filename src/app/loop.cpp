@@ -213,9 +213,7 @@ void rename_separator(State& s, int i) {
     if (!answer || answer->empty()) return;
     separator.title = *answer;
     if (separator.title_band >= 0) rt::set_text(separator.title_band, separator.title);
-    char key[16];
-    std::snprintf(key, sizeof key, "Separator%03d", i);
-    config::set_string_key(s, config::keys::Separators, key, separator.title);
+    config::set_string_key(s, config::keys::Separators, config::separator_key(i), separator.title);
 }
 
 void gadget(State& s, const rt::Event& e) {

@@ -38,12 +38,6 @@ std::string numbered(std::string_view prefix, int n) {
     return key;
 }
 
-std::string separator_key(int n) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%03d", n);
-    return std::string(k::SeparatorPrefix) + digits;
-}
-
 std::string file_name_of(const std::string& path) {
     const auto slash = path.rfind(platform::path_separator);
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -185,6 +179,12 @@ bool set_key(const State& s, std::string_view group, Write write) {
 }
 
 }  // namespace
+
+std::string separator_key(int n) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%03d", n);
+    return std::string(k::SeparatorPrefix) + digits;
+}
 
 bool keeps_missing_target(std::string_view target) {
     if (target.empty()) return true;

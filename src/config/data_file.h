@@ -39,6 +39,10 @@ bool set_integer_key(const app::State& state, std::string_view group, std::strin
 bool set_string_key(const app::State& state, std::string_view group, std::string_view key,
                     std::string_view value);
 
+// The key of separator `n`'s title in group Separators: "Separator" + n in
+// three digits ("Separator007").
+std::string separator_key(int n);
+
 // Whether the load keeps a slot target that names nothing on disk: web
 // addresses and targets on other drives stay, missing local files go.
 bool keeps_missing_target(std::string_view target);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "desk/launch_texts.h"
+#include "desk/layout.h"
 #include "desk/parameters.h"
 #include "platform/desktop_entry.h"
 #include "platform/services.h"
@@ -33,16 +34,6 @@ enum class Rights { User, Administrator };
 enum class TargetKind { Executable, DesktopEntry, Document };
 
 bool valid_slot(int slot) { return slot >= 1 && slot <= app::slot_count_max; }
-
-// The first four characters, in upper case, are "HTTP" (so "httpd" too, as always).
-bool is_web_address(const std::string& target) {
-    if (target.size() < 4)
-        return false;
-    for (std::size_t i = 0; i < 4; ++i)
-        if (std::toupper(static_cast<unsigned char>(target[i])) != "HTTP"[i])
-            return false;
-    return true;
-}
 
 void sorry() { rt::message_box(std::string(texts::sorry_title), std::string(texts::sorry)); }
 
@@ -210,7 +201,7 @@ void run_target(const app::State& s, const app::Slot& slot, std::optional<std::v
 // The checks every launch makes: a web address opens at once, a free slot and
 // a missing target are told. True when the target is there to be run.
 bool ready(const app::State& s, const app::Slot& slot) {
-    if (is_web_address(slot.target)) {
+    if (is_web_target(slot.target)) {
         open_target(s, slot.target);
         return false;
     }
