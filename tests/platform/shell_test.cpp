@@ -89,6 +89,7 @@ TEST_F(Shell, StartsExactlyTheNamedFileWithExactlyTheGivenArguments) {
         ASSERT_TRUE(record);
         EXPECT_EQ(record->args, row.args);
         EXPECT_EQ(record->folder, folder.string());
+        EXPECT_GT(record->session, 0) << "the session was not read";
         EXPECT_NE(record->session, long(getsid(0))) << "the program must have its own session";
         fs::remove(test::record_path(program));
     }

@@ -41,7 +41,9 @@ inline void write_recorder(const std::filesystem::path& path, const std::string&
     recorder_detail::write(path,
                "#!/bin/sh\n"
                "PATH=/usr/bin:/bin\n"
-               "session() { read -r s < /proc/$$/stat; s=${s##*) }; set -- $s; printf '%s' \"$4\"; }\n"
+               // The name field of the stat line may hold spaces and line breaks:
+               // read it whole and count from its closing parenthesis.
+               "session() { s=$(cat /proc/$$/stat); s=${s##*) }; set -- $s; printf '%s' \"$4\"; }\n"
                "{ printf '%s\\0' \"$(pwd -P)\" \"$(session)\"\n"
                "  if [ $# -gt 0 ]; then printf '%s\\0' \"$@\"; fi\n"
                "} > \"$0.part\" && mv -f -- \"$0.part\" \"$0.record\"\n" +
