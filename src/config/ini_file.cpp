@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace config {
 
@@ -131,14 +132,7 @@ bool IniFile::open(const std::string& path) {
         release();
         return false;
     }
-    path_ = real;
-    doc_ = ini_read(bytes);
-    changed_ = false;
-    group_name_.clear();
-    group_index_ = 0;
-    last_group_ = 0;
-    last_line_ = -1;
-    walk_line_ = -1;
+    begin(real, ini_read(bytes), false);
     return true;
 }
 
@@ -148,14 +142,7 @@ bool IniFile::create(const std::string& path) {
     const std::string real = resolved(path);
     fd_ = open_locked(real, true, writable_);
     if (fd_ < 0) return false;
-    path_ = real;
-    doc_ = IniDoc{};
-    changed_ = true;  // even an untouched new file is written, marked UTF-8
-    group_name_.clear();
-    group_index_ = 0;
-    last_group_ = 0;
-    last_line_ = -1;
-    walk_line_ = -1;
+    begin(real, IniDoc{}, true);  // even an untouched new file is written, marked UTF-8
     return true;
 }
 
@@ -169,6 +156,17 @@ bool IniFile::close() {
     }
     release();
     return ok;
+}
+
+void IniFile::begin(std::string path, IniDoc doc, bool changed) {
+    path_ = std::move(path);
+    doc_ = std::move(doc);
+    changed_ = changed;
+    group_name_.clear();
+    group_index_ = 0;
+    last_group_ = 0;
+    last_line_ = -1;
+    walk_line_ = -1;
 }
 
 void IniFile::release() {

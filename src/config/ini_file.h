@@ -73,6 +73,7 @@ private:
     IniGroup* group();
     const IniGroup* group() const;
     const IniLine* find(std::string_view key) const;
+    void begin(std::string path, IniDoc doc, bool changed);  // the cursor at the top
     void release();
 
     int fd_ = -1;

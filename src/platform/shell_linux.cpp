@@ -190,16 +190,10 @@ std::optional<std::string> LinuxShell::find_program(const std::string& name) {
 
 StartResult LinuxShell::start(const std::string& program, const std::vector<std::string>& args,
                               const std::string& working_folder) {
-    if (program.empty())
+    const auto path = program.find('/') == std::string::npos ? find_program(program) : program;
+    if (!path)
         return {StartFailure::NoProgram, ENOENT};
-    std::string path = program;
-    if (program.find('/') == std::string::npos) {
-        auto found = find_program(program);
-        if (!found)
-            return {StartFailure::NoProgram, ENOENT};
-        path = *found;
-    }
-    return spawn_detached(path, args, working_folder);
+    return spawn_detached(*path, args, working_folder);
 }
 
 std::optional<std::vector<std::string>> elevated_command_line(const std::string& pkexec, const std::string& env,
@@ -223,15 +217,11 @@ StartResult LinuxShell::start_elevated(const std::string& program, const std::ve
     if (!pkexec || !env)
         return {StartFailure::NoProgram, ENOENT};
 
-    std::string path = program;
-    if (program.find('/') == std::string::npos) {
-        auto found = find_program(program);
-        if (!found)
-            return {StartFailure::NoProgram, ENOENT};
-        path = *found;
-    } else if (program.front() != '/') {
-        path = current_folder() + "/" + program;
-    }
+    const auto found = program.find('/') == std::string::npos ? find_program(program) : program;
+    if (!found)
+        return {StartFailure::NoProgram, ENOENT};
+    // pkexec starts elsewhere: a relative name must not change meaning.
+    const std::string path = found->front() == '/' ? *found : current_folder() + "/" + *found;
     if (!is_executable_file(path))
         return {access(path.c_str(), F_OK) == 0 ? StartFailure::NotExecutable : StartFailure::NoProgram,
                 access(path.c_str(), F_OK) == 0 ? EACCES : ENOENT};
