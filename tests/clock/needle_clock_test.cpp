@@ -57,6 +57,15 @@ protected:
     }
 
     QImage face(int size = 200) { return picture_of_window(size, size); }
+    // The window's own timer redraws it inside the wait: no event reaches the loop.
+    static void redraw_by_timer() {
+        rt::Event tick;
+        tick.kind = rt::EventKind::Timer;
+        tick.window = app::WindowNeedleClock;
+        tick.object = app::TimerNeedleRedraw;
+        rt::post_event(tick);
+        EXPECT_FALSE(rt::wait_event(0).has_value());
+    }
     static bool is(const QImage& picture, int x, int y, QColor colour) { return picture.pixelColor(x, y) == colour; }
     void face_event(rt::EventType type, int desktop_x, int desktop_y) {
         clocks::needle_face_event(state, gadget_event(app::WindowNeedleClock, clocks::GadgetNeedleFace, type, desktop_x,
@@ -86,14 +95,8 @@ TEST_F(NeedleClock, SecondsHandAndItsRedrawEverySecond) {
     EXPECT_TRUE(rt::menu_item_checked(app::MenuNeedleClock, app::ItemNeedleSeconds));
     EXPECT_TRUE(is(face(), 137, 121, green)) << "seconds hand towards 20 s";
 
-    // The window's timer redraws it inside the wait: no event reaches the loop.
     clock.advance_ms(10'000);
-    rt::Event tick;
-    tick.kind = rt::EventKind::Timer;
-    tick.window = app::WindowNeedleClock;
-    tick.object = app::TimerNeedleRedraw;
-    rt::post_event(tick);
-    EXPECT_FALSE(rt::wait_event(0).has_value());
+    redraw_by_timer();
     const QImage later = face();
     EXPECT_TRUE(is(later, 137, 121, black)) << "the seconds hand left 20 s";
     EXPECT_TRUE(is(later, 100, 160, green)) << "and points to 30 s";
@@ -106,12 +109,7 @@ TEST_F(NeedleClock, SecondsHandAndItsRedrawEverySecond) {
 TEST_F(NeedleClock, WithoutSecondsANewMinuteMovesTheMinuteHand) {
     clocks::open_needle_clock(state);
     at(2024, 5, 17, 3, 15, 0);
-    rt::Event tick;
-    tick.kind = rt::EventKind::Timer;
-    tick.window = app::WindowNeedleClock;
-    tick.object = app::TimerNeedleRedraw;
-    rt::post_event(tick);
-    EXPECT_FALSE(rt::wait_event(0).has_value());
+    redraw_by_timer();
     const QImage picture = face();
     EXPECT_TRUE(is(picture, 150, 100, green)) << "minute hand towards 3";
     EXPECT_TRUE(is(picture, 100, 40, black)) << "no longer towards 12";
