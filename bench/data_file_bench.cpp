@@ -31,13 +31,13 @@ struct FullDataFile {
     FullDataFile() {
         env.working = work.path().string();
         platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
-        app::State& s = app::g_state;
+        core::State& s = core::g_state;
         s = {};
         s.Data_File_Path = work / "Vimo_Desk.ini";
         dialogs.answer(rt::MessageAnswer::Yes);
         dialogs.answer(rt::MessageAnswer::Ok);
         (void)config::load_data_file(s);
-        for (int n = 1; n <= app::slot_count_max; ++n) {
+        for (int n = 1; n <= core::slot_count_max; ++n) {
             auto& slot = s.slot_table[std::size_t(n)];
             slot.target = "/usr/share/applications/program-number-" + std::to_string(n) + ".desktop";
             slot.title = "Program number " + std::to_string(n);
@@ -70,7 +70,7 @@ FullDataFile& full() {
 void load_at_start(benchmark::State& st) {
     auto& f = full();
     for (auto _ : st) {
-        app::State s;
+        core::State s;
         s.Data_File_Path = f.work / "Vimo_Desk.ini";
         benchmark::DoNotOptimize(config::load_data_file(s));
     }
@@ -82,8 +82,8 @@ void save_all(benchmark::State& st) {
     int n = 0;
     for (auto _ : st) {
         // A different position each time, so the file is really rewritten.
-        app::g_state.X_Origin = ++n % 2;
-        benchmark::DoNotOptimize(config::save_all(app::g_state));
+        core::g_state.X_Origin = ++n % 2;
+        benchmark::DoNotOptimize(config::save_all(core::g_state));
     }
 }
 BENCHMARK(save_all)->Unit(benchmark::kMillisecond);
@@ -91,7 +91,7 @@ BENCHMARK(save_all)->Unit(benchmark::kMillisecond);
 void single_key_write(benchmark::State& st) {
     full();
     int n = 0;
-    for (auto _ : st) benchmark::DoNotOptimize(config::set_integer_key(app::g_state, "Global", "Zoom", 100 + (++n % 2) * 20));
+    for (auto _ : st) benchmark::DoNotOptimize(config::set_integer_key(core::g_state, "Global", "Zoom", 100 + (++n % 2) * 20));
 }
 BENCHMARK(single_key_write)->Unit(benchmark::kMillisecond);
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "app/desk_window.h"
-#include "app/images.h"
+#include "core/images.h"
 #include "desk/desk.h"
 #include "desk/icon_library.h"
 #include "rt/app.h"
@@ -33,20 +33,20 @@ struct FullDesk {
         env.working = work.path().string();
         file_icons.answer_all = true;
         platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
-        app::load_embedded_images({app::ImageWebShortcut, app::ImageElevationBadge, app::ImagePageTab1,
-                                   app::ImagePageTab2, app::ImagePageTab3});
+        core::load_embedded_images({core::ImageWebShortcut, core::ImageElevationBadge, core::ImagePageTab1,
+                                   core::ImagePageTab2, core::ImagePageTab3});
         reset();
-        app::build_desk_window(app::g_state);
-        desk::build_desk(app::g_state);  // no library yet: the desktop's icons, then the library is written
+        app::build_desk_window(core::g_state);
+        desk::build_desk(core::g_state, nullptr);  // no library yet: the desktop's icons, then the library is written
     }
 
     // Three slots in four occupied, the others free; separators shown.
     void reset() {
-        app::State& s = app::g_state;
+        core::State& s = core::g_state;
         s = {};
         s.Data_Folder = work.path().string() + "/";
         s.Show_Separators = 1;
-        for (int n = 1; n <= app::slot_count_max; ++n)
+        for (int n = 1; n <= core::slot_count_max; ++n)
             if (n % 4 != 0) s.slot_table[std::size_t(n)].target = "/usr/bin/program-" + std::to_string(n);
     }
 };
@@ -62,11 +62,11 @@ void build_desk_from_library(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         f.reset();
-        app::build_desk_window(app::g_state);
-        desk::load_icon_library(app::g_state);
-        if (!desk::icon_library_present()) st.SkipWithError("no icon library");
+        app::build_desk_window(core::g_state);
+        desk::load_icon_library(core::g_state);
+        if (!desk::icon_library_present(core::g_state)) st.SkipWithError("no icon library");
         st.ResumeTiming();
-        desk::build_desk(app::g_state);
+        desk::build_desk(core::g_state, nullptr);
     }
     if (f.file_icons.lookups.size() != lookups || !f.http.requests().empty())
         st.SkipWithError("the build asked the desktop or the network");
@@ -75,7 +75,7 @@ BENCHMARK(build_desk_from_library)->Unit(benchmark::kMillisecond);
 
 void write_icon_library(benchmark::State& st) {
     full();
-    for (auto _ : st) benchmark::DoNotOptimize(desk::write_icon_library(app::g_state));
+    for (auto _ : st) benchmark::DoNotOptimize(desk::write_icon_library(core::g_state));
 }
 BENCHMARK(write_icon_library)->Unit(benchmark::kMillisecond);
 

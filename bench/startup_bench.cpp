@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "app/end.h"
-#include "app/ids.h"
 #include "app/startup.h"
-#include "app/state.h"
+#include "core/ids.h"
+#include "core/state.h"
 #include "platform/services.h"
 #include "platform/speech.h"
 #include "rt/app.h"
@@ -86,12 +86,12 @@ int vimo_duzi(const std::string& folder) {
     platform::LinuxShell shell;  // a start launches nothing
     platform::install({&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell});
     try {
-        app::start_up(app::g_state, argc, argv);
+        app::start_up(core::g_state, argc, argv);
     } catch (const app::ProgramEnd&) {
         return 1;
     }
-    while (!rt::window_visible(app::WindowDesk)) QCoreApplication::processEvents();
-    rt::paint_window_now(app::WindowDesk, 2000);
+    while (!rt::window_visible(core::WindowDesk)) QCoreApplication::processEvents();
+    rt::paint_window_now(core::WindowDesk, 2000);
     return 0;
 }
 

@@ -21,7 +21,7 @@ std::string audio_library_path() {
     return platform::with_trailing_separator(platform::environment().program_folder()) + audio_library_name;
 }
 
-void check_audio_library(State& s) {
+void check_audio_library(core::State& s) {
     const std::string name = audio_library_name;
     const std::string path = audio_library_path();
     if (present(path)) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace app {
 
@@ -18,6 +18,6 @@ std::string audio_library_path();
 
 // Sets `Audio_Available`: 1 when the library is present; otherwise asks
 // whether to download it, and downloads it over HTTPS when the user agrees.
-void check_audio_library(State& s);
+void check_audio_library(core::State& s);
 
 }  // namespace app

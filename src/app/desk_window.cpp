@@ -2,6 +2,7 @@
 
 #include "app/ids.h"
 #include "config/data_file.h"
+#include "core/ids.h"
 #include "platform/services.h"
 #include "rt/draw.h"
 #include "rt/gadget.h"
@@ -13,77 +14,78 @@ namespace app {
 namespace {
 
 constexpr rt::Colour grip_grey = rt::rgb(128, 128, 128);
-constexpr int grip_height = 16;
 
 }  // namespace
 
-void build_desk_window(const State& s) {
+void build_desk_window(const core::State& s) {
     using F = rt::WindowFlag;
-    rt::open_window(WindowOwner, 0, -100, 0, 0, "", F::Borderless | F::NoTaskbar | F::Invisible);
-    rt::open_window(WindowDesk, s.X_Origin, s.Y_Origin, s.Desk_Width, s.Desk_Height, "Dock",
-                    F::Borderless | F::NoTaskbar | F::Invisible | F::Resizable, WindowOwner);
+    rt::open_window(core::WindowOwner, 0, -100, 0, 0, "", F::Borderless | F::NoTaskbar | F::Invisible);
+    rt::open_window(core::WindowDesk, s.X_Origin, s.Y_Origin, s.Desk_Width, s.Desk_Height, "Dock",
+                    F::Borderless | F::NoTaskbar | F::Invisible | F::Resizable, core::WindowOwner);
     rt::create_canvas_gadget(GadgetGrip, 0, 0, s.Desk_Width, grip_height);
-    rt::set_tooltip(GadgetGrip, "Clic Droit = Menu (Right click for Menu)");
+    rt::set_tooltip(GadgetGrip, "Clic Droit = core::Menu (Right click for core::Menu)");
 }
 
 void draw_grip_bar() {
     if (!rt::start_drawing_gadget(GadgetGrip)) return;
-    rt::fill_box(0, 0, 110, grip_height, rt::rgb(255, 255, 255));
-    rt::outline_box(0, 0, 110, grip_height, grip_grey);
-    rt::outline_box(3, 3, 10, 10, grip_grey);     // menu box
-    rt::outline_box(97, 3, 10, 10, grip_grey);    // close box
-    rt::draw_line(99, 5, 104, 10, grip_grey);
-    rt::draw_line(104, 5, 99, 10, grip_grey);
-    for (int y : {3, 6, 9, 12}) rt::draw_line(15, y, 94, y, grip_grey);
+    constexpr int cross_top = grip_box_y + 2, cross_bottom = cross_top + grip_cross_right - grip_cross_left;
+    constexpr int lines_left = 15, lines_right = 94;
+    rt::fill_box(0, 0, grip_width, grip_height, rt::rgb(255, 255, 255));
+    rt::outline_box(0, 0, grip_width, grip_height, grip_grey);
+    rt::outline_box(grip_menu_box_x, grip_box_y, grip_box_size, grip_box_size, grip_grey);
+    rt::outline_box(grip_close_box_x, grip_box_y, grip_box_size, grip_box_size, grip_grey);
+    rt::draw_line(grip_cross_left, cross_top, grip_cross_right, cross_bottom, grip_grey);
+    rt::draw_line(grip_cross_right, cross_top, grip_cross_left, cross_bottom, grip_grey);
+    for (int y : {3, 6, 9, 12}) rt::draw_line(lines_left, y, lines_right, y, grip_grey);
     rt::stop_drawing();
 }
 
-void toggle_desk_visibility(State& s) {
+void toggle_desk_visibility(core::State& s) {
     if (s.Desk_Visible == 1) {
         s.Desk_Visible = 0;
-        rt::hide_window(WindowDesk);
+        rt::hide_window(core::WindowDesk);
     } else {
         s.Desk_Visible = 1;
-        rt::show_window(WindowDesk);
-        rt::activate_window(WindowDesk);
-        rt::set_menu_item_checked(MenuTray, ItemTrayShowHide, true);
+        rt::show_window(core::WindowDesk);
+        rt::activate_window(core::WindowDesk);
+        rt::set_menu_item_checked(core::MenuTray, core::ItemTrayShowHide, true);
     }
 }
 
-void toggle_on_top(State& s) {
+void toggle_on_top(core::State& s) {
     s.On_Top = s.On_Top == 1 ? 0 : 1;
-    rt::set_top_most(WindowDesk, s.On_Top == 1);
-    rt::set_menu_item_checked(MenuTray, ItemTrayOnTop, s.On_Top == 1);
+    rt::set_top_most(core::WindowDesk, s.On_Top == 1);
+    rt::set_menu_item_checked(core::MenuTray, core::ItemTrayOnTop, s.On_Top == 1);
     config::save_all(s);
 }
 
-void desk_to_left(State& s) {
-    rt::move_window(WindowDesk, 0, 0);
+void desk_to_left(core::State& s) {
+    rt::move_window(core::WindowDesk, 0, 0);
     config::save_all(s);
 }
 
-void desk_to_right(State& s) {
+void desk_to_right(core::State& s) {
     const auto primary = platform::screen().desktop(0);
-    rt::move_window(WindowDesk, primary.width - rt::window_width(WindowDesk), 0);
+    rt::move_window(core::WindowDesk, primary.width - rt::window_width(core::WindowDesk), 0);
     config::save_all(s);
 }
 
-void toggle_talking_clock(State& s) {
+void toggle_talking_clock(core::State& s) {
     s.Sound_ON = s.Sound_ON == 1 ? 0 : 1;
-    rt::set_menu_item_checked(MenuTray, ItemTrayTalkingClock, s.Sound_ON == 1);
+    rt::set_menu_item_checked(core::MenuTray, core::ItemTrayTalkingClock, s.Sound_ON == 1);
     config::save_all(s);
 }
 
-void open_desk_height_dialog(const State&) {
+void open_desk_height_dialog(const core::State&) {
     using F = rt::WindowFlag;
-    rt::open_window(WindowDeskHeight, 0, 0, 215, 105, "Hauteur (Height)",
-                    F::Tool | F::CloseBox | F::ScreenCentered, WindowDesk);
+    rt::open_window(core::WindowDeskHeight, 0, 0, 215, 105, "Hauteur (Height)",
+                    F::Tool | F::CloseBox | F::ScreenCentered, core::WindowDesk);
     rt::create_spin_gadget(GadgetHeightZones, 75, 40, 60, 25, 0, 11);
-    rt::set_gadget_font(GadgetHeightZones, FontHeightSpin);
+    rt::set_gadget_font(GadgetHeightZones, core::FontHeightSpin);
     rt::create_text_gadget(GadgetHeightLabel, 10, 10, 195, 25, "Nb Zones (3x3)", rt::TextFlag::Centre);
-    rt::set_gadget_font(GadgetHeightLabel, FontHeightLabel);
+    rt::set_gadget_font(GadgetHeightLabel, core::FontSmallLabel);
     rt::create_text_gadget(GadgetHeightRange, 15, 45, 55, 20, "1 - 11", rt::TextFlag::Right);
-    rt::set_gadget_font(GadgetHeightRange, FontHeightRange);
+    rt::set_gadget_font(GadgetHeightRange, core::FontHeightRange);
     rt::create_button_gadget(GadgetHeightTest, 10, 75, 195, 25, "Test");
 }
 
@@ -94,7 +96,7 @@ int desk_height_for_zones(int zones) {
 
 void test_desk_height() {
     const int height = desk_height_for_zones(rt::gadget_state(GadgetHeightZones));
-    if (height > 0) rt::resize_window(WindowDesk, rt::window_width(WindowDesk), height);
+    if (height > 0) rt::resize_window(core::WindowDesk, rt::window_width(core::WindowDesk), height);
 }
 
 }  // namespace app

@@ -16,7 +16,7 @@ void write(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-void write_developer_files(const State& s) {
+void write_developer_files(const core::State& s) {
     auto& env = platform::environment();
     const std::string folder = platform::with_trailing_separator(env.working_folder());
     const std::string php = folder + "Vimo_Desk_Version.php";

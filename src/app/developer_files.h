@@ -1,7 +1,7 @@
 // The version files a developer start writes for the maker's web server.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace app {
 
@@ -9,6 +9,6 @@ namespace app {
 // working folder, and copies the first to the publishing folder named by
 // $VIMO_DUZI_PUBLISH_DIR when that is set. A file that cannot be written is
 // skipped.
-void write_developer_files(const State& s);
+void write_developer_files(const core::State& s);
 
 }  // namespace app

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "app/ids.h"
 #include "config/data_file.h"
+#include "core/ids.h"
 #include "platform/services.h"
 #include "rt/app.h"
 #include "rt/dialogs.h"
@@ -16,18 +16,18 @@
 namespace app {
 
 void end_program(int exit_code) {
-    rt::remove_tray_icon(TrayIcon);
+    rt::remove_tray_icon(core::TrayIcon);
     rt::shutdown();
     throw ProgramEnd{exit_code};
 }
 
-void quit(State& s) {
+void quit(core::State& s) {
     config::save_all(s);
     platform::clock().sleep_ms(500);
     end_program();
 }
 
-void quit_by_closing_desk(State& s) {
+void quit_by_closing_desk(core::State& s) {
     config::save_all(s);
     end_program();
 }

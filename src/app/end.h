@@ -1,7 +1,7 @@
 // The ways the program ends.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace app {
 
@@ -15,10 +15,10 @@ struct ProgramEnd {
 [[noreturn]] void end_program(int exit_code = 0);
 
 // Saves all, waits 500 ms, ends the program (the Quit commands and the desk's close box).
-[[noreturn]] void quit(State& s);
+[[noreturn]] void quit(core::State& s);
 
 // Saves all, stops playback, ends the program (the desk window's close event).
-[[noreturn]] void quit_by_closing_desk(State& s);
+[[noreturn]] void quit_by_closing_desk(core::State& s);
 
 // While installed, a run-time fault shows a box titled "Error" with the
 // fault's description and ends the program without saving.

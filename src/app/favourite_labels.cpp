@@ -1,7 +1,7 @@
 #include "app/favourite_labels.h"
 
-#include "app/ids.h"
 #include "clock/ids.h"
+#include "core/ids.h"
 #include "rt/draw.h"
 #include "rt/font.h"
 #include "rt/gadget.h"
@@ -18,18 +18,18 @@ constexpr int label_text_alpha = 150;
 
 }  // namespace
 
-void draw_favourite_label(const State& s, int i) {
+void draw_favourite_label(const core::State& s, int i) {
     const int image = label_image_base + i;
     const std::string& label = s.favourites[std::size_t(i - 1)].short_label;
     rt::create_image(image, label_width, label_height, label_colours[i - 1]);
     if (!rt::start_drawing_image(image)) return;
-    rt::path_add_text((label_width - rt::text_width(Font8, label)) / 2, 0, label, Font8);
+    rt::path_add_text((label_width - rt::text_width(core::Font8, label)) / 2, 0, label, core::Font8);
     rt::fill_path(rt::rgb(0, 0, 0), label_text_alpha);
     rt::stop_drawing();
 }
 
-void show_favourite_station_buttons(const State& s) {
-    constexpr int buttons[] = {clocks::GadgetFavourite1, clocks::GadgetFavourite2, clocks::GadgetFavourite3};
+void show_favourite_station_buttons(const core::State& s) {
+    constexpr int buttons[] = {core::GadgetFavourite1, core::GadgetFavourite2, core::GadgetFavourite3};
     if (s.Audio_Available == 1) {
         for (int i = 1; i <= 3; ++i) rt::set_tooltip(buttons[i - 1], s.favourites[std::size_t(i - 1)].name);
         for (int i = 1; i <= 3; ++i) {
@@ -41,8 +41,8 @@ void show_favourite_station_buttons(const State& s) {
     constexpr int band_image = label_image_base + 1;
     constexpr rt::Colour band_colour = 16775408;  // $FFF8F0, the colour of page 2
     rt::create_image(band_image, 108, 15, band_colour);
-    rt::use_gadget_list(WindowDesk);
-    rt::create_image_gadget(clocks::GadgetFavourite1, 1, 158, 108, 14, band_image);
+    rt::use_gadget_list(core::WindowDesk);
+    rt::create_image_gadget(core::GadgetFavourite1, 1, 158, 108, 14, band_image);
 }
 
 }  // namespace app

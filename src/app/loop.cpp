@@ -1,6 +1,7 @@
 #include "app/loop.h"
 
 #include <span>
+#include <type_traits>
 
 #include "app/desk_window.h"
 #include "app/end.h"
@@ -14,23 +15,22 @@
 #include "clock/small_clock.h"
 #include "clock/stopwatch.h"
 #include "clock/tick.h"
-#include "config/data_file.h"
-#include "config/keys.h"
+#include "core/drag.h"
+#include "core/ids.h"
 #include "desk/desk.h"
 #include "desk/editing.h"
 #include "desk/icon_commands.h"
 #include "desk/ids.h"
 #include "desk/launch.h"
-#include "rt/dialogs.h"
-#include "rt/gadget.h"
+#include "music/radio.h"
 #include "rt/menu.h"
-#include "rt/timer.h"
 #include "rt/window.h"
 
 namespace app {
 
 namespace {
 
+using core::State;
 using Handler = void (*)(State&, const rt::Event&);
 
 struct Row {
@@ -49,54 +49,37 @@ bool run(std::span<const Row> table, int number, State& s, const rt::Event& e) {
     return false;
 }
 
-// Window dragging on a drawing surface: the window follows the mouse from
-// the press to the release.
-void drag_window(State& s, const rt::Event& e, int window) {
-    switch (e.type) {
-    case rt::EventType::LeftButtonDown:
-        s.Window_Dragging = 1;
-        s.Drag_Offset_X = e.mouse.desktop_x - rt::window_x(window);
-        s.Drag_Offset_Y = e.mouse.desktop_y - rt::window_y(window);
-        break;
-    case rt::EventType::MouseMove:
-        if (s.Window_Dragging == 1)
-            rt::move_window(window, e.mouse.desktop_x - s.Drag_Offset_X, e.mouse.desktop_y - s.Drag_Offset_Y);
-        break;
-    case rt::EventType::LeftButtonUp: s.Window_Dragging = 0; break;
-    default: break;
-    }
+// Runs a command of the state, or of nothing.
+template <auto command>
+void call(State& s) {
+    if constexpr (std::is_invocable_v<decltype(command), State&>) command(s);
+    else command();
 }
 
-void open_desk_menu(State&, const rt::Event&) { rt::display_popup_menu(MenuDesk, WindowDesk); }
-
-// Grip bar: menu box, close box, and dragging the desk.
-void grip_bar(State& s, const rt::Event& e) {
-    constexpr int menu_box_end = 15, close_box_start = 99;
-    switch (e.type) {
-    case rt::EventType::RightClick: open_desk_menu(s, e); break;
-    case rt::EventType::LeftClick:
-        if (e.mouse.window_x >= 0 && e.mouse.window_x < menu_box_end) open_desk_menu(s, e);
-        else if (e.mouse.window_x > close_box_start) quit(s);
-        break;
-    default: drag_window(s, e, WindowDesk); break;
-    }
-}
-
-// The web radio needs the audio engine; without it the button says so.
-void web_radio_button(State& s, const rt::Event&) {
-    if (s.Audio_Available == 1) return;  // the web radio window comes with the music player
-    if (s.Lng == "Fr")
-        rt::message_box("Erreur", "La DLL fmodex(64).dll n'est pas présente dans le répertoire",
-                        rt::MessageButtons::Ok, rt::MessageIcon::Error);
-    else
-        rt::message_box("Error", "Needed DLL fmodex(64).dll not found in directory", rt::MessageButtons::Ok,
-                        rt::MessageIcon::Error);
+// Runs `command` whatever the event.
+template <auto command>
+void on_any(State& s, const rt::Event&) {
+    call<command>(s);
 }
 
 // Runs `command` on a button's own click; other mouse events on it (right click, drag) do nothing.
 template <auto command>
 void on_click(State& s, const rt::Event& e) {
-    if (e.type == rt::EventType::LeftClick) command(s);
+    if (e.type == rt::EventType::LeftClick) call<command>(s);
+}
+
+void open_desk_menu(State&, const rt::Event&) { rt::display_popup_menu(core::MenuDesk, core::WindowDesk); }
+
+// Grip bar: menu box, close box, and dragging the desk.
+void grip_bar(State& s, const rt::Event& e) {
+    switch (e.type) {
+    case rt::EventType::RightClick: open_desk_menu(s, e); break;
+    case rt::EventType::LeftClick:
+        if (e.mouse.window_x >= 0 && e.mouse.window_x < grip_menu_click_end) open_desk_menu(s, e);
+        else if (e.mouse.window_x > grip_cross_left) quit(s);
+        break;
+    default: core::drag_window(s, e, core::WindowDesk); break;
+    }
 }
 
 // The desk's own area: the clock bar's click zones above y 90.
@@ -105,127 +88,123 @@ void desk_click(State& s, const rt::Event& e) {
     if (e.mouse.window_y < clock_bar_end) clocks::clock_bar_click(s, e.mouse.window_y);
 }
 
+void page_tab(State& s, const rt::Event& e) { desk::page_tab_event(s, e); }
+
 // Timers, whatever their window.
 constexpr Row timers[] = {
-    {TimerTick, [](State& s, const rt::Event&) { clocks::tick(s); }},
-    {TimerBanner, [](State&, const rt::Event&) { clocks::close_notice(); }},
-    {TimerDate, [](State& s, const rt::Event&) { clocks::refresh_date_texts(s); }},
+    {core::TimerTick, on_any<clocks::tick>},
+    {core::TimerBanner, on_any<clocks::close_notice>},
+    {core::TimerDate, on_any<clocks::refresh_date_texts>},
 };
 
 constexpr Row left_clicks[] = {
-    {WindowBanner, [](State&, const rt::Event&) { clocks::close_notice(); }},
-    {WindowDesk, desk_click},
-    {WindowSmallClock, [](State&, const rt::Event&) { clocks::close_small_clock(); }},
+    {core::WindowBanner, on_any<clocks::close_notice>},
+    {core::WindowDesk, desk_click},
+    {core::WindowSmallClock, on_any<clocks::close_small_clock>},
 };
 
 constexpr Row right_clicks[] = {
-    {WindowDesk, open_desk_menu},
-    {WindowSmallClock, [](State&, const rt::Event&) { clocks::explain_small_clock(); }},
+    {core::WindowDesk, open_desk_menu},
+    {core::WindowSmallClock, on_any<clocks::explain_small_clock>},
 };
 
 constexpr Row fixed_gadgets[] = {
     {GadgetGrip, grip_bar},
-    {GadgetHeightTest, [](State&, const rt::Event&) { test_desk_height(); }},
-    {clocks::GadgetWebRadio, web_radio_button},
-    {clocks::GadgetCountdownStartStop, on_click<clocks::countdown_start_stop>},
-    {clocks::GadgetCountdownSet, on_click<clocks::open_countdown_window>},
-    {clocks::GadgetStopwatchReset, on_click<clocks::stopwatch_reset>},
-    {clocks::GadgetStopwatchStartStop, on_click<clocks::stopwatch_start_stop>},
-    {clocks::GadgetCalendar, on_click<clocks::toggle_calendar_dropping_edits>},
+    {GadgetHeightTest, on_any<test_desk_height>},
+    {core::GadgetWebRadio, on_any<music::web_radio_button>},
+    {core::GadgetCountdownStartStop, on_click<clocks::countdown_start_stop>},
+    {core::GadgetCountdownSet, on_click<clocks::open_countdown_window>},
+    {core::GadgetStopwatchReset, on_click<clocks::stopwatch_reset>},
+    {core::GadgetStopwatchStartStop, on_click<clocks::stopwatch_start_stop>},
+    {core::GadgetCalendar, on_click<clocks::toggle_calendar_dropping_edits>},
     {clocks::GadgetCalendarOk, on_click<clocks::store_events_and_close>},
     {clocks::GadgetSmallClockGrip, clocks::small_clock_grip},
     {clocks::GadgetCountdownDefine, on_click<clocks::define_countdown>},
     {clocks::GadgetCountdownStart, on_click<clocks::start_countdown_from_window>},
-    {clocks::GadgetCountdownReset, on_click<[](State&) { clocks::reset_countdown_fields(); }>},
+    {clocks::GadgetCountdownReset, on_click<clocks::reset_countdown_fields>},
     {clocks::GadgetNeedleFace, clocks::needle_face_event},
-    {desk::GadgetPageTab1, [](State& s, const rt::Event& e) { desk::page_tab_event(s, e); }},
-    {desk::GadgetPageTab2, [](State& s, const rt::Event& e) { desk::page_tab_event(s, e); }},
-    {desk::GadgetPageTab3, [](State& s, const rt::Event& e) { desk::page_tab_event(s, e); }},
-    {clocks::GadgetMoveIcons, [](State& s, const rt::Event&) { desk::toggle_move_mode(s); }},
-    {desk::GadgetInfoCopy, [](State& s, const rt::Event&) { desk::copy_slot_info(s); }},
-    {desk::GadgetMoveOk, [](State& s, const rt::Event&) { desk::move_dialog_ok(s); }},
+    {desk::GadgetPageTab1, page_tab},
+    {desk::GadgetPageTab2, page_tab},
+    {desk::GadgetPageTab3, page_tab},
+    {core::GadgetMoveIcons, on_any<desk::toggle_move_mode>},
+    {desk::GadgetInfoCopy, on_any<desk::copy_slot_info>},
+    {desk::GadgetMoveOk, on_any<desk::move_dialog_ok>},
 };
 
 void close_it(State&, const rt::Event& e) { rt::close_window(e.window); }
 
 constexpr Row window_closes[] = {
-    {WindowDesk, [](State& s, const rt::Event&) { quit_by_closing_desk(s); }},
-    {WindowCalendar, [](State& s, const rt::Event&) { clocks::store_events_and_close(s); }},
-    {WindowAbout, close_it},        {WindowSlotMove, close_it},    {WindowCountdown, close_it},
-    {WindowPlaylistEditor, close_it}, {WindowDeskHeight, close_it}, {WindowPreferences, close_it},
-    {WindowSlotInfo, close_it},     {WindowTextViewer, close_it},
+    {core::WindowDesk, on_any<quit_by_closing_desk>},
+    {core::WindowCalendar, on_any<clocks::store_events_and_close>},
+    {core::WindowAbout, close_it},
+    {core::WindowSlotMove, close_it},
+    {core::WindowCountdown, close_it},
+    {core::WindowPlaylistEditor, close_it},
+    {core::WindowDeskHeight, close_it},
+    {core::WindowPreferences, close_it},
+    {core::WindowSlotInfo, close_it},
+    {core::WindowTextViewer, close_it},
 };
 
 constexpr Row menu_items[] = {
-    {ItemTrayShowHide, [](State& s, const rt::Event&) { toggle_desk_visibility(s); }},
-    {ItemDeskHide, [](State& s, const rt::Event&) { toggle_desk_visibility(s); }},
-    {ItemTrayLeft, [](State& s, const rt::Event&) { desk_to_left(s); }},
-    {ItemKeyLeft, [](State& s, const rt::Event&) { desk_to_left(s); }},
-    {ItemDeskLeft, [](State& s, const rt::Event&) { desk_to_left(s); }},
-    {ItemTrayRight, [](State& s, const rt::Event&) { desk_to_right(s); }},
-    {ItemKeyRight, [](State& s, const rt::Event&) { desk_to_right(s); }},
-    {ItemDeskRight, [](State& s, const rt::Event&) { desk_to_right(s); }},
-    {ItemTrayTalkingClock, [](State& s, const rt::Event&) { toggle_talking_clock(s); }},
-    {ItemTrayOnTop, [](State& s, const rt::Event&) { toggle_on_top(s); }},
-    {ItemDeskOnTop, [](State& s, const rt::Event&) { toggle_on_top(s); }},
-    {ItemTrayQuit, [](State& s, const rt::Event&) { quit(s); }},
-    {ItemDeskQuit, [](State& s, const rt::Event&) { quit(s); }},
-    {ItemKeyResize, [](State& s, const rt::Event&) { open_desk_height_dialog(s); }},
-    {ItemDeskResize, [](State& s, const rt::Event&) { open_desk_height_dialog(s); }},
-    {ItemCalendar, [](State& s, const rt::Event&) { clocks::open_calendar(s); }},
-    {ItemNeedleClock, [](State& s, const rt::Event&) { clocks::open_needle_clock(s); }},
-    {ItemNeedleSmall, [](State& s, const rt::Event&) { clocks::resize_needle_clock(s, 100); }},
-    {ItemNeedleMedium, [](State& s, const rt::Event&) { clocks::resize_needle_clock(s, 150); }},
-    {ItemNeedleLarge, [](State& s, const rt::Event&) { clocks::resize_needle_clock(s, 200); }},
-    {ItemNeedleOnTop, [](State& s, const rt::Event&) { clocks::toggle_needle_on_top(s); }},
-    {ItemNeedleSeconds, [](State& s, const rt::Event&) { clocks::toggle_needle_seconds(s); }},
-    {ItemNeedleTransparency25, [](State& s, const rt::Event&) { clocks::set_needle_opacity(s, 25); }},
-    {ItemNeedleTransparency50, [](State& s, const rt::Event&) { clocks::set_needle_opacity(s, 50); }},
-    {ItemNeedleOpaque, [](State& s, const rt::Event&) { clocks::set_needle_opacity(s, 100); }},
-    {ItemNeedleBackground, [](State& s, const rt::Event&) { clocks::choose_needle_background(s); }},
-    {ItemNeedleColour, [](State& s, const rt::Event&) { clocks::choose_needle_colour(s); }},
-    {ItemNeedleClose, [](State& s, const rt::Event&) { clocks::close_needle_clock(s); }},
-    {ItemSlotInfo, [](State& s, const rt::Event&) { desk::show_slot_info(s); }},
-    {ItemSlotToggleAdmin, [](State& s, const rt::Event&) { desk::toggle_elevation(s); }},
-    {ItemSlotAdd, [](State& s, const rt::Event&) { desk::add_or_change(s); }},
-    {ItemSlotPaste, [](State& s, const rt::Event&) { desk::paste_file_name(s); }},
-    {ItemSlotRename, [](State& s, const rt::Event&) { desk::rename_slot(s); }},
-    {ItemSlotParameters, [](State& s, const rt::Event&) { desk::change_parameters(s); }},
-    {ItemSlotStartFolder, [](State& s, const rt::Event&) { desk::change_start_folder(s); }},
-    {ItemSlotChangeIcon, [](State& s, const rt::Event&) { desk::change_icon(s); }},
-    {ItemSlotOriginalIcon, [](State& s, const rt::Event&) { desk::original_icon(s); }},
-    {ItemSlotMove, [](State& s, const rt::Event&) { desk::open_move_dialog(s); }},
-    {ItemSlotRemove, [](State& s, const rt::Event&) { desk::remove_slot(s); }},
-    {ItemSlotRunAsAdmin, [](State& s, const rt::Event&) { desk::launch_slot_elevated(s, s.Selected_Slot); }},
-    {ItemDeskEditData, [](State& s, const rt::Event&) { desk::open_with_desktop(s, s.Data_File_Path); }},
+    {core::ItemTrayShowHide, on_any<toggle_desk_visibility>},
+    {core::ItemDeskHide, on_any<toggle_desk_visibility>},
+    {core::ItemTrayLeft, on_any<desk_to_left>},
+    {core::ItemKeyLeft, on_any<desk_to_left>},
+    {core::ItemDeskLeft, on_any<desk_to_left>},
+    {core::ItemTrayRight, on_any<desk_to_right>},
+    {core::ItemKeyRight, on_any<desk_to_right>},
+    {core::ItemDeskRight, on_any<desk_to_right>},
+    {core::ItemTrayTalkingClock, on_any<toggle_talking_clock>},
+    {core::ItemTrayOnTop, on_any<toggle_on_top>},
+    {core::ItemDeskOnTop, on_any<toggle_on_top>},
+    {core::ItemTrayQuit, on_any<quit>},
+    {core::ItemDeskQuit, on_any<quit>},
+    {core::ItemKeyResize, on_any<open_desk_height_dialog>},
+    {core::ItemDeskResize, on_any<open_desk_height_dialog>},
+    {core::ItemCalendar, on_any<clocks::open_calendar>},
+    {core::ItemNeedleClock, on_any<clocks::open_needle_clock>},
+    {core::ItemNeedleSmall, on_any<[](State& s) { clocks::resize_needle_clock(s, 100); }>},
+    {core::ItemNeedleMedium, on_any<[](State& s) { clocks::resize_needle_clock(s, 150); }>},
+    {core::ItemNeedleLarge, on_any<[](State& s) { clocks::resize_needle_clock(s, 200); }>},
+    {core::ItemNeedleOnTop, on_any<clocks::toggle_needle_on_top>},
+    {core::ItemNeedleSeconds, on_any<clocks::toggle_needle_seconds>},
+    {core::ItemNeedleTransparency25, on_any<[](State& s) { clocks::set_needle_opacity(s, 25); }>},
+    {core::ItemNeedleTransparency50, on_any<[](State& s) { clocks::set_needle_opacity(s, 50); }>},
+    {core::ItemNeedleOpaque, on_any<[](State& s) { clocks::set_needle_opacity(s, 100); }>},
+    {core::ItemNeedleBackground, on_any<clocks::choose_needle_background>},
+    {core::ItemNeedleColour, on_any<clocks::choose_needle_colour>},
+    {core::ItemNeedleClose, on_any<clocks::close_needle_clock>},
+    {core::ItemSlotInfo, on_any<desk::show_slot_info>},
+    {core::ItemSlotToggleAdmin, on_any<desk::toggle_elevation>},
+    {core::ItemSlotAdd, on_any<desk::add_or_change>},
+    {core::ItemSlotPaste, on_any<desk::paste_file_name>},
+    {core::ItemSlotRename, on_any<desk::rename_slot>},
+    {core::ItemSlotParameters, on_any<desk::change_parameters>},
+    {core::ItemSlotStartFolder, on_any<desk::change_start_folder>},
+    {core::ItemSlotChangeIcon, on_any<desk::change_icon>},
+    {core::ItemSlotOriginalIcon, on_any<desk::original_icon>},
+    {core::ItemSlotMove, on_any<desk::open_move_dialog>},
+    {core::ItemSlotRemove, on_any<desk::remove_slot>},
+    {core::ItemSlotRunAsAdmin, on_any<[](State& s) { desk::launch_slot_elevated(s, s.Selected_Slot); }>},
+    {core::ItemDeskEditData, on_any<[](State& s) { desk::open_with_desktop(s, s.Data_File_Path); }>},
 };
 
 void tray(State& s, const rt::Event& e) {
     if (e.type == rt::EventType::LeftClick) toggle_desk_visibility(s);
-    else if (e.type == rt::EventType::RightClick) rt::display_popup_menu(MenuTray, WindowDesk);
-}
-
-// Separator i's click area: rename it.
-void rename_separator(State& s, int i) {
-    auto& separator = s.separators[std::size_t(i)];
-    const auto answer = rt::input_box("Renommer (rename)", "Sep. #" + std::to_string(i) + " - Nouveau Titre (New Title)",
-                                      separator.title);
-    if (!answer || answer->empty()) return;
-    separator.title = *answer;
-    if (separator.title_band >= 0) rt::set_text(separator.title_band, separator.title);
-    config::set_string_key(s, config::keys::Separators, config::separator_key(i), separator.title);
+    else if (e.type == rt::EventType::RightClick) rt::display_popup_menu(core::MenuTray, core::WindowDesk);
 }
 
 void gadget(State& s, const rt::Event& e) {
-    if (e.window == WindowPicture) return;
+    if (e.window == core::WindowPicture) return;
     // Slot buttons first, then separators, then the fixed gadgets.
-    for (int i = 1; i <= s.Slot_Count && i <= slot_count_max; ++i) {
+    for (int i = 1; i <= s.Slot_Count && i <= core::slot_count_max; ++i) {
         if (s.slot_table[std::size_t(i)].control != e.object) continue;
-        if (loop_hooks().slot_event && loop_hooks().slot_event(s, i, e)) break;
+        if (desk::slot_event(s, i, e)) break;
     }
-    for (int i = 1; i <= separator_titles; ++i) {
+    for (int i = 1; i <= core::separator_titles; ++i) {
         if (s.separators[std::size_t(i)].click_area == e.object) {
-            rename_separator(s, i);
+            desk::rename_separator(s, i);
             break;
         }
     }
@@ -234,17 +213,12 @@ void gadget(State& s, const rt::Event& e) {
 
 }  // namespace
 
-LoopHooks& loop_hooks() {
-    static LoopHooks hooks;
-    return hooks;
-}
-
 void dispatch(State& s, const rt::Event& e) {
-    if (e.window == WindowCalendar && loop_hooks().calendar_filter) loop_hooks().calendar_filter(s, e);
+    if (e.window == core::WindowCalendar) clocks::calendar_filter(s, e);
     switch (e.kind) {
     case rt::EventKind::Timer: run(timers, e.object, s, e); break;
     case rt::EventKind::GadgetDrop:
-        if (e.window == WindowDesk) desk::drop_on_slot(s, e);  // the clock texts' drops come with the notes and viewer
+        if (e.window == core::WindowDesk) desk::drop_on_slot(s, e);  // the clock texts' drops come with the notes and viewer
         break;
     case rt::EventKind::Tray: tray(s, e); break;
     case rt::EventKind::LeftClick: run(left_clicks, e.window, s, e); break;

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/ids.h"
-#include "app/images.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "clock/date_texts.h"
 #include "config/data_file.h"
 #include "config/keys.h"
@@ -28,76 +28,76 @@ constexpr int separator = -1;
 constexpr int no_image = -1;
 
 constexpr Label desk_menu_head[] = {
-    {ItemDeskPreferences, ImagePreferences, "Préférences\tCtrl + P", "Configuration", "Configuration"},
-    {ItemNeedleClock, ImageNeedleClock, "Horloge à Aiguilles", "Needle clock", "Horloge à Aiguilles"},
-    {ItemDeskRight, ImageRight, "Duzi à Droite\tCtrl + D", "Duzi on Right", "Duzi à Droite"},
-    {ItemDeskLeft, ImageLeft, "Duzi à Gauche\tCtrl + G", "Duzi on Left", "Duzi à Gauche"},
-    {ItemDeskResize, ImageResize, "Redimensionner\tCtrl + S", "Resize Duzi", "Redimensionner"},
-    {ItemDeskOnTop, ImageOnTop, "Premier Plan\tCtrl + T", "Duzi on Top", "Duzi au Premier Plan"},
-    {ItemDeskHide, ImageShowHide, "Masquer\tCtrl + H", "Hide Duzi", "Masquer le Duzi"},
-    {ItemDeskEditData, ImageEditData, "Éditer INI\tCtrl + I", "Edit INI File", "Editer le fichier INI"},
+    {core::ItemDeskPreferences, core::ImagePreferences, "Préférences\tCtrl + P", "Configuration", "Configuration"},
+    {core::ItemNeedleClock, core::ImageNeedleClock, "Horloge à Aiguilles", "Needle clock", "Horloge à Aiguilles"},
+    {core::ItemDeskRight, core::ImageRight, "Duzi à Droite\tCtrl + D", "Duzi on Right", "Duzi à Droite"},
+    {core::ItemDeskLeft, core::ImageLeft, "Duzi à Gauche\tCtrl + G", "Duzi on Left", "Duzi à Gauche"},
+    {core::ItemDeskResize, core::ImageResize, "Redimensionner\tCtrl + S", "Resize Duzi", "Redimensionner"},
+    {core::ItemDeskOnTop, core::ImageOnTop, "Premier Plan\tCtrl + T", "Duzi on Top", "Duzi au Premier Plan"},
+    {core::ItemDeskHide, core::ImageShowHide, "Masquer\tCtrl + H", "Hide Duzi", "Masquer le Duzi"},
+    {core::ItemDeskEditData, core::ImageEditData, "Éditer INI\tCtrl + I", "Edit INI File", "Editer le fichier INI"},
 };
 constexpr std::string_view playlists_submenu = "PlayListes MP3/OGG";
-constexpr Label playlists_edit = {ItemDeskEditPlaylists, no_image, "Editer", "Edit MRU", "Editer Liste PlayListes"};
+constexpr Label playlists_edit = {core::ItemDeskEditPlaylists, no_image, "Editer", "Edit MRU", "Editer Liste PlayListes"};
 constexpr Label desk_menu_tail[] = {
-    {ItemDeskMusicInfo, ImageMusicInfo, "Fenêtre Info Musique\tCtrl + M", "Show Music Info", "Fenêtre Info Musique"},
+    {core::ItemDeskMusicInfo, core::ImageMusicInfo, "Fenêtre Info Musique\tCtrl + M", "Show Music Info", "Fenêtre Info Musique"},
     {separator, no_image, {}, {}, {}},
-    {ItemCalendar, ImageCalendar, "Calendrier\tCtrl + 0", "Calendar/Schedule", "Calendrier"},
+    {core::ItemCalendar, core::ImageCalendar, "Calendrier\tCtrl + 0", "Calendar/Schedule", "Calendrier"},
     {separator, no_image, {}, {}, {}},
-    {ItemDeskHelp, ImageHelp, "Afficher l'Aide\tF1", "Show Help", "Afficher l'Aide"},
-    {ItemDeskCheckVersion, ImageCheckVersion, "Vérifier Version\tCtrl + V", "Check Version", "Vérifier Version"},
-    {ItemDeskAbout, ImageAbout, "À Propos...\tCtrl + F1", "About...", "À Propos..."},
-    {ItemDeskQuit, ImageQuit, "Quitter\tCtrl + Q", "Quit", "Quitter"},
+    {core::ItemDeskHelp, core::ImageHelp, "Afficher l'Aide\tF1", "Show Help", "Afficher l'Aide"},
+    {core::ItemDeskCheckVersion, core::ImageCheckVersion, "Vérifier Version\tCtrl + V", "Check Version", "Vérifier Version"},
+    {core::ItemDeskAbout, core::ImageAbout, "À Propos...\tCtrl + F1", "About...", "À Propos..."},
+    {core::ItemDeskQuit, core::ImageQuit, "Quitter\tCtrl + Q", "Quit", "Quitter"},
 };
 
 constexpr Label slot_menu[] = {
-    {ItemSlotInfo, ImageSlotInfo, "Information Programme", "Informations", "Information Programme"},
+    {core::ItemSlotInfo, core::ImageSlotInfo, "Information Programme", "Informations", "Information Programme"},
     {separator, no_image, {}, {}, {}},
-    {ItemSlotRunAsAdmin, ImageSlotRunAsAdmin, "Lancer comme Admin.", "Run as Administrator.",
+    {core::ItemSlotRunAsAdmin, core::ImageSlotRunAsAdmin, "Lancer comme Admin.", "Run as Administrator.",
      "Éxécuter comme Administrateur."},
-    {ItemSlotToggleAdmin, ImageSlotToggleAdmin, "Définir Mode Admin/Utilisateur.", "(un)Set Run as Administrator.",
+    {core::ItemSlotToggleAdmin, core::ImageSlotToggleAdmin, "Définir Mode Admin/Utilisateur.", "(un)Set Run as Administrator.",
      "Définir Mode Admin/Utilisateur."},
     {separator, no_image, {}, {}, {}},
-    {ItemSlotAdd, ImageSlotAdd, "Ajouter/Modifier...", "Add/Edit", "Ajouter/Modifier..."},
-    {ItemSlotPaste, ImageSlotPaste, "Coller le Nom de Fichier", "Paste (full)Filename as New", "Coller le Fichier"},
-    {ItemSlotRename, ImageSlotRename, "Renommer", "Rename", "Renommer"},
-    {ItemSlotParameters, ImageSlotParameters, "Paramètres", "Parameters", "Paramètres"},
-    {ItemSlotStartFolder, ImageSlotStartFolder, "Démarrer dans", "Start Dir", "Répertoire de Lancement"},
-    {ItemSlotChangeIcon, ImageSlotChangeIcon, "Changer d'icône...", "Change Icon...", "Changer d'icône..."},
-    {ItemSlotOriginalIcon, ImageSlotOriginalIcon, "Icône Originale", "Original Icon", "Icône originale"},
-    {ItemSlotMove, ImageSlotMove, "Déplacer...", "Move To...", "Déplacer..."},
+    {core::ItemSlotAdd, core::ImageSlotAdd, "Ajouter/Modifier...", "Add/Edit", "Ajouter/Modifier..."},
+    {core::ItemSlotPaste, core::ImageSlotPaste, "Coller le Nom de Fichier", "Paste (full)Filename as New", "Coller le Fichier"},
+    {core::ItemSlotRename, core::ImageSlotRename, "Renommer", "Rename", "Renommer"},
+    {core::ItemSlotParameters, core::ImageSlotParameters, "Paramètres", "Parameters", "Paramètres"},
+    {core::ItemSlotStartFolder, core::ImageSlotStartFolder, "Démarrer dans", "Start Dir", "Répertoire de Lancement"},
+    {core::ItemSlotChangeIcon, core::ImageSlotChangeIcon, "Changer d'icône...", "Change Icon...", "Changer d'icône..."},
+    {core::ItemSlotOriginalIcon, core::ImageSlotOriginalIcon, "Icône Originale", "Original Icon", "Icône originale"},
+    {core::ItemSlotMove, core::ImageSlotMove, "Déplacer...", "Move To...", "Déplacer..."},
     {separator, no_image, {}, {}, {}},
-    {ItemSlotRemove, ImageSlotRemove, "Enlever", "Remove", "Enlever"},
+    {core::ItemSlotRemove, core::ImageSlotRemove, "Enlever", "Remove", "Enlever"},
 };
 
 constexpr Label tray_menu[] = {
-    {ItemCalendar, ImageCalendar, "Calendrier", "Show Calendar", "Calendrier"},
+    {core::ItemCalendar, core::ImageCalendar, "Calendrier", "Show Calendar", "Calendrier"},
     {separator, no_image, {}, {}, {}},
-    {ItemTrayShowHide, ImageShowHide, "Afficher/Masquer", "Show/Hide Duzi", "Afficher/Masquer"},
-    {ItemTrayOnTop, ImageOnTop, "Premier Plan", "Duzi on Top", "Premier Plan"},
-    {ItemTrayLeft, ImageLeft, "Menu à Gauche", "Duzi on Left", "Duzi à Gauche"},
-    {ItemTrayRight, ImageRight, "Menu à Droite", "Duzi on Right", "Duzi à Droite"},
-    {ItemTrayTalkingClock, ImageTalkingClock, "Son ON", "Speaking Clock", "Activer l'Horloge Parlante"},
-    {ItemTrayPlayOne, ImagePlay, "Lire un MP3/OGG", "Read One MP3/OGG", "Lire un MP3/OGG"},
+    {core::ItemTrayShowHide, core::ImageShowHide, "Afficher/Masquer", "Show/Hide Duzi", "Afficher/Masquer"},
+    {core::ItemTrayOnTop, core::ImageOnTop, "Premier Plan", "Duzi on Top", "Premier Plan"},
+    {core::ItemTrayLeft, core::ImageLeft, "core::Menu à Gauche", "Duzi on Left", "Duzi à Gauche"},
+    {core::ItemTrayRight, core::ImageRight, "core::Menu à Droite", "Duzi on Right", "Duzi à Droite"},
+    {core::ItemTrayTalkingClock, core::ImageTalkingClock, "Son ON", "Speaking Clock", "Activer l'Horloge Parlante"},
+    {core::ItemTrayPlayOne, core::ImagePlay, "Lire un MP3/OGG", "Read One MP3/OGG", "Lire un MP3/OGG"},
     {separator, no_image, {}, {}, {}},
-    {ItemTrayPreferences, ImagePreferences, "Préférences", "Preferences", "Préférences"},
-    {ItemNeedleClock, ImageNeedleClock, "Horloge à Aiguilles", "Show Needle Clock", "Afficher Horloge à Aiguilles"},
+    {core::ItemTrayPreferences, core::ImagePreferences, "Préférences", "Preferences", "Préférences"},
+    {core::ItemNeedleClock, core::ImageNeedleClock, "Horloge à Aiguilles", "Show Needle Clock", "Afficher Horloge à Aiguilles"},
     {separator, no_image, {}, {}, {}},
-    {ItemTrayHelp, ImageHelp, "Aide", "Show Help", "Aide"},
-    {ItemTrayAbout, ImageAbout, "À Propos...", "About...", "À Propos..."},
-    {ItemTrayQuit, ImageQuit, "Quitter", "Quit", "Quitter"},
+    {core::ItemTrayHelp, core::ImageHelp, "Aide", "Show Help", "Aide"},
+    {core::ItemTrayAbout, core::ImageAbout, "À Propos...", "About...", "À Propos..."},
+    {core::ItemTrayQuit, core::ImageQuit, "Quitter", "Quit", "Quitter"},
 };
 
 // The needle clock menu belongs to the needle clock window; its labels switch here.
 constexpr Label needle_menu[] = {
-    {ItemNeedleSmall, no_image, "", "Resize Small (100px)", "Taille 1 (100px)"},
-    {ItemNeedleMedium, no_image, "", "Resize Medium (150px)", "Taille 2 (150px)"},
-    {ItemNeedleLarge, no_image, "", "Resize Large (200px)", "Taille 3 (200px)"},
-    {ItemNeedleOnTop, no_image, "", "On Top", "Premier Plan"},
-    {ItemNeedleSeconds, no_image, "", "Show Seconds", "Afficher les Secondes"},
-    {ItemNeedleBackground, no_image, "", "Background Color", "Couleur du Fond"},
-    {ItemNeedleColour, no_image, "", "Needle Color", "Couleur des Aiguilles"},
-    {ItemNeedleClose, no_image, "", "Close", "Fermer"},
+    {core::ItemNeedleSmall, no_image, "", "Resize Small (100px)", "Taille 1 (100px)"},
+    {core::ItemNeedleMedium, no_image, "", "Resize Medium (150px)", "Taille 2 (150px)"},
+    {core::ItemNeedleLarge, no_image, "", "Resize Large (200px)", "Taille 3 (200px)"},
+    {core::ItemNeedleOnTop, no_image, "", "On Top", "Premier Plan"},
+    {core::ItemNeedleSeconds, no_image, "", "Show Seconds", "Afficher les Secondes"},
+    {core::ItemNeedleBackground, no_image, "", "Background Color", "Couleur du Fond"},
+    {core::ItemNeedleColour, no_image, "", "Needle Color", "Couleur des Aiguilles"},
+    {core::ItemNeedleClose, no_image, "", "Close", "Fermer"},
 };
 
 struct Shortcut {
@@ -106,13 +106,13 @@ struct Shortcut {
 };
 
 constexpr Shortcut desk_shortcuts[] = {
-    {"Ctrl+P", ItemDeskPreferences}, {"Ctrl+D", ItemKeyRight}, {"Ctrl+R", ItemKeyRight},
-    {"Ctrl+G", ItemKeyLeft},         {"Ctrl+L", ItemKeyLeft},  {"Ctrl+S", ItemKeyResize},
-    {"Ctrl+T", ItemTrayOnTop},       {"Ctrl+H", ItemDeskHide}, {"Ctrl+V", ItemDeskCheckVersion},
-    {"Ctrl+I", ItemDeskEditData},    {"Ctrl+1", ItemPlaylist1}, {"Ctrl+2", ItemPlaylist1 + 1},
-    {"Ctrl+3", ItemPlaylist1 + 2},   {"Ctrl+4", ItemPlaylist1 + 3}, {"Ctrl+5", ItemPlaylist5},
-    {"Ctrl+M", ItemDeskMusicInfo},   {"Ctrl+0", ItemCalendar}, {"F1", ItemTrayHelp},
-    {"Ctrl+F1", ItemTrayAbout},      {"Ctrl+Q", ItemDeskQuit},
+    {"Ctrl+P", core::ItemDeskPreferences}, {"Ctrl+D", core::ItemKeyRight}, {"Ctrl+R", core::ItemKeyRight},
+    {"Ctrl+G", core::ItemKeyLeft},         {"Ctrl+L", core::ItemKeyLeft},  {"Ctrl+S", core::ItemKeyResize},
+    {"Ctrl+T", core::ItemTrayOnTop},       {"Ctrl+H", core::ItemDeskHide}, {"Ctrl+V", core::ItemDeskCheckVersion},
+    {"Ctrl+I", core::ItemDeskEditData},    {"Ctrl+1", core::ItemPlaylist1}, {"Ctrl+2", core::ItemPlaylist1 + 1},
+    {"Ctrl+3", core::ItemPlaylist1 + 2},   {"Ctrl+4", core::ItemPlaylist1 + 3}, {"Ctrl+5", core::ItemPlaylist5},
+    {"Ctrl+M", core::ItemDeskMusicInfo},   {"Ctrl+0", core::ItemCalendar}, {"F1", core::ItemTrayHelp},
+    {"Ctrl+F1", core::ItemTrayAbout},      {"Ctrl+Q", core::ItemDeskQuit},
 };
 
 void add_items(std::span<const Label> labels) {
@@ -129,12 +129,12 @@ void relabel(int menu, std::span<const Label> labels, bool english) {
 }
 
 void relabel_all(bool english) {
-    relabel(MenuDesk, desk_menu_head, english);
-    relabel(MenuDesk, std::span(&playlists_edit, 1), english);
-    relabel(MenuDesk, desk_menu_tail, english);
-    relabel(MenuSlot, slot_menu, english);
-    relabel(MenuTray, tray_menu, english);
-    relabel(MenuNeedleClock, needle_menu, english);
+    relabel(core::MenuDesk, desk_menu_head, english);
+    relabel(core::MenuDesk, std::span(&playlists_edit, 1), english);
+    relabel(core::MenuDesk, desk_menu_tail, english);
+    relabel(core::MenuSlot, slot_menu, english);
+    relabel(core::MenuTray, tray_menu, english);
+    relabel(core::MenuNeedleClock, needle_menu, english);
 }
 
 }  // namespace
@@ -147,34 +147,34 @@ std::string playlist_item_label(int n, const std::string& path) {
 }
 
 void build_music_menus() {
-    rt::create_popup_menu(MenuMusicBrowser);
-    rt::menu_item(ItemBrowserPlay, "Play File", ImagePlay);
-    rt::menu_item(ItemBrowserAdd, "Add to Playlist", ImageSlotAdd);
-    rt::create_popup_menu(MenuMusicPlaylist);
-    rt::menu_item(ItemPlaylistPlay, "Play File", ImagePlay);
-    rt::menu_item(ItemPlaylistFromHere, "Play List From Here", ImagePlayFromHere);
-    rt::menu_item(ItemPlaylistDelete, "Del from playlist", ImageDelete);
+    rt::create_popup_menu(core::MenuMusicBrowser);
+    rt::menu_item(core::ItemBrowserPlay, "Play File", core::ImagePlay);
+    rt::menu_item(core::ItemBrowserAdd, "Add to Playlist", core::ImageSlotAdd);
+    rt::create_popup_menu(core::MenuMusicPlaylist);
+    rt::menu_item(core::ItemPlaylistPlay, "Play File", core::ImagePlay);
+    rt::menu_item(core::ItemPlaylistFromHere, "Play List From Here", core::ImagePlayFromHere);
+    rt::menu_item(core::ItemPlaylistDelete, "Del from playlist", core::ImageDelete);
 }
 
-void build_menus(const State& s) {
-    rt::create_popup_menu(MenuDesk);
+void build_menus(const core::State& s) {
+    rt::create_popup_menu(core::MenuDesk);
     add_items(desk_menu_head);
-    rt::open_submenu(std::string(playlists_submenu), ImagePlaylists);
+    rt::open_submenu(std::string(playlists_submenu), core::ImagePlaylists);
     rt::menu_item(playlists_edit.item, std::string(playlists_edit.start));
     rt::menu_separator();
-    for (int n = 1; n <= mru_count; ++n)
-        rt::menu_item(ItemPlaylist1 + n - 1, playlist_item_label(n, s.MRU[std::size_t(n)]));
+    for (int n = 1; n <= core::mru_count; ++n)
+        rt::menu_item(core::ItemPlaylist1 + n - 1, playlist_item_label(n, s.MRU[std::size_t(n)]));
     rt::close_submenu();
     add_items(desk_menu_tail);
-    for (const Shortcut& k : desk_shortcuts) rt::add_keyboard_shortcut(WindowDesk, std::string(k.keys), k.item);
+    for (const Shortcut& k : desk_shortcuts) rt::add_keyboard_shortcut(core::WindowDesk, std::string(k.keys), k.item);
 
-    rt::create_popup_menu(MenuSlot);
+    rt::create_popup_menu(core::MenuSlot);
     add_items(slot_menu);
-    rt::create_popup_menu(MenuTray);
+    rt::create_popup_menu(core::MenuTray);
     add_items(tray_menu);
 }
 
-void switch_language(State& s) {
+void switch_language(core::State& s) {
     const bool english = s.Lng == "Fr";
     s.Lng = english ? "Us" : "Fr";
     relabel_all(english);

@@ -3,7 +3,7 @@
 // relabels them.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace app {
 
@@ -12,11 +12,11 @@ void build_music_menus();
 
 // The desk menu with its keyboard shortcuts, the slot menu, then the tray
 // menu, all labelled in French with their shortcut hints.
-void build_menus(const State& s);
+void build_menus(const core::State& s);
 
 // Flips `Lng` between "Fr" and "Us" (any other value becomes "Fr"), relabels
 // every menu and writes `Lng` to the data file.
-void switch_language(State& s);
+void switch_language(core::State& s);
 
 // The label of a favourite playlist item: n + ". " + file name without
 // folder and extension + "\tCtrl + " + n.

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/images.h"
+#include "core/images.h"
 #include "rt/font.h"
 
 namespace app {
@@ -59,7 +59,7 @@ void fonts(int first, int last) {
 }
 
 void images(int first, int last) {
-    for (int n = first; n <= last; ++n) load_embedded_image(n);
+    for (int n = first; n <= last; ++n) core::load_embedded_image(n);
 }
 
 }  // namespace

@@ -8,12 +8,13 @@
 #include "app/end.h"
 #include "app/favourite_labels.h"
 #include "app/ids.h"
-#include "app/images.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "app/loop.h"
 #include "app/menus.h"
 #include "app/resources.h"
 #include "app/splash.h"
-#include "app/state.h"
+#include "core/state.h"
 #include "clock/calendar.h"
 #include "clock/clock_bar.h"
 #include "clock/date_texts.h"
@@ -43,21 +44,12 @@ bool argument_is(int argc, char** argv, int index, const char* word) {
     return argc > index && std::strcmp(argv[index], word) == 0;
 }
 
-// The save-all readings of the live desk: its place, inner height and volume.
-void read_desk(State& s) {
-    if (!rt::window_exists(WindowDesk)) return;
-    s.X_Origin = rt::window_x(WindowDesk);
-    s.Y_Origin = rt::window_y(WindowDesk);
-    s.Desk_Height = rt::window_height(WindowDesk);
-    if (rt::gadget_exists(clocks::GadgetVolume)) s.Volume = rt::gadget_state(clocks::GadgetVolume);
-}
-
 }  // namespace
 
-void start_up(State& s, int argc, char** argv) {
-    s = State{};
+void start_up(core::State& s, int argc, char** argv) {
+    s = core::State{};
     if (argc <= 1) install_fatal_error_handler(argv[0]);
-    load_numbered_font(Font8);
+    load_numbered_font(core::Font8);
     check_audio_library(s);
     load_fonts_and_tool_images();
     load_menu_images();
@@ -81,49 +73,46 @@ void start_up(State& s, int argc, char** argv) {
 
     build_desk_window(s);
     clocks::build_clock_bar(s);
-    loop_hooks().calendar_filter = clocks::calendar_filter;
-    if (argument_is(argc, argv, 2, developer_switch)) rt::show_window(WindowDesk);
-    if (s.Audio_Available == 0) rt::move_gadget(clocks::GadgetMute, 1, 208, 85, 24);
-    rt::set_window_background(WindowDesk, s.BackGroundColor);
-    rt::set_state(clocks::GadgetVolume, s.Volume);
-    rt::set_window_size_limits(WindowDesk, s.Desk_Width, s.Desk_Min_Height, s.Desk_Width, desk_max_height);
-    rt::set_window_title(WindowDesk, s.identity.program_name);
-    rt::move_window(WindowDesk, s.X_Origin, s.Y_Origin);
-    rt::add_window_timer(WindowDesk, TimerTick, 1000);
-    rt::add_window_timer(WindowDesk, TimerDate, 60000);
+    if (argument_is(argc, argv, 2, developer_switch)) rt::show_window(core::WindowDesk);
+    if (s.Audio_Available == 0) rt::move_gadget(core::GadgetMute, 1, 208, 85, 24);
+    rt::set_window_background(core::WindowDesk, s.BackGroundColor);
+    rt::set_state(core::GadgetVolume, s.Volume);
+    rt::set_window_size_limits(core::WindowDesk, s.Desk_Width, s.Desk_Min_Height, s.Desk_Width, desk_max_height);
+    rt::set_window_title(core::WindowDesk, s.identity.program_name);
+    rt::move_window(core::WindowDesk, s.X_Origin, s.Y_Origin);
+    rt::add_window_timer(core::WindowDesk, core::TimerTick, 1000);
+    rt::add_window_timer(core::WindowDesk, core::TimerDate, 60000);
     clocks::show_start_time(s);
     clocks::refresh_date_texts(s);
-    rt::disable_gadget(clocks::GadgetCountdownStartStop, true);
+    rt::disable_gadget(core::GadgetCountdownStartStop, true);
     show_favourite_station_buttons(s);
     draw_grip_bar();
 
-    rt::add_tray_icon(TrayIcon, WindowDesk, ImageProgramIcon);
-    rt::set_tray_tooltip(TrayIcon, s.identity.program_name + " - Version " + s.identity.build_date);
+    rt::add_tray_icon(core::TrayIcon, core::WindowDesk, core::ImageProgramIcon);
+    rt::set_tray_tooltip(core::TrayIcon, s.identity.program_name + " - Version " + s.identity.build_date);
     if (argument_is(argc, argv, 2, developer_switch)) s.Slot_Count = desk::developer_slot_count;
-    loop_hooks().slot_event = desk::slot_event;
-    desk::build_desk(s);
-    s.Desk_Inner_Height = rt::window_height(WindowDesk);
+    desk::build_desk(s, show_splash_progress);
+    s.Desk_Inner_Height = rt::window_height(core::WindowDesk);
 
     build_menus(s);
     clocks::build_needle_menu(s);
-    rt::set_menu_item_checked(MenuTray, ItemTrayShowHide, true);
-    rt::set_menu_item_checked(MenuTray, ItemTrayOnTop, s.On_Top == 1);
-    rt::set_top_most(WindowDesk, s.On_Top == 1);
-    rt::set_menu_item_checked(MenuTray, ItemTrayTalkingClock, s.Sound_ON == 1);
+    rt::set_menu_item_checked(core::MenuTray, core::ItemTrayShowHide, true);
+    rt::set_menu_item_checked(core::MenuTray, core::ItemTrayOnTop, s.On_Top == 1);
+    rt::set_top_most(core::WindowDesk, s.On_Top == 1);
+    rt::set_menu_item_checked(core::MenuTray, core::ItemTrayTalkingClock, s.Sound_ON == 1);
     if (s.Lng == "Us") {
         s.Lng = "Fr";
         switch_language(s);
     }
     rt::set_text(GadgetSplashStatus, s.Install_Mode_Text);
     close_splash();
-    rt::show_window(WindowDesk);
-    rt::activate_window(WindowDesk);
+    rt::show_window(core::WindowDesk);
+    rt::activate_window(core::WindowDesk);
     if (s.Zoom > 100) clocks::use_large_clock();
-    config::set_desk_readings(read_desk);
 }
 
 int start(int argc, char** argv) {
-    State& s = g_state;
+    core::State& s = core::g_state;
     const bool handle_faults = argc <= 1;
     try {
         start_up(s, argc, argv);

@@ -1,13 +1,13 @@
 // The program's start and end.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace app {
 
 // The start-up sequence, from the identity texts to the desk shown. Throws
 // ProgramEnd (app/end.h) when the program ends during it.
-void start_up(State& s, int argc, char** argv);
+void start_up(core::State& s, int argc, char** argv);
 
 // Runs the start-up sequence with the installed platform services; returns
 // the process's exit code when the program ends.

@@ -1,9 +1,9 @@
 // The notice banner window and its announcement.
 #include "clock/banner.h"
 
-#include "app/ids.h"
 #include "clock/ids.h"
 #include "clock/talking_clock.h"
+#include "core/ids.h"
 #include "platform/services.h"
 #include "rt/events.h"
 #include "rt/gadget.h"
@@ -39,30 +39,31 @@ void drop_window_events() {
 
 }  // namespace
 
-void show_notice(const std::string& message, const std::string& spoken, app::Colour colour, int seconds) {
+void show_notice(const core::State& s, const std::string& message, const std::string& spoken, core::Colour colour,
+                 int seconds) {
     const int desktop_width = platform::screen().desktop(0).width;
     const int x = desktop_width / 2 - banner_width / 2;
-    rt::open_window(app::WindowBanner, x, banner_y, banner_width, banner_height, "",
-                    rt::WindowFlag::Borderless | rt::WindowFlag::NoTaskbar, app::WindowDesk);
-    rt::set_window_background(app::WindowBanner, colour);
+    rt::open_window(core::WindowBanner, x, banner_y, banner_width, banner_height, "",
+                    rt::WindowFlag::Borderless | rt::WindowFlag::NoTaskbar, core::WindowDesk);
+    rt::set_window_background(core::WindowBanner, colour);
     rt::create_text_gadget(GadgetBannerTitle, title_place.x, title_place.y, title_place.width,
-                           title_place.height, app::g_state.identity.program_name);
-    rt::set_gadget_font(GadgetBannerTitle, app::FontBannerTitle);
+                           title_place.height, s.identity.program_name);
+    rt::set_gadget_font(GadgetBannerTitle, core::FontBannerTitle);
     rt::create_text_gadget(GadgetBannerText, message_place.x, message_place.y, message_place.width,
                            message_place.height, message, rt::TextFlag::Centre);
-    rt::set_gadget_font(GadgetBannerText, app::FontBannerText);
+    rt::set_gadget_font(GadgetBannerText, core::FontBannerText);
     rt::set_gadget_back_colour(GadgetBannerTitle, colour);
     rt::set_gadget_back_colour(GadgetBannerText, colour);
-    rt::paint_window_now(app::WindowBanner, paint_limit_ms);
+    rt::paint_window_now(core::WindowBanner, paint_limit_ms);
     drop_window_events();
 
-    if (seconds != 0) rt::add_window_timer(app::WindowBanner, app::TimerBanner, seconds * ms_per_second);
+    if (seconds != 0) rt::add_window_timer(core::WindowBanner, core::TimerBanner, seconds * ms_per_second);
     drop_window_events();
 
-    if (!spoken.empty() && app::g_state.Sound_ON == 1) speak(app::g_state.Lng, spoken, rate_banner);
+    if (!spoken.empty() && s.Sound_ON == 1) speak(s.Lng, spoken, rate_banner);
     drop_window_events();
 }
 
-void close_notice() { rt::close_window(app::WindowBanner); }
+void close_notice() { rt::close_window(core::WindowBanner); }
 
 }  // namespace clocks

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace clocks {
 
@@ -14,7 +14,8 @@ namespace clocks {
 // empty and `Sound_ON` is 1. `seconds` (0-255): the banner closes itself after
 // that long; 0 keeps it until clicked. Every event pending before or arriving
 // during the call is dropped (handlers bound to a window event still run).
-void show_notice(const std::string& message, const std::string& spoken, app::Colour colour, int seconds);
+void show_notice(const core::State& s, const std::string& message, const std::string& spoken, core::Colour colour,
+                 int seconds);
 
 // Closes the banner (its click and its timer); nothing when none is shown.
 void close_notice();

@@ -1,7 +1,7 @@
 #include "clock/clock_bar.h"
 
-#include "app/ids.h"
-#include "app/images.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "clock/ids.h"
 #include "platform/services.h"
 #include "rt/events.h"
@@ -12,8 +12,8 @@ namespace clocks {
 
 namespace {
 
-constexpr app::Colour day_number_colour = 0xF0F0F0;  // RGB(240, 240, 240)
-constexpr app::Colour black = 0;
+constexpr core::Colour day_number_colour = 0xF0F0F0;  // RGB(240, 240, 240)
+constexpr core::Colour black = 0;
 
 struct Text {
     int gadget;
@@ -21,23 +21,23 @@ struct Text {
     const char* text;
     int font;                  // -1: the default font
     const char* tooltip;
-    app::Colour background;
+    core::Colour background;
 };
 
 constexpr Text clock_texts[] = {
-    {GadgetTime, 1, 16, 73, 30, "--:--", app::FontTime, "Cliquer pour afficher petite horloge", clock_colour},
-    {GadgetSeconds, 74, 16, 35, 18, "--", app::FontSeconds, nullptr, clock_colour},
-    {GadgetMarker, 74, 34, 35, 15, "", app::FontMarker, nullptr, clock_colour},
-    {GadgetDayName, 1, 46, 108, 20, "---", app::FontDayName, nullptr, clock_colour},
-    {GadgetDate, 1, 66, 108, 20, "-- ------", app::FontDate, "Cliquer pour afficher le calendrier", clock_colour},
-    {GadgetDayOfYear, 1, 87, 52, 15, "Jour", -1, nullptr, day_number_colour},
-    {GadgetWeek, 52, 87, 57, 15, "Semaine", -1, nullptr, day_number_colour},
+    {core::GadgetTime, 1, 16, 73, 30, "--:--", core::FontTime, "Cliquer pour afficher petite horloge", clock_colour},
+    {core::GadgetSeconds, 74, 16, 35, 18, "--", core::FontSeconds, nullptr, clock_colour},
+    {core::GadgetMarker, 74, 34, 35, 15, "", core::FontTiny, nullptr, clock_colour},
+    {core::GadgetDayName, 1, 46, 108, 20, "---", core::FontDayName, nullptr, clock_colour},
+    {core::GadgetDate, 1, 66, 108, 20, "-- ------", core::FontDate, "Cliquer pour afficher le calendrier", clock_colour},
+    {core::GadgetDayOfYear, 1, 87, 52, 15, "Jour", -1, nullptr, day_number_colour},
+    {core::GadgetWeek, 52, 87, 57, 15, "Semaine", -1, nullptr, day_number_colour},
 };
 
 // Inside the stopwatch and countdown container.
 constexpr Text timer_texts[] = {
-    {GadgetStopwatch, 20, 2, 65, 16, "--:--:--", app::FontClockSmall, "Chronomètre (StopWatch)", clock_colour},
-    {GadgetCountdown, 20, 20, 65, 16, "--:--:--", app::FontClockSmall, "Compte à rebours (CountDown)", clock_colour},
+    {core::GadgetStopwatch, 20, 2, 65, 16, "--:--:--", core::FontClockSmall, "Chronomètre (StopWatch)", clock_colour},
+    {core::GadgetCountdown, 20, 20, 65, 16, "--:--:--", core::FontClockSmall, "Compte à rebours (CountDown)", clock_colour},
 };
 
 struct Button {
@@ -48,28 +48,28 @@ struct Button {
 };
 
 constexpr Button timer_buttons[] = {
-    {GadgetStopwatchReset, 0, 1, app::ImageStopwatchReset, "Reset StopWatch"},
-    {GadgetStopwatchStartStop, 90, 1, app::ImageStopwatchStartStop, "Start / Stop StopWatch"},
-    {GadgetCountdownSet, 0, 20, app::ImageCountdownSet, "Set CountDown"},
-    {GadgetCountdownStartStop, 90, 20, app::ImageCountdownStartStop, "Start / Stop countDown"},
+    {core::GadgetStopwatchReset, 0, 1, core::ImageStopwatchReset, "Reset StopWatch"},
+    {core::GadgetStopwatchStartStop, 90, 1, core::ImageStopwatchStartStop, "Start / Stop StopWatch"},
+    {core::GadgetCountdownSet, 0, 20, core::ImageCountdownSet, "Set CountDown"},
+    {core::GadgetCountdownStartStop, 90, 20, core::ImageCountdownStartStop, "Start / Stop countDown"},
 };
 
 constexpr Button player_buttons[] = {
-    {GadgetPlaylist, 2, 175, app::ImagePlayerPlaylists, "PlayListe (Load / Create)"},
-    {GadgetPlay, 20, 175, app::ImagePlayerPlay, "Lire (Read)"},
-    {GadgetPause, 38, 175, app::ImagePlayerPause, "Pause"},
-    {GadgetStop, 56, 175, app::ImagePlayerStop, "Stop (PlayList or WebRadio)"},
-    {GadgetNextFile, 74, 175, app::ImagePlayerNext, "Fichier Suivant (Next File)"},
-    {GadgetLoop, 92, 175, app::ImagePlayerLoop, "Boucle (Loop PlayList)"},
+    {core::GadgetPlaylist, 2, 175, core::ImagePlayerPlaylists, "PlayListe (Load / Create)"},
+    {core::GadgetPlay, 20, 175, core::ImagePlayerPlay, "Lire (Read)"},
+    {core::GadgetPause, 38, 175, core::ImagePlayerPause, "Pause"},
+    {core::GadgetStop, 56, 175, core::ImagePlayerStop, "Stop (PlayList or WebRadio)"},
+    {core::GadgetNextFile, 74, 175, core::ImagePlayerNext, "Fichier Suivant (Next File)"},
+    {core::GadgetLoop, 92, 175, core::ImagePlayerLoop, "Boucle (Loop PlayList)"},
 };
 
 // Inside the tools container.
 constexpr Button tool_buttons[] = {
-    {GadgetNotes, 2, 2, app::ImageToolNotes, "ToDo Liste"},
-    {GadgetCalendar, 24, 2, app::ImageToolCalendar, "Calendrier (Scheduler)"},
-    {GadgetMute, 46, 2, app::ImageSounding, "Son On/Off (Mute)"},
-    {GadgetWebRadio, 67, 2, app::ImageToolWebRadio, "WebRadio"},
-    {GadgetMoveIcons, 88, 2, app::ImageToolMoveIcons, "Déplacer Icônes (Move Icons)"},
+    {core::GadgetNotes, 2, 2, core::ImageToolNotes, "ToDo Liste"},
+    {core::GadgetCalendar, 24, 2, core::ImageToolCalendar, "Calendrier (Scheduler)"},
+    {core::GadgetMute, 46, 2, core::ImageSounding, "Son On/Off (Mute)"},
+    {core::GadgetWebRadio, 67, 2, core::ImageToolWebRadio, "WebRadio"},
+    {core::GadgetMoveIcons, 88, 2, core::ImageToolMoveIcons, "Déplacer Icônes (Move Icons)"},
 };
 
 constexpr int button_size = 16;
@@ -89,54 +89,54 @@ void create(const Button& b) {
 
 }  // namespace
 
-void build_clock_bar(const app::State&) {
-    rt::use_gadget_list(app::WindowDesk);
+void build_clock_bar(const core::State&) {
+    rt::use_gadget_list(core::WindowDesk);
     for (const Text& t : clock_texts) create(t);
 
-    rt::open_container_gadget(GadgetTimersRow, 1, 103, 108, 39);
+    rt::open_container_gadget(core::GadgetTimersRow, 1, 103, 108, 39);
     for (const Text& t : timer_texts) create(t);
     for (const Button& b : timer_buttons) create(b);
     rt::close_container_gadget();
 
-    rt::open_container_gadget(GadgetNowPlayingBand, 1, 141, 108, 18);
+    rt::open_container_gadget(core::GadgetNowPlayingBand, 1, 141, 108, 18);
     rt::close_container_gadget();
-    rt::set_gadget_back_colour(GadgetNowPlayingBand, black);
-    rt::disable_gadget(GadgetNowPlayingBand, true);
-    create(Text{GadgetNowPlaying, 1, 142, 108, 15, "", app::FontClockSmall, nullptr, clock_colour});
+    rt::set_gadget_back_colour(core::GadgetNowPlayingBand, black);
+    rt::disable_gadget(core::GadgetNowPlayingBand, true);
+    create(Text{core::GadgetNowPlaying, 1, 142, 108, 15, "", core::FontClockSmall, nullptr, clock_colour});
 
     for (int i = 0; i < 3; ++i) {
-        const int gadget = GadgetFavourite1 + i;
+        const int gadget = core::GadgetFavourite1 + i;
         rt::create_image_button_gadget(gadget, 1 + 36 * i, 158, 36, 15, -1);
-        rt::set_gadget_font(gadget, app::FontClockSmall);
+        rt::set_gadget_font(gadget, core::FontClockSmall);
     }
 
-    rt::open_container_gadget(GadgetPlayerBand, 1, 173, 108, 20);
+    rt::open_container_gadget(core::GadgetPlayerBand, 1, 173, 108, 20);
     rt::close_container_gadget();
-    rt::disable_gadget(GadgetPlayerBand, true);
+    rt::disable_gadget(core::GadgetPlayerBand, true);
     for (const Button& b : player_buttons) create(b);
 
-    rt::create_slider_gadget(GadgetVolume, 1, 193, 108, 17, 0, 100);
-    rt::set_tooltip(GadgetVolume, "Volume");
+    rt::create_slider_gadget(core::GadgetVolume, 1, 193, 108, 17, 0, 100);
+    rt::set_tooltip(core::GadgetVolume, "Volume");
 
-    rt::open_container_gadget(GadgetToolsRow, 1, 211, 108, 20);
+    rt::open_container_gadget(core::GadgetToolsRow, 1, 211, 108, 20);
     for (const Button& b : tool_buttons) create(b);
     rt::close_container_gadget();
 
     // Dropped files open in the viewer; dropped text becomes a note.
-    for (int gadget : {GadgetTime, GadgetSeconds, GadgetMarker, GadgetDayName, GadgetDate})
+    for (int gadget : {core::GadgetTime, core::GadgetSeconds, core::GadgetMarker, core::GadgetDayName, core::GadgetDate})
         rt::enable_gadget_drop(gadget, rt::DropKind::Files | rt::DropKind::Text);
 }
 
-void show_start_time(const app::State&) {
+void show_start_time(const core::State&) {
     const auto now = platform::clock().local_now();
-    rt::set_text(GadgetTime, platform::format_date("%hh:%ii", now));
-    rt::set_text(GadgetSeconds, platform::format_date("%ss", now));
+    rt::set_text(core::GadgetTime, platform::format_date("%hh:%ii", now));
+    rt::set_text(core::GadgetSeconds, platform::format_date("%ss", now));
 }
 
 void use_large_clock() {
-    rt::hide_gadget(GadgetSeconds, true);
-    rt::hide_gadget(GadgetMarker, true);
-    rt::move_gadget(GadgetTime, 1, 16, 108, 30);
+    rt::hide_gadget(core::GadgetSeconds, true);
+    rt::hide_gadget(core::GadgetMarker, true);
+    rt::move_gadget(core::GadgetTime, 1, 16, 108, 30);
 }
 
 }  // namespace clocks

@@ -3,19 +3,19 @@
 // volume) and their start-up texts.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace clocks {
 
 // The clock bar's background colour, behind the time and date texts.
-inline constexpr app::Colour clock_colour = 0x09ECBE;  // RGB(190, 236, 9)
+inline constexpr core::Colour clock_colour = 0x09ECBE;  // RGB(190, 236, 9)
 
 // Creates every control of the clock bar inside the desk window, with its
 // initial text, tooltip and font, and lets the time and date texts take drops.
-void build_clock_bar(const app::State& s);
+void build_clock_bar(const core::State& s);
 
 // The time and seconds texts at start, before the first tick.
-void show_start_time(const app::State& s);
+void show_start_time(const core::State& s);
 
 // The large clock (zoom above 100): no seconds or marker, a wider time.
 void use_large_clock();

@@ -1,7 +1,7 @@
 #include "clock/countdown_window.h"
 
-#include "app/ids.h"
-#include "app/images.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "clock/ids.h"
 #include "clock/stopwatch.h"
 #include "rt/gadget.h"
@@ -61,7 +61,7 @@ void zero_fields() {
 }
 
 // The fields as the user typed them.
-bool apply_fields(app::State& s) {
+bool apply_fields(core::State& s) {
     return apply_countdown(s, std::to_string(rt::gadget_state(GadgetCountdownHours)),
                            std::to_string(rt::gadget_state(GadgetCountdownMinutes)),
                            std::to_string(rt::gadget_state(GadgetCountdownSeconds)),
@@ -70,13 +70,13 @@ bool apply_fields(app::State& s) {
 
 }  // namespace
 
-void open_countdown_window(const app::State& s) {
+void open_countdown_window(const core::State& s) {
     using F = rt::WindowFlag;
-    rt::open_window(app::WindowCountdown, 0, 0, 290, 150, "Compte à rebours",
-                    F::Tool | F::CloseBox | F::ScreenCentered, app::WindowDesk);
+    rt::open_window(core::WindowCountdown, 0, 0, 290, 150, "Compte à rebours",
+                    F::Tool | F::CloseBox | F::ScreenCentered, core::WindowDesk);
     // The frame first: the fields drawn inside it come after, over it.
     rt::create_frame_gadget(GadgetCountdownFrame, 10, 5, 270, 65, "Réglages");
-    rt::create_image_gadget(GadgetCountdownPicture, 95, 40, 16, 16, app::ImageCountdownClock);
+    rt::create_image_gadget(GadgetCountdownPicture, 95, 40, 16, 16, core::ImageCountdownClock);
     for (const Label& l : labels) rt::create_text_gadget(l.gadget, l.at.x, l.at.y, l.at.width, l.at.height, l.text);
     for (const Spin& spin : spins)
         rt::create_spin_gadget(spin.gadget, spin.at.x, spin.at.y, spin.at.width, spin.at.height, 0, spin.maximum);
@@ -87,26 +87,26 @@ void open_countdown_window(const app::State& s) {
 }
 
 void reset_countdown_fields() {
-    rt::set_text(GadgetCountdown, "00:00:00");
+    rt::set_text(core::GadgetCountdown, "00:00:00");
     zero_fields();
     rt::set_text(GadgetCountdownMessage, "");
 }
 
-void define_countdown(app::State& s) {
+void define_countdown(core::State& s) {
     apply_fields(s);
     // Nothing counts down until a start; the start button then starts it afresh.
     s.clock.countdown.running = false;
     s.clock.countdown.started = false;
-    rt::close_window(app::WindowCountdown);
+    rt::close_window(core::WindowCountdown);
 }
 
-void start_countdown_from_window(app::State& s) {
+void start_countdown_from_window(core::State& s) {
     // A refused entry starts nothing, not even a countdown set before.
     if (apply_fields(s)) {
         start_countdown(s);
         s.clock.countdown.started = true;
     }
-    rt::close_window(app::WindowCountdown);
+    rt::close_window(core::WindowCountdown);
 }
 
 }  // namespace clocks

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "clock/ids.h"
+#include "core/ids.h"
+#include "core/text.h"
 #include "platform/services.h"
 #include "rt/gadget.h"
 
@@ -40,19 +42,19 @@ DateTexts date_texts(const std::string& lng, const platform::LocalTime& t) {
     const auto day = std::size_t(t.day_of_week);
     const auto month = std::size_t(t.month - 1);
     const std::string week = std::to_string(week_number(t));
-    if (lng == "Fr")
+    if (core::language_of(lng) == core::Language::French)
         return {std::string(french_days[day]), std::to_string(t.day) + " " + std::string(french_months[month]),
                 "Jour " + std::to_string(t.day_of_year), "Sem. " + week};
     return {std::string(english_days[day]), std::string(english_months[month]) + " " + std::to_string(t.day),
             "Day " + std::to_string(t.day_of_year), "Week " + week};
 }
 
-void refresh_date_texts(const app::State& s) {
+void refresh_date_texts(const core::State& s) {
     const DateTexts texts = date_texts(s.Lng, platform::local_time(platform::clock().local_now()));
-    rt::set_text(GadgetDayName, texts.day_name);
-    rt::set_text(GadgetDate, texts.day_month);
-    rt::set_text(GadgetDayOfYear, texts.day_of_year);
-    rt::set_text(GadgetWeek, texts.week);
+    rt::set_text(core::GadgetDayName, texts.day_name);
+    rt::set_text(core::GadgetDate, texts.day_month);
+    rt::set_text(core::GadgetDayOfYear, texts.day_of_year);
+    rt::set_text(core::GadgetWeek, texts.week);
 }
 
 }  // namespace clocks

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "platform/clock.h"
 
 namespace clocks {
@@ -24,6 +24,6 @@ struct DateTexts {
 DateTexts date_texts(const std::string& lng, const platform::LocalTime& t);
 
 // Writes the date texts of the current day into the clock bar.
-void refresh_date_texts(const app::State& s);
+void refresh_date_texts(const core::State& s);
 
 }  // namespace clocks

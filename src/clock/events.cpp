@@ -1,6 +1,7 @@
 #include "clock/events.h"
 
 #include "clock/banner.h"
+#include "clock/texts.h"
 #include "platform/services.h"
 #include "rt/colour.h"
 
@@ -13,7 +14,7 @@ constexpr int note_ms = 200;
 constexpr int gap_ms = 100;
 constexpr int base_hz = 2000;
 
-constexpr app::Colour event_banner_colour = rt::rgb(255, 255, 0);
+constexpr core::Colour event_banner_colour = rt::rgb(255, 255, 0);
 
 }  // namespace
 
@@ -30,7 +31,7 @@ std::vector<platform::Tone> alarm_tune() {
 
 void play_alarm_tune() { platform::tones().play(alarm_tune()); }
 
-int take_due_event(app::State& s, std::int64_t now) {
+int take_due_event(core::State& s, std::int64_t now) {
     EventWatch& watch = s.clock.events;
     // A clock set back (by hand, or the hour repeated at the end of summer time)
     // starts the watch again from there; slots already fired stay fired.
@@ -50,13 +51,13 @@ int take_due_event(app::State& s, std::int64_t now) {
     return 0;
 }
 
-void fire_event(app::State& s, int n) {
-    const std::string spoken = "évènement " + std::to_string(n) + " terminé";
-    show_notice(s.Event_Text[std::size_t(n)], spoken, event_banner_colour, 0);
+void fire_event(core::State& s, int n) {
+    const std::string spoken = std::string(texts::event_done_1) + std::to_string(n) + std::string(texts::event_done_2);
+    show_notice(s, s.Event_Text[std::size_t(n)], spoken, event_banner_colour, 0);
     play_alarm_tune();
 }
 
-void check_events(app::State& s, std::int64_t now) {
+void check_events(core::State& s, std::int64_t now) {
     if (const int n = take_due_event(s, now)) fire_event(s, n);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "platform/tones.h"
 
 namespace clocks {
@@ -23,13 +23,13 @@ void play_alarm_tune();
 // and that has not fired for that date, the lowest first; 0 when none. The
 // slot found counts as fired. The first check of a run counts from the second
 // before `now`, so events past before the program started never fire.
-int take_due_event(app::State& s, std::int64_t now);
+int take_due_event(core::State& s, std::int64_t now);
 
 // Shows the banner with slot `n`'s text and its spoken words "évènement n
 // terminé" (French in both languages), then plays the alarm tune.
-void fire_event(app::State& s, int n);
+void fire_event(core::State& s, int n);
 
 // Step 2 of the tick: fires at most one due event.
-void check_events(app::State& s, std::int64_t now);
+void check_events(core::State& s, std::int64_t now);
 
 }  // namespace clocks

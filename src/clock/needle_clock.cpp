@@ -3,9 +3,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/ids.h"
-#include "app/images.h"
+#include "core/drag.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "clock/ids.h"
+#include "clock/texts.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/draw.h"
@@ -46,40 +48,39 @@ struct MenuRow {
 
 // The labels as built; the language switch gives them their final wording.
 constexpr MenuRow menu_rows[] = {
-    {app::ItemNeedleSmall, "Taille 1 (100px)", -1},
-    {app::ItemNeedleMedium, "Taille 2 (150px)", -1},
-    {app::ItemNeedleLarge, "Taille 2 (200px)", -1},
+    {core::ItemNeedleSmall, "Taille 1 (100px)", -1},
+    {core::ItemNeedleMedium, "Taille 2 (150px)", -1},
+    {core::ItemNeedleLarge, "Taille 2 (200px)", -1},
     {-1, nullptr, -1},
-    {app::ItemNeedleOnTop, "Premier Plan (On Top)", app::ImageNeedleOnTop},
+    {core::ItemNeedleOnTop, "Premier Plan (On Top)", core::ImageNeedleOnTop},
     {-1, nullptr, -1},
-    {app::ItemNeedleSeconds, "Afficher Secondes (Show Sec.)", -1},
+    {core::ItemNeedleSeconds, "Afficher Secondes (Show Sec.)", -1},
     {-1, nullptr, -1},
-    {app::ItemNeedleTransparency25, "Transparence 25% (Transparency)", -1},
-    {app::ItemNeedleTransparency50, "Transparence 50%", -1},
-    {app::ItemNeedleOpaque, "Opaque", -1},
+    {core::ItemNeedleTransparency25, "Transparence 25% (Transparency)", -1},
+    {core::ItemNeedleTransparency50, "Transparence 50%", -1},
+    {core::ItemNeedleOpaque, "Opaque", -1},
     {-1, nullptr, -1},
-    {app::ItemNeedleBackground, "Couleur du Fond (Background)", app::ImageNeedleBackground},
-    {app::ItemNeedleColour, "Couleur des Aiguilles (Needles)", app::ImageNeedleColour},
+    {core::ItemNeedleBackground, "Couleur du Fond (Background)", core::ImageNeedleBackground},
+    {core::ItemNeedleColour, "Couleur des Aiguilles (Needles)", core::ImageNeedleColour},
     {-1, nullptr, -1},
-    {app::ItemNeedleClose, "Fermer (Close)", app::ImageNeedleClose},
+    {core::ItemNeedleClose, "Fermer (Close)", core::ImageNeedleClose},
 };
 
 std::uint16_t rounded(double v) { return std::uint16_t(std::lround(v)); }
 
-void store_place(app::State& s) {
-    s.Needle_Clock_X = rt::window_x(app::WindowNeedleClock);
-    s.Needle_Clock_Y = rt::window_y(app::WindowNeedleClock);
-    s.Needle_Clock_Size = rt::window_width(app::WindowNeedleClock);
+void store_place(core::State& s) {
+    s.Needle_Clock_X = rt::window_x(core::WindowNeedleClock);
+    s.Needle_Clock_Y = rt::window_y(core::WindowNeedleClock);
+    s.Needle_Clock_Size = rt::window_width(core::WindowNeedleClock);
 }
 
-void apply_opacity(const app::State& s) {
-    rt::set_window_opacity(app::WindowNeedleClock, s.clock.needle.opacity_percent);
+void apply_opacity(const core::State& s) {
+    rt::set_window_opacity(core::WindowNeedleClock, s.clock.needle.opacity_percent);
 }
 
 // The timer's tick: with the seconds hand every tick draws; without it only a
 // new minute does, so the minute hand is never a minute late.
-void redraw_when_due() {
-    app::State& s = app::g_state;
+void redraw_when_due(core::State& s) {
     if (!s.clock.needle.seconds_shown) {
         const auto t = platform::local_time(platform::clock().local_now());
         if (t.hour * 60 + t.minute == s.clock.needle.last_drawn_minute) return;
@@ -117,43 +118,44 @@ int hour_hand_index(int hour, int minute) {
     return hour % 12 * points_per_hour + minute / minutes_per_point_of_hour_hand;
 }
 
-void build_needle_menu(const app::State& s) {
-    rt::create_popup_menu(app::MenuNeedleClock);
+void build_needle_menu(const core::State& s) {
+    rt::create_popup_menu(core::MenuNeedleClock);
     for (const MenuRow& row : menu_rows) {
         if (row.item < 0) rt::menu_separator();
         else rt::menu_item(row.item, row.text, row.image);
     }
-    rt::set_menu_item_checked(app::MenuNeedleClock, app::ItemNeedleOnTop, s.clock.needle.on_top);
-    if (s.clock.needle.on_top) rt::set_top_most(app::WindowNeedleClock, true);
+    rt::set_menu_item_checked(core::MenuNeedleClock, core::ItemNeedleOnTop, s.clock.needle.on_top);
+    if (s.clock.needle.on_top) rt::set_top_most(core::WindowNeedleClock, true);
 }
 
-void open_needle_clock(app::State& s) {
+void open_needle_clock(core::State& s) {
     NeedleClock& n = s.clock.needle;
     const int size = needle_clock_size(s.Needle_Clock_Size);
     compute_needle_points(n, size);
-    rt::unbind_window_event(app::WindowNeedleClock, rt::EventKind::Timer);
-    rt::open_window(app::WindowNeedleClock, s.Needle_Clock_X, s.Needle_Clock_Y, size, size, "",
-                    rt::WindowFlag::Borderless | rt::WindowFlag::NoTaskbar, app::WindowDesk);
-    if (!rt::window_exists(app::WindowNeedleClock)) {
+    rt::unbind_window_event(core::WindowNeedleClock, rt::EventKind::Timer);
+    rt::open_window(core::WindowNeedleClock, s.Needle_Clock_X, s.Needle_Clock_Y, size, size, "",
+                    rt::WindowFlag::Borderless | rt::WindowFlag::NoTaskbar, core::WindowDesk);
+    if (!rt::window_exists(core::WindowNeedleClock)) {
         // The program goes on without the needle clock: the rest of it does not need it.
-        rt::message_box("Erreur", "Impossible de créer la fenêtre principale", rt::MessageButtons::Ok,
-                        rt::MessageIcon::Error);
+        rt::message_box(std::string(texts::needle_error_title), std::string(texts::needle_window_failed),
+                        rt::MessageButtons::Ok, rt::MessageIcon::Error);
         return;
     }
     rt::create_canvas_gadget(GadgetNeedleFace, 0, 0, size, size);
-    rt::add_window_timer(app::WindowNeedleClock, app::TimerNeedleRedraw, seconds_period_ms);
-    rt::bind_window_event(app::WindowNeedleClock, rt::EventKind::Timer, redraw_when_due);
+    rt::add_window_timer(core::WindowNeedleClock, core::TimerNeedleRedraw, seconds_period_ms);
+    rt::bind_window_event(core::WindowNeedleClock, rt::EventKind::Timer, [&s] { redraw_when_due(s); });
     apply_opacity(s);
     // Opened again (seconds hand, menu), it stays on top when the menu says so.
-    if (n.on_top) rt::set_top_most(app::WindowNeedleClock, true);
+    if (n.on_top) rt::set_top_most(core::WindowNeedleClock, true);
     draw_needle_clock(s);
 }
 
-void draw_needle_clock(app::State& s) {
-    if (!rt::window_exists(app::WindowNeedleClock)) return;
+void draw_needle_clock(core::State& s) {
+    if (!rt::window_exists(core::WindowNeedleClock)) return;
     NeedleClock& n = s.clock.needle;
     if (!rt::start_drawing_gadget(GadgetNeedleFace)) {
-        rt::message_box("Erreur", "Ne peut générer la pendule", rt::MessageButtons::Ok, rt::MessageIcon::Error);
+        rt::message_box(std::string(texts::needle_error_title), std::string(texts::needle_drawing_failed),
+                        rt::MessageButtons::Ok, rt::MessageIcon::Error);
         return;
     }
     const rt::Colour background = s.Needle_Clock_BG_Color & rgb_bits;
@@ -176,77 +178,60 @@ void draw_needle_clock(app::State& s) {
     n.last_drawn_minute = t.hour * 60 + t.minute;
 }
 
-void close_needle_clock(app::State& s) {
-    if (!rt::window_exists(app::WindowNeedleClock)) return;
+void close_needle_clock(core::State& s) {
+    if (!rt::window_exists(core::WindowNeedleClock)) return;
     store_place(s);
-    rt::unbind_window_event(app::WindowNeedleClock, rt::EventKind::Timer);
-    rt::close_window(app::WindowNeedleClock);
+    rt::unbind_window_event(core::WindowNeedleClock, rt::EventKind::Timer);
+    rt::close_window(core::WindowNeedleClock);
 }
 
-void resize_needle_clock(app::State& s, int size) {
+void resize_needle_clock(core::State& s, int size) {
     s.Needle_Clock_Size = size;
-    if (!rt::window_exists(app::WindowNeedleClock)) return;
+    if (!rt::window_exists(core::WindowNeedleClock)) return;
     compute_needle_points(s.clock.needle, size);
-    rt::resize_window(app::WindowNeedleClock, size, size);
+    rt::resize_window(core::WindowNeedleClock, size, size);
     rt::move_gadget(GadgetNeedleFace, 0, 0, size, size);
     draw_needle_clock(s);
 }
 
-void toggle_needle_on_top(app::State& s) {
+void toggle_needle_on_top(core::State& s) {
     NeedleClock& n = s.clock.needle;
     n.on_top = !n.on_top;
-    rt::set_menu_item_checked(app::MenuNeedleClock, app::ItemNeedleOnTop, n.on_top);
-    rt::set_top_most(app::WindowNeedleClock, n.on_top);
+    rt::set_menu_item_checked(core::MenuNeedleClock, core::ItemNeedleOnTop, n.on_top);
+    rt::set_top_most(core::WindowNeedleClock, n.on_top);
 }
 
-void toggle_needle_seconds(app::State& s) {
+void toggle_needle_seconds(core::State& s) {
     NeedleClock& n = s.clock.needle;
     n.seconds_shown = !n.seconds_shown;
-    rt::unbind_window_event(app::WindowNeedleClock, rt::EventKind::Timer);
+    rt::unbind_window_event(core::WindowNeedleClock, rt::EventKind::Timer);
     open_needle_clock(s);
-    rt::set_menu_item_checked(app::MenuNeedleClock, app::ItemNeedleSeconds, n.seconds_shown);
+    rt::set_menu_item_checked(core::MenuNeedleClock, core::ItemNeedleSeconds, n.seconds_shown);
 }
 
-void set_needle_opacity(app::State& s, int percent) {
-    if (!rt::window_exists(app::WindowNeedleClock)) return;
+void set_needle_opacity(core::State& s, int percent) {
+    if (!rt::window_exists(core::WindowNeedleClock)) return;
     s.clock.needle.opacity_percent = percent;
     apply_opacity(s);
 }
 
-void choose_needle_background(app::State& s) {
+void choose_needle_background(core::State& s) {
     if (const auto chosen = rt::choose_colour(s.Needle_Clock_BG_Color & rgb_bits)) {
         s.Needle_Clock_BG_Color = opaque | (*chosen & rgb_bits);
         draw_needle_clock(s);
     }
 }
 
-void choose_needle_colour(app::State& s) {
+void choose_needle_colour(core::State& s) {
     if (const auto chosen = rt::choose_colour(s.Needle_Clock_FG_Color & rgb_bits)) {
         s.Needle_Clock_FG_Color = opaque | (*chosen & rgb_bits);
         draw_needle_clock(s);
     }
 }
 
-void needle_face_event(app::State& s, const rt::Event& e) {
-    Drag& drag = s.clock.needle.drag;
-    switch (e.type) {
-    case rt::EventType::RightClick: rt::display_popup_menu(app::MenuNeedleClock, app::WindowNeedleClock); break;
-    case rt::EventType::LeftButtonDown:
-        drag.dragging = true;
-        drag.grab_x = e.mouse.desktop_x - rt::window_x(app::WindowNeedleClock);
-        drag.grab_y = e.mouse.desktop_y - rt::window_y(app::WindowNeedleClock);
-        break;
-    case rt::EventType::MouseMove:
-        if (!drag.dragging) break;
-        rt::move_window(app::WindowNeedleClock, e.mouse.desktop_x - drag.grab_x, e.mouse.desktop_y - drag.grab_y);
-        store_place(s);
-        break;
-    case rt::EventType::LeftButtonUp: drag.dragging = false; break;
-    case rt::EventType::LeftClick:
-    case rt::EventType::LeftDoubleClick:
-    case rt::EventType::Change:
-    case rt::EventType::DragStart: break;
-    }
+void needle_face_event(core::State& s, const rt::Event& e) {
+    if (e.type == rt::EventType::RightClick) rt::display_popup_menu(core::MenuNeedleClock, core::WindowNeedleClock);
+    else if (core::drag_window(s, e, core::WindowNeedleClock)) store_place(s);
 }
 
 }  // namespace clocks

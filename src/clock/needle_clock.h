@@ -2,7 +2,7 @@
 // analogue face (hour dots and hands), its context menu, and its dragging.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
 #include "rt/events.h"
 
 namespace clocks {
@@ -16,28 +16,28 @@ void compute_needle_points(NeedleClock& n, int size);
 int hour_hand_index(int hour, int minute);
 
 // The context menu (built at start, labelled in French).
-void build_needle_menu(const app::State& s);
+void build_needle_menu(const core::State& s);
 
 // Opens the window (replacing one already open) at the stored place and
 // size, on top only when chosen in its menu, and draws the face; it is
 // redrawn every second with the seconds hand, else whenever the minute changes.
-void open_needle_clock(app::State& s);
+void open_needle_clock(core::State& s);
 // Draws the face at the current time; nothing when the window is not open.
-void draw_needle_clock(app::State& s);
+void draw_needle_clock(core::State& s);
 // Stores the window's place and size, then closes it.
-void close_needle_clock(app::State& s);
+void close_needle_clock(core::State& s);
 
 // Menu commands.
-void resize_needle_clock(app::State& s, int size);
-void toggle_needle_on_top(app::State& s);
-void toggle_needle_seconds(app::State& s);
+void resize_needle_clock(core::State& s, int size);
+void toggle_needle_on_top(core::State& s);
+void toggle_needle_seconds(core::State& s);
 // Only while the window is open; `percent` is 25, 50 or 100.
-void set_needle_opacity(app::State& s, int percent);
-void choose_needle_background(app::State& s);
-void choose_needle_colour(app::State& s);
+void set_needle_opacity(core::State& s, int percent);
+void choose_needle_background(core::State& s);
+void choose_needle_colour(core::State& s);
 
 // Mouse events of the face: right click for the menu, dragging to move the
 // window (the place and size are stored on every move).
-void needle_face_event(app::State& s, const rt::Event& e);
+void needle_face_event(core::State& s, const rt::Event& e);
 
 }  // namespace clocks

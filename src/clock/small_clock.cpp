@@ -1,10 +1,12 @@
 #include "clock/small_clock.h"
 
-#include "app/ids.h"
 #include "clock/calendar.h"
 #include "clock/clock_bar.h"
 #include "clock/ids.h"
+#include "clock/texts.h"
 #include "clock/tick.h"
+#include "core/drag.h"
+#include "core/ids.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/draw.h"
@@ -29,17 +31,17 @@ constexpr int grip_height = 30;
 constexpr int grip_line_end = 16;
 constexpr int grip_line_step = 3;
 
-struct Text {
+struct TextGadget {
     int gadget;
     int x, y, w, h;
     const char* text;
     int font;
 };
 
-constexpr Text texts[] = {
-    {GadgetSmallClockTime, 16, 0, 70, 30, "00:00", app::FontSmallClockTime},
-    {GadgetSmallClockSeconds, 86, 0, 29, 18, "00", app::FontSmallClockSeconds},
-    {GadgetSmallClockMarker, 86, 16, 29, 15, "AM", app::FontSmallClockMarker},
+constexpr TextGadget text_gadgets[] = {
+    {GadgetSmallClockTime, 16, 0, 70, 30, "00:00", core::FontSmallClockTime},
+    {GadgetSmallClockSeconds, 86, 0, 29, 18, "00", core::FontSmallClockSeconds},
+    {GadgetSmallClockMarker, 86, 16, 29, 15, "AM", core::FontSmallClockMarker},
 };
 
 void draw_grip() {
@@ -52,62 +54,45 @@ void draw_grip() {
 
 }  // namespace
 
-void clock_bar_click(app::State& s, int y) {
+void clock_bar_click(core::State& s, int y) {
     if (y < 0) return;
     if (y < time_zone_end) open_small_clock(s);
     else if (y > time_zone_end && y < date_zone_end) toggle_calendar_keeping_edits(s);
 }
 
-void open_small_clock(app::State& s) {
-    rt::hide_window(app::WindowDesk);
-    s.ClockBar_X = rt::window_x(app::WindowDesk);
-    s.ClockBar_Y = rt::window_y(app::WindowDesk) + below_desk_top;
+void open_small_clock(core::State& s) {
+    rt::hide_window(core::WindowDesk);
+    s.ClockBar_X = rt::window_x(core::WindowDesk);
+    s.ClockBar_Y = rt::window_y(core::WindowDesk) + below_desk_top;
     using F = rt::WindowFlag;
-    rt::open_window(app::WindowSmallClock, s.ClockBar_X, s.ClockBar_Y, width, height, "",
-                    F::Borderless | F::NoTaskbar | F::TopMost, app::WindowDesk);
-    rt::set_window_background(app::WindowSmallClock, clock_colour);
+    rt::open_window(core::WindowSmallClock, s.ClockBar_X, s.ClockBar_Y, width, height, "",
+                    F::Borderless | F::NoTaskbar | F::TopMost, core::WindowDesk);
+    rt::set_window_background(core::WindowSmallClock, clock_colour);
     rt::create_canvas_gadget(GadgetSmallClockGrip, 0, 0, grip_width, grip_height);
-    for (const Text& t : texts) {
+    for (const TextGadget& t : text_gadgets) {
         rt::create_text_gadget(t.gadget, t.x, t.y, t.w, t.h, t.text, rt::TextFlag::Centre);
         rt::set_gadget_font(t.gadget, t.font);
         rt::set_gadget_back_colour(t.gadget, clock_colour);
     }
     draw_grip();
     show_time(s, platform::clock().local_now());
-    rt::set_top_most(app::WindowSmallClock, true);
+    rt::set_top_most(core::WindowSmallClock, true);
 }
 
 void close_small_clock() {
-    rt::close_window(app::WindowSmallClock);
-    rt::show_window(app::WindowDesk);
-    rt::activate_window(app::WindowDesk);
+    rt::close_window(core::WindowSmallClock);
+    rt::show_window(core::WindowDesk);
+    rt::activate_window(core::WindowDesk);
 }
 
 void explain_small_clock() {
-    rt::message_box("Info", "Clic gauche pour fermer / Left click to close", rt::MessageButtons::Ok,
-                    rt::MessageIcon::Information);
+    rt::message_box(std::string(texts::small_clock_info_title), std::string(texts::small_clock_info),
+                    rt::MessageButtons::Ok, rt::MessageIcon::Information);
 }
 
-void small_clock_grip(app::State& s, const rt::Event& e) {
-    Drag& drag = s.clock.small_clock_drag;
-    switch (e.type) {
-    case rt::EventType::LeftButtonDown:
-        drag.dragging = true;
-        drag.grab_x = e.mouse.desktop_x - rt::window_x(app::WindowSmallClock);
-        drag.grab_y = e.mouse.desktop_y - rt::window_y(app::WindowSmallClock);
-        break;
-    case rt::EventType::MouseMove:
-        // The dragged place is not kept: the next opening starts from the desk again.
-        if (drag.dragging)
-            rt::move_window(app::WindowSmallClock, e.mouse.desktop_x - drag.grab_x, e.mouse.desktop_y - drag.grab_y);
-        break;
-    case rt::EventType::LeftButtonUp: drag.dragging = false; break;
-    case rt::EventType::LeftClick:
-    case rt::EventType::RightClick:
-    case rt::EventType::LeftDoubleClick:
-    case rt::EventType::Change:
-    case rt::EventType::DragStart: break;  // the grip only drags
-    }
+void small_clock_grip(core::State& s, const rt::Event& e) {
+    // The dragged place is not kept: the next opening starts from the desk again.
+    core::drag_window(s, e, core::WindowSmallClock);
 }
 
 }  // namespace clocks

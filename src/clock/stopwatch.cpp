@@ -6,7 +6,9 @@
 #include "clock/banner.h"
 #include "clock/events.h"
 #include "clock/ids.h"
+#include "clock/texts.h"
 #include "config/ini.h"
+#include "core/ids.h"
 #include "platform/services.h"
 #include "rt/colour.h"
 #include "rt/dialogs.h"
@@ -25,7 +27,7 @@ constexpr std::int64_t minutes_per_hour = 60;
 constexpr std::int64_t hours_limit = 99;
 constexpr std::int64_t sixty = 60;
 
-constexpr app::Colour end_banner_colour = rt::rgb(255, 255, 0);
+constexpr core::Colour end_banner_colour = rt::rgb(255, 255, 0);
 
 std::string two_digits(std::int64_t n) {
     char text[24];
@@ -46,20 +48,20 @@ std::string stopwatch_text(std::int64_t seconds) {
     return two_digits(hours) + ":" + two_digits(minutes) + ":" + two_digits(seconds % seconds_per_minute);
 }
 
-std::int64_t stopwatch_elapsed_ms(const app::State& s) {
+std::int64_t stopwatch_elapsed_ms(const core::State& s) {
     const Stopwatch& w = s.clock.stopwatch;
     return w.banked_ms + (w.running ? platform::clock().monotonic_ms() - w.run_started_ms : 0);
 }
 
 namespace {
 
-void show_stopwatch(const app::State& s) {
-    rt::set_text(GadgetStopwatch, stopwatch_text(stopwatch_elapsed_ms(s) / ms_per_second));
+void show_stopwatch(const core::State& s) {
+    rt::set_text(core::GadgetStopwatch, stopwatch_text(stopwatch_elapsed_ms(s) / ms_per_second));
 }
 
 }  // namespace
 
-void stopwatch_start_stop(app::State& s) {
+void stopwatch_start_stop(core::State& s) {
     Stopwatch& w = s.clock.stopwatch;
     if (w.running) {
         w.banked_ms = stopwatch_elapsed_ms(s);
@@ -71,12 +73,12 @@ void stopwatch_start_stop(app::State& s) {
     show_stopwatch(s);
 }
 
-void stopwatch_reset(app::State& s) {
+void stopwatch_reset(core::State& s) {
     s.clock.stopwatch = {};
-    rt::set_text(GadgetStopwatch, stopwatch_text(0));
+    rt::set_text(core::GadgetStopwatch, stopwatch_text(0));
 }
 
-void stopwatch_step(app::State& s) {
+void stopwatch_step(core::State& s) {
     if (s.clock.stopwatch.running) show_stopwatch(s);
 }
 
@@ -87,43 +89,40 @@ std::string countdown_text(std::int64_t remaining_ms) {
            ":" + two_digits(seconds);
 }
 
-bool apply_countdown(app::State& s, const std::string& hours_text, const std::string& minutes_text,
+bool apply_countdown(core::State& s, const std::string& hours_text, const std::string& minutes_text,
                      const std::string& seconds_text, const std::string& message) {
     Countdown& c = s.clock.countdown;
     const std::int64_t hours = config::parse_integer(hours_text);
     const std::int64_t minutes = config::parse_integer(minutes_text);
     const std::int64_t seconds = config::parse_integer(seconds_text);
     if (hours >= hours_limit || minutes >= sixty || seconds >= sixty) {
-        if (s.Lng == "Fr")
-            rt::message_box("Erreur", "Pas de valeur entréee ou valeur non-numérique.", rt::MessageButtons::Ok,
-                            rt::MessageIcon::Error);
-        else
-            rt::message_box("Error", "Non Digital input or incorrect value.", rt::MessageButtons::Ok,
-                            rt::MessageIcon::Error);
+        rt::message_box(texts::countdown_bad_input_title.in(s.Lng), texts::countdown_bad_input.in(s.Lng),
+                        rt::MessageButtons::Ok, rt::MessageIcon::Error);
         return false;
     }
     // A negative field would shorten the others: out of range as well.
     if (hours + minutes + seconds <= 0 || hours < 0 || minutes < 0 || seconds < 0) {
-        rt::message_box("Erreur", "Valeurs hors limites.", rt::MessageButtons::Ok, rt::MessageIcon::Error);
+        rt::message_box(std::string(texts::countdown_out_of_range_title), std::string(texts::countdown_out_of_range),
+                        rt::MessageButtons::Ok, rt::MessageIcon::Error);
         c.running = false;
         return false;
     }
     c.duration_ms = hours * ms_per_hour + minutes * ms_per_minute + seconds * ms_per_second;
     c.set_text = hours_text + ":" + padded(minutes_text) + ":" + padded(seconds_text);
-    rt::set_text(GadgetCountdown, c.set_text);
-    rt::disable_gadget(GadgetCountdownStartStop, false);
+    rt::set_text(core::GadgetCountdown, c.set_text);
+    rt::disable_gadget(core::GadgetCountdownStartStop, false);
     c.message = message;
     c.running = true;
     return true;
 }
 
-void start_countdown(app::State& s) {
+void start_countdown(core::State& s) {
     Countdown& c = s.clock.countdown;
     c.running = true;
     c.end_ms = platform::clock().monotonic_ms() + c.duration_ms;
 }
 
-void countdown_start_stop(app::State& s) {
+void countdown_start_stop(core::State& s) {
     Countdown& c = s.clock.countdown;
     if (!c.started) {
         c.started = true;
@@ -132,10 +131,10 @@ void countdown_start_stop(app::State& s) {
     }
     c.started = false;
     c.running = false;
-    rt::set_text(GadgetCountdown, c.set_text);
+    rt::set_text(core::GadgetCountdown, c.set_text);
 }
 
-void countdown_step(app::State& s) {
+void countdown_step(core::State& s) {
     Countdown& c = s.clock.countdown;
     if (!c.running) return;
     const std::int64_t now = platform::clock().monotonic_ms();
@@ -143,13 +142,13 @@ void countdown_step(app::State& s) {
         c.running = false;
         c.started = false;
         std::string announcement = c.message;
-        if (announcement.empty()) announcement = s.Lng == "Fr" ? "Le temps est écoulé!" : "Time is up!";
-        show_notice(announcement, announcement, end_banner_colour, 0);
+        if (announcement.empty()) announcement = texts::time_is_up.in(s.Lng);
+        show_notice(s, announcement, announcement, end_banner_colour, 0);
         play_alarm_tune();
-        rt::set_text(GadgetCountdown, c.set_text);
+        rt::set_text(core::GadgetCountdown, c.set_text);
         return;
     }
-    rt::set_text(GadgetCountdown, countdown_text(c.end_ms - now));
+    rt::set_text(core::GadgetCountdown, countdown_text(c.end_ms - now));
 }
 
 }  // namespace clocks

@@ -1,6 +1,7 @@
 // Phrases of the talking clock and the speaking of them.
 #include "clock/talking_clock.h"
 
+#include "core/text.h"
 #include "platform/services.h"
 
 namespace clocks {
@@ -52,8 +53,11 @@ std::string english_phrase(int clock_type, int hour, int h, int minute) {
 
 // The voice language for the program's language; "" leaves the engine's default.
 std::string voice_language(const std::string& lng) {
-    if (lng == "Fr") return "fr";
-    if (lng == "Us") return "en-us";
+    switch (core::language_of(lng)) {
+    case core::Language::French: return "fr";
+    case core::Language::English: return "en-us";
+    case core::Language::Other: return "";
+    }
     return "";
 }
 
@@ -61,8 +65,11 @@ std::string voice_language(const std::string& lng) {
 
 std::string time_phrase(const std::string& lng, int clock_type, int hour, int minute) {
     const int h = spoken_hour(clock_type, hour);
-    if (lng == "Fr") return french_phrase(h, minute);
-    if (lng == "Us") return english_phrase(clock_type, hour, h, minute);
+    switch (core::language_of(lng)) {
+    case core::Language::French: return french_phrase(h, minute);
+    case core::Language::English: return english_phrase(clock_type, hour, h, minute);
+    case core::Language::Other: return "";
+    }
     return "";
 }
 
@@ -72,8 +79,8 @@ void speak(const std::string& lng, const std::string& text, int rate) {
     voice.speak(text, voice_language(lng), rate, full_volume);
 }
 
-void speak_the_time(const app::State& state) {
-    if (state.Lng != "Fr" && state.Lng != "Us") return;
+void speak_the_time(const core::State& state) {
+    if (core::language_of(state.Lng) == core::Language::Other) return;
     const platform::LocalTime now = platform::local_time(platform::clock().local_now());
     speak(state.Lng, time_phrase(state.Lng, state.Clock_Type, now.hour, now.minute), rate_talking_clock);
     platform::clock().sleep_ms(pause_after_time_ms);

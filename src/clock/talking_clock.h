@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace clocks {
 
@@ -16,7 +16,7 @@ std::string time_phrase(const std::string& lng, int clock_type, int hour, int mi
 // Speaks the current time's phrase at rate 0 (when there is one), then pauses
 // 500 ms for "Fr" and "Us" alike; with another language returns at once.
 // Blocks: ticks that fall meanwhile are lost.
-void speak_the_time(const app::State& state);
+void speak_the_time(const core::State& state);
 
 // Speaks `text` at `rate` (-10..10), full volume, in the voice of `lng`.
 // Nothing when the text is empty or no voice is available. Blocks until spoken.

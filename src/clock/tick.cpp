@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-#include "app/ids.h"
 #include "clock/events.h"
 #include "clock/ids.h"
 #include "clock/stopwatch.h"
 #include "clock/talking_clock.h"
 #include "config/data_file.h"
 #include "config/keys.h"
+#include "core/ids.h"
 #include "platform/services.h"
 #include "rt/gadget.h"
 #include "rt/window.h"
@@ -44,12 +44,12 @@ bool time_texts(int clock_type, int hour, int minute, TimeTexts& out) {
     return true;
 }
 
-void show_time(const app::State& s, std::int64_t now) {
+void show_time(const core::State& s, std::int64_t now) {
     const auto t = platform::local_time(now);
-    const bool small_clock = rt::window_exists(app::WindowSmallClock);
+    const bool small_clock = rt::window_exists(core::WindowSmallClock);
     if (TimeTexts texts; time_texts(s.Clock_Type, t.hour, t.minute, texts)) {
-        rt::set_text(GadgetTime, texts.time);
-        rt::set_text(GadgetMarker, texts.marker);
+        rt::set_text(core::GadgetTime, texts.time);
+        rt::set_text(core::GadgetMarker, texts.marker);
         if (small_clock) {
             // The small clock's afternoon hour has one digit: a blank keeps it centred like two.
             const bool afternoon = texts.marker == "PM";
@@ -58,7 +58,7 @@ void show_time(const app::State& s, std::int64_t now) {
         }
     }
     const std::string seconds = platform::format_date("%ss", now);
-    rt::set_text(GadgetSeconds, seconds);
+    rt::set_text(core::GadgetSeconds, seconds);
     if (small_clock) rt::set_text(GadgetSmallClockSeconds, seconds);
 }
 
@@ -67,7 +67,7 @@ TickHooks& tick_hooks() {
     return hooks;
 }
 
-void tick(app::State& s) {
+void tick(core::State& s) {
     const std::int64_t now = platform::clock().local_now();
     check_events(s, now);
     show_time(s, now);
@@ -77,12 +77,12 @@ void tick(app::State& s) {
     if (tick_hooks().end_of_track_step) tick_hooks().end_of_track_step(s);
 }
 
-void toggle_clock_type(app::State& s) {
+void toggle_clock_type(core::State& s) {
     s.Clock_Type = s.Clock_Type == twenty_four_hours ? twelve_hours : twenty_four_hours;
     config::save_all(s);
 }
 
-bool toggle_zoom_setting(const app::State& s) {
+bool toggle_zoom_setting(const core::State& s) {
     const bool large = !(s.Zoom > normal_zoom);
     config::set_integer_key(s, config::keys::Global, config::keys::Zoom, large ? large_zoom : normal_zoom);
     return large;

@@ -5,20 +5,20 @@
 #include <cstdint>
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace clocks {
 
 // The tick, in this order: due scheduled events, the time texts in the 12- or
 // 24-hour form, the seconds, the stopwatch, the countdown, the talking clock
 // at second 0, and the player's end-of-track step.
-void tick(app::State& s);
+void tick(core::State& s);
 
 // Steps of the tick that other subsystems fill in; each may be null.
 struct TickHooks {
     // The player's end-of-track step: when the media has stopped and the play
     // list is not empty, play the next entry (or the first, when looping).
-    void (*end_of_track_step)(app::State&) = nullptr;
+    void (*end_of_track_step)(core::State&) = nullptr;
 };
 TickHooks& tick_hooks();
 
@@ -32,15 +32,15 @@ bool time_texts(int clock_type, int hour, int minute, TimeTexts& out);
 
 // Writes the time, marker and seconds of date value `now` into the clock bar,
 // and into the small clock when it is open.
-void show_time(const app::State& s, std::int64_t now);
+void show_time(const core::State& s, std::int64_t now);
 
 // Flips `Clock_Type` between 24 and 12 (any other value becomes 24) and saves
 // all; the clock shows it from the next tick.
-void toggle_clock_type(app::State& s);
+void toggle_clock_type(core::State& s);
 
 // The large-clock setting of the preferences: writes `Zoom` 100 when it is
 // above 100, else 120, and returns whether the large clock is now chosen.
 // `Zoom` in memory, and so the clock bar's layout, change at the next start.
-bool toggle_zoom_setting(const app::State& s);
+bool toggle_zoom_setting(const core::State& s);
 
 }  // namespace clocks

@@ -9,17 +9,18 @@
 #include "config/keys.h"
 #include "config/multiline.h"
 #include "config/texts.h"
+#include "core/ids.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
+#include "rt/gadget.h"
+#include "rt/window.h"
 
 namespace config {
 
 namespace {
 
-using app::State;
+using core::State;
 namespace k = keys;
-
-DeskReadings g_desk_readings = nullptr;
 
 int to_int(std::int64_t v) {
     if (v > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
@@ -45,10 +46,10 @@ std::string file_name_of(const std::string& path) {
 
 void read_global(IniFile& ini, State& s) {
     ini.select_group(k::Global);
-    s.BackGroundColor = app::Colour(ini.read_number(k::BackGroundColor, 0));
-    s.Page_Colors[0] = app::Colour(parse_number(ini.read_string(k::BackGroundColor_P1, "$DCDCDC")));
-    s.Page_Colors[1] = app::Colour(parse_number(ini.read_string(k::BackGroundColor_P2, "$FFF8F0")));
-    s.Page_Colors[2] = app::Colour(parse_number(ini.read_string(k::BackGroundColor_P3, "$CDFAFF")));
+    s.BackGroundColor = core::Colour(ini.read_number(k::BackGroundColor, 0));
+    s.Page_Colors[0] = core::Colour(parse_number(ini.read_string(k::BackGroundColor_P1, "$DCDCDC")));
+    s.Page_Colors[1] = core::Colour(parse_number(ini.read_string(k::BackGroundColor_P2, "$FFF8F0")));
+    s.Page_Colors[2] = core::Colour(parse_number(ini.read_string(k::BackGroundColor_P3, "$CDFAFF")));
     s.TextColor = double(rounded(ini.read_real(k::TextColor, 0)));
     s.X_Origin = to_int(ini.read_integer(k::X_Origin, 0));
     s.Y_Origin = to_int(ini.read_integer(k::Y_Origin, 0));
@@ -67,8 +68,8 @@ void read_global(IniFile& ini, State& s) {
     s.X_WinInfo = to_int(ini.read_integer(k::X_WinInfo, 200));
     s.Y_WinInfo = to_int(ini.read_integer(k::Y_WinInfo, 5));
     s.ToDo_FileName = ini.read_string(k::ToDo_FileName, "");
-    s.ToDo_BG_Color = app::Colour(ini.read_number(k::ToDo_BG_Color, 13826810));
-    s.ToDo_Txt_Color = app::Colour(ini.read_number(k::ToDo_Txt_Color, 0));
+    s.ToDo_BG_Color = core::Colour(ini.read_number(k::ToDo_BG_Color, 13826810));
+    s.ToDo_Txt_Color = core::Colour(ini.read_number(k::ToDo_Txt_Color, 0));
     s.ToDo_Font_Name = ini.read_string(k::ToDo_Font_Name, "Verdana");
     s.ToDo_Font_Size = to_int(ini.read_integer(k::ToDo_Font_Size, 10));
     s.Zoom = to_int(ini.read_integer(k::Zoom, 100));
@@ -90,15 +91,15 @@ void walk(IniFile& ini, std::string_view group, int limit, Take take) {
 }
 
 void read_slots_and_lists(IniFile& ini, State& s) {
-    const int slots = app::slot_count_max;
-    walk(ini, k::MRU, app::mru_count, [&](int n, const std::string&, std::string value) {
+    const int slots = core::slot_count_max;
+    walk(ini, k::MRU, core::mru_count, [&](int n, const std::string&, std::string value) {
         s.MRU[std::size_t(n)] = std::move(value);
     });
 
     if (ini.select_group(k::Separators)) {
         ini.examine_keys();
         while (ini.next_key()) {
-            for (int n = 1; n <= app::separator_titles; ++n)
+            for (int n = 1; n <= core::separator_titles; ++n)
                 if (ini.key_name() == separator_key(n)) s.separators[std::size_t(n)].title = ini.key_value();
         }
     }
@@ -127,8 +128,8 @@ void read_slots_and_lists(IniFile& ini, State& s) {
     });
 
     // The n-th key of these two groups makes the load read the key numbered n.
-    for (auto [group, prefix, field] : {std::tuple{k::Parameters, k::ParamPrefix, &app::Slot::parameters},
-                                        std::tuple{k::StartDirectory, k::DirPrefix, &app::Slot::start_folder}}) {
+    for (auto [group, prefix, field] : {std::tuple{k::Parameters, k::ParamPrefix, &core::Slot::parameters},
+                                        std::tuple{k::StartDirectory, k::DirPrefix, &core::Slot::start_folder}}) {
         int count = 0;
         walk(ini, group, slots, [&](int n, const std::string&, const std::string&) { count = n; });
         for (int n = 1; n <= count; ++n) s.slot_table[std::size_t(n)].*field = ini.read_string(numbered(prefix, n), "");
@@ -142,13 +143,22 @@ void read_slots_and_lists(IniFile& ini, State& s) {
         }
     }
 
-    walk(ini, k::Radio_Fav, app::favourite_station_count, [&](int n, const std::string& name, std::string value) {
+    walk(ini, k::Radio_Fav, core::favourite_station_count, [&](int n, const std::string& name, std::string value) {
         s.favourites[std::size_t(n - 1)].name = name;
         s.favourites[std::size_t(n - 1)].address = std::move(value);
     });
-    walk(ini, k::Radio_ShortName, app::favourite_station_count, [&](int n, const std::string&, std::string value) {
+    walk(ini, k::Radio_ShortName, core::favourite_station_count, [&](int n, const std::string&, std::string value) {
         s.favourites[std::size_t(n - 1)].short_label = std::move(value);
     });
+}
+
+// The save-all readings of the live desk: its place, inner height and volume.
+void read_desk(State& s) {
+    if (!rt::window_exists(core::WindowDesk)) return;
+    s.X_Origin = rt::window_x(core::WindowDesk);
+    s.Y_Origin = rt::window_y(core::WindowDesk);
+    s.Desk_Height = rt::window_height(core::WindowDesk);
+    if (rt::gadget_exists(core::GadgetVolume)) s.Volume = rt::gadget_state(core::GadgetVolume);
 }
 
 void tell(std::string_view title, std::string_view text, rt::MessageIcon icon) {
@@ -194,8 +204,6 @@ bool keeps_missing_target(std::string_view target) {
     // A local path (or a path of the system drive of a file brought from elsewhere).
     return target.front() != 'C' && target.front() != '/';
 }
-
-void set_desk_readings(DeskReadings readings) { g_desk_readings = readings; }
 
 LoadResult load_data_file(State& s) {
     IniFile ini;
@@ -266,7 +274,7 @@ bool create_data_file(State& s) {
 }
 
 bool save_all(State& s) {
-    if (g_desk_readings) g_desk_readings(s);
+    read_desk(s);
 
     IniFile ini;
     if (!ini.open(s.Data_File_Path)) {
@@ -296,18 +304,18 @@ bool save_all(State& s) {
     ini.write_integer(k::Needle_Clock_BG_Color, s.Needle_Clock_BG_Color);
     ini.write_integer(k::Needle_Clock_FG_Color, s.Needle_Clock_FG_Color);
 
-    for (auto [group, prefix, field] : {std::tuple{k::Run, k::RunPrefix, &app::Slot::target},
-                                        std::tuple{k::ToolTip, k::ToolTipPrefix, &app::Slot::title},
-                                        std::tuple{k::Parameters, k::ParamPrefix, &app::Slot::parameters},
-                                        std::tuple{k::StartDirectory, k::DirPrefix, &app::Slot::start_folder}}) {
+    for (auto [group, prefix, field] : {std::tuple{k::Run, k::RunPrefix, &core::Slot::target},
+                                        std::tuple{k::ToolTip, k::ToolTipPrefix, &core::Slot::title},
+                                        std::tuple{k::Parameters, k::ParamPrefix, &core::Slot::parameters},
+                                        std::tuple{k::StartDirectory, k::DirPrefix, &core::Slot::start_folder}}) {
         ini.select_group(group);
-        for (int n = 1; n <= app::slot_count_max; ++n)
+        for (int n = 1; n <= core::slot_count_max; ++n)
             ini.write_string(numbered(prefix, n), s.slot_table[std::size_t(n)].*field);
     }
 
     // These two always end the file.
-    for (auto [group, field] : {std::pair{k::Radio_Fav, &app::FavouriteStation::address},
-                                std::pair{k::Radio_ShortName, &app::FavouriteStation::short_label}}) {
+    for (auto [group, field] : {std::pair{k::Radio_Fav, &core::FavouriteStation::address},
+                                std::pair{k::Radio_ShortName, &core::FavouriteStation::short_label}}) {
         ini.remove_group(group);
         ini.select_group(group);
         for (const auto& favourite : s.favourites) ini.write_string(favourite.name, favourite.*field);

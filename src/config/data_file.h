@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace config {
 
@@ -20,23 +20,24 @@ enum class LoadResult {
 
 // Reads every setting, slot, separator, event and favourite station from the
 // file at `Data_File_Path`, offering to create the file when it cannot be opened.
-[[nodiscard]] LoadResult load_data_file(app::State& state);
+[[nodiscard]] LoadResult load_data_file(core::State& state);
 
 // Creates the data file in the working folder with its comments and group
 // Global, makes it `Data_File_Path`, tells the user, and sets the page colours
 // in memory. False (after telling the user) when the file cannot be created.
-[[nodiscard]] bool create_data_file(app::State& state);
+[[nodiscard]] bool create_data_file(core::State& state);
 
 // Writes group Global's saved settings, the four slot groups and the two
-// favourite-station groups. Tells the user and returns false when the file
+// favourite-station groups. While the desk window exists, its place, inner
+// height and volume slider are read into the state first. Tells the user and returns false when the file
 // cannot be opened or written.
-bool save_all(app::State& state);
+bool save_all(core::State& state);
 
 // Writes one key. When the file cannot be opened or written, tells the user
 // in the language `Lng` ("Fr" or "Us"; no message for another value).
-bool set_integer_key(const app::State& state, std::string_view group, std::string_view key,
+bool set_integer_key(const core::State& state, std::string_view group, std::string_view key,
                      std::int64_t value);
-bool set_string_key(const app::State& state, std::string_view group, std::string_view key,
+bool set_string_key(const core::State& state, std::string_view group, std::string_view key,
                     std::string_view value);
 
 // The key of separator `n`'s title in group Separators: "Separator" + n in
@@ -46,11 +47,5 @@ std::string separator_key(int n);
 // Whether the load keeps a slot target that names nothing on disk: web
 // addresses and targets on other drives stay, missing local files go.
 bool keeps_missing_target(std::string_view target);
-
-// The readings a full save takes from the running desk (window position and
-// inner height, volume slider). Installed by the application once the desk
-// exists; without it the save writes the values held in memory.
-using DeskReadings = void (*)(app::State& state);
-void set_desk_readings(DeskReadings readings);
 
 }  // namespace config

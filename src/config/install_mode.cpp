@@ -15,7 +15,7 @@ bool opens_as_data_file(const std::string& path) {
 
 }  // namespace
 
-void determine_installation_mode(app::State& state) {
+void determine_installation_mode(core::State& state) {
     auto& env = platform::environment();
     const std::string& name = state.identity.data_file_name;
     const std::string portable = platform::with_trailing_separator(env.working_folder()) + name;

@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace config {
 
 // Sets `Install_Mode_Text` and `Data_File_Path` from the first data file that
 // opens: the working folder's, then the per-user one; both stay empty when
 // neither does. Nothing is written.
-void determine_installation_mode(app::State& state);
+void determine_installation_mode(core::State& state);
 
 // `path` up to and including its last separator ("" when it has none).
 std::string folder_of(const std::string& path);

@@ -1,10 +1,10 @@
+#include "core/ids.h"
 #include "desk/desk.h"
 
 #include <string>
 
 #include "app/ids.h"
-#include "app/images.h"
-#include "app/splash.h"
+#include "core/images.h"
 #include "clock/banner.h"
 #include "config/data_file.h"
 #include "config/ini.h"
@@ -34,7 +34,7 @@ namespace {
 constexpr rt::Colour white = rt::rgb(255, 255, 255);
 constexpr rt::Colour black = rt::rgb(0, 0, 0);
 constexpr rt::Colour red = rt::rgb(255, 0, 0);
-constexpr app::Colour move_notice_colour = rt::rgb(0, 128, 128);
+constexpr core::Colour move_notice_colour = rt::rgb(0, 128, 128);
 constexpr int move_notice_seconds = 3;
 // Move mode colours separators 1-30 and stops at the first without a band;
 // leaving it whitens 1-32, so that 31 (red never) is included.
@@ -43,28 +43,26 @@ constexpr int white_separators_last = 32;
 
 constexpr int page_gadget[] = {GadgetPage1, GadgetPage2, GadgetPage3};
 constexpr int tab_gadget[] = {GadgetPageTab1, GadgetPageTab2, GadgetPageTab3};
-constexpr int tab_image[] = {app::ImagePageTab1, app::ImagePageTab2, app::ImagePageTab3};
+constexpr int tab_image[] = {core::ImagePageTab1, core::ImagePageTab2, core::ImagePageTab3};
 
-int g_shown_page = 1;
-
-void draw_tab(const app::State& s, int page) {
+void draw_tab(const core::State& s, int page) {
     const int gadget = tab_gadget[page - 1];
     if (!rt::start_drawing_gadget(gadget)) return;
     // The shown page's tab takes its page's colour; the others the desk's.
-    const bool shown = page == g_shown_page;
+    const bool shown = page == s.desk.shown_page;
     rt::fill_box(0, 0, tab_width, tab_height, shown ? s.Page_Colors[std::size_t(page - 1)] : s.BackGroundColor);
     if (rt::image_exists(tab_image[page - 1])) rt::draw_image(tab_image[page - 1], tab_picture_dx, tab_picture_dy);
     if (shown) rt::outline_box(0, 0, tab_width, tab_height - 3, rt::rgb(128, 128, 128));
     rt::stop_drawing();
 }
 
-void create_separator(app::State& s, int number, int y) {
+void create_separator(core::State& s, int number, int y) {
     auto& separator = s.separators[std::size_t(number)];
     separator.title_band = separator_band(number);
     separator.click_area = separator_click_area(number);
     rt::create_text_gadget(separator.title_band, 0, y, desk_width, separator_text_height, separator.title,
                            rt::TextFlag::Centre);
-    rt::set_gadget_font(separator.title_band, FontSeparator);
+    rt::set_gadget_font(separator.title_band, core::FontSeparator);
     rt::set_gadget_back_colour(separator.title_band, white);
     rt::set_gadget_front_colour(separator.title_band, black);
     // A transparent surface over the band takes its clicks.
@@ -72,45 +70,31 @@ void create_separator(app::State& s, int number, int y) {
 }
 
 // The picture a slot gets while the desk is built.
-void picture_at_start(app::State& s, int n) {
-    app::Slot& slot = s.slot_table[std::size_t(n)];
+void picture_at_start(core::State& s, int n) {
+    core::Slot& slot = s.slot_table[std::size_t(n)];
     if (slot.target.empty()) {
         draw_free_slot(s, n);
         return;
     }
     if (is_web_target(slot.target)) {
-        if (icon_library_present()) {
+        if (icon_library_present(s)) {
             new_slot_picture(slot);
-            copy_library_cell(n, slot.picture);
+            copy_library_cell(s, n, slot.picture);
             if (slot.title.empty()) slot.title = texts::web_title;
         } else {
             make_web_picture(slot);
             fetch_site_icon(s, n);
         }
-    } else if (icon_library_present()) {
+    } else if (icon_library_present(s)) {
         new_slot_picture(slot);
-        copy_library_cell(n, slot.picture);
+        copy_library_cell(s, n, slot.picture);
     } else {
         make_icon_picture(slot, slot.elevated == 1);
     }
     show_slot_picture(slot);
 }
 
-// The splash repaints at once on each change, since no events run during the
-// build: changing it for every slot would cost more than the build itself, so
-// it changes at most once a frame, and at the last slot.
-void report_progress(int n, int count) {
-    constexpr std::int64_t frame_ms = 16;
-    static std::int64_t last_ms = -frame_ms;
-    const std::int64_t now = platform::clock().monotonic_ms();
-    if (n < count && now - last_ms < frame_ms && now >= last_ms) return;
-    last_ms = now;
-    rt::set_state(app::GadgetSplashProgress, count > 0 ? n * app::splash_progress_max / count : 0);
-    rt::set_text(app::GadgetSplashStatus,
-                 std::string(texts::loading) + std::to_string(n) + "/" + std::to_string(count));
-}
-
-void colour_separators(const app::State& s, int last, rt::Colour back, rt::Colour front) {
+void colour_separators(const core::State& s, int last, rt::Colour back, rt::Colour front) {
     for (int i = 1; i <= last && i < int(s.separators.size()); ++i) {
         const int band = s.separators[std::size_t(i)].title_band;
         if (band < 0 || !rt::gadget_exists(band)) break;
@@ -119,20 +103,18 @@ void colour_separators(const app::State& s, int last, rt::Colour back, rt::Colou
     }
 }
 
-void tell_occupied(const app::State& s) {
-    const bool fr = s.Lng == "Fr";
-    rt::message_box(std::string(fr ? texts::sorry_fr : texts::sorry_us),
-                    std::string(fr ? texts::occupied_fr : texts::occupied_us), rt::MessageButtons::Ok,
+void tell_occupied(const core::State& s) {
+    rt::message_box(texts::sorry.in(s.Lng), texts::occupied.in(s.Lng), rt::MessageButtons::Ok,
                     rt::MessageIcon::Error);
 }
 
 }  // namespace
 
-void build_desk(app::State& s) {
-    const int count = std::min(s.Slot_Count, app::slot_count_max);
-    g_shown_page = 1;
+void build_desk(core::State& s, BuildProgress progress) {
+    const int count = std::min(s.Slot_Count, core::slot_count_max);
+    s.desk.shown_page = 1;
 
-    rt::use_gadget_list(app::WindowDesk);
+    rt::use_gadget_list(core::WindowDesk);
     for (int page = 1; page <= page_count; ++page) {
         rt::create_canvas_gadget(tab_gadget[page - 1], tab_x[page - 1], tab_y, tab_width, tab_height);
         rt::set_tooltip(tab_gadget[page - 1], "Page " + std::to_string(page));
@@ -155,7 +137,7 @@ void build_desk(app::State& s) {
         }
         const CellPlace& cell = step.cell;
         if (cell.page != open_page) open(cell.page);
-        app::Slot& slot = s.slot_table[std::size_t(cell.slot)];
+        core::Slot& slot = s.slot_table[std::size_t(cell.slot)];
         slot.number = cell.slot;
         slot.x = cell.x;
         slot.y = cell.y;
@@ -163,31 +145,29 @@ void build_desk(app::State& s) {
         rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1);
         picture_at_start(s, cell.slot);
         rt::enable_gadget_drop(slot.control, rt::DropKind::Files | rt::DropKind::Text | rt::DropKind::Image);
-        report_progress(cell.slot, count);
+        if (progress) progress(cell.slot, count);
     }
     // Pages without any cell (the 30-slot developer desk) still exist.
     for (int page = open_page + 1; page <= page_count; ++page) open(page);
     rt::close_container_gadget();
-    rt::use_gadget_list(app::WindowDesk);
+    rt::use_gadget_list(core::WindowDesk);
 
     // A start without a library (or with a reload asked) writes the one it
     // made, so the next start needs neither the desktop nor the network.
-    const bool write_library = take_reload_request() || !icon_library_present();
-    release_icon_library();
+    const bool write_library = take_reload_request(s) || !icon_library_present(s);
+    release_icon_library(s);
     if (write_library) write_icon_library(s);
     show_page(s, 1);
 }
 
-void show_page(const app::State& s, int page) {
+void show_page(core::State& s, int page) {
     if (page < 1 || page > page_count) return;
-    g_shown_page = page;
+    s.desk.shown_page = page;
     for (int p = 1; p <= page_count; ++p) rt::hide_gadget(page_gadget[p - 1], p != page);
     for (int p = 1; p <= page_count; ++p) draw_tab(s, p);
 }
 
-int shown_page() { return g_shown_page; }
-
-void choose_page_colour(app::State& s, int page) {
+void choose_page_colour(core::State& s, int page) {
     if (page < 1 || page > page_count) return;
     auto& colour = s.Page_Colors[std::size_t(page - 1)];
     const auto chosen = rt::choose_colour(colour);
@@ -200,7 +180,7 @@ void choose_page_colour(app::State& s, int page) {
     config::set_string_key(s, config::keys::Global, keys[page - 1], config::format_colour(colour));
 }
 
-void page_tab_event(app::State& s, const rt::Event& e) {
+void page_tab_event(core::State& s, const rt::Event& e) {
     int page = 0;
     for (int p = 1; p <= page_count; ++p)
         if (tab_gadget[p - 1] == e.object) page = p;
@@ -208,12 +188,12 @@ void page_tab_event(app::State& s, const rt::Event& e) {
     else if (e.type == rt::EventType::RightClick) choose_page_colour(s, page);
 }
 
-void toggle_move_mode(app::State& s) {
+void toggle_move_mode(core::State& s) {
     if (!s.Move_Icons_Mode) {
         s.Move_Icons_Mode = true;
-        clocks::show_notice(std::string(s.Lng == "Fr" ? texts::move_mode_fr : texts::move_mode_us), "",
+        clocks::show_notice(s, texts::move_mode.in(s.Lng), "",
                             move_notice_colour, move_notice_seconds);
-        rt::activate_window(app::WindowDesk);
+        rt::activate_window(core::WindowDesk);
         if (s.Show_Separators == 1) colour_separators(s, red_separators_last, red, white);
     } else {
         s.Move_Icons_Mode = false;
@@ -222,30 +202,30 @@ void toggle_move_mode(app::State& s) {
     }
 }
 
-void move_slot_content(app::State& s, int source, int target) {
+void move_slot_content(core::State& s, int source, int target) {
     move_slot_without_library(s, source, target);
     write_icon_library(s);
 }
 
-int slot_of_gadget(const app::State& s, int gadget) {
+int slot_of_gadget(const core::State& s, int gadget) {
     const int n = gadget - GadgetSlotBase;
-    if (n < 1 || n > app::slot_count_max || s.slot_table[std::size_t(n)].control != gadget) return 0;
+    if (n < 1 || n > core::slot_count_max || s.slot_table[std::size_t(n)].control != gadget) return 0;
     return n;
 }
 
-void label_slot_menu(app::State& s, int n) {
-    app::Slot& slot = s.slot_table[std::size_t(n)];
+void label_slot_menu(core::State& s, int n) {
+    core::Slot& slot = s.slot_table[std::size_t(n)];
     std::string label;
     if (slot.target.empty()) {
-        label = s.Lng == "Fr" ? texts::free_item_fr : texts::free_item_us;
+        label = texts::free_item.in(s.Lng);
     } else {
         if (slot.title.empty()) slot.title = texts::untitled;
         label = std::to_string(n) + " - " + slot.title + std::string(texts::info_item_suffix);
     }
-    rt::set_menu_item_text(app::MenuSlot, app::ItemSlotInfo, label);
+    rt::set_menu_item_text(core::MenuSlot, core::ItemSlotInfo, label);
 }
 
-bool slot_event(app::State& s, int slot, const rt::Event& e) {
+bool slot_event(core::State& s, int slot, const rt::Event& e) {
     switch (e.type) {
     case rt::EventType::LeftClick:
         if (s.Move_Icons_Mode) return false;
@@ -254,7 +234,7 @@ bool slot_event(app::State& s, int slot, const rt::Event& e) {
     case rt::EventType::RightClick:
         s.Selected_Slot = slot;
         label_slot_menu(s, slot);
-        rt::display_popup_menu(app::MenuSlot, app::WindowDesk);
+        rt::display_popup_menu(core::MenuSlot, core::WindowDesk);
         return false;
     case rt::EventType::DragStart: {
         if (!s.Move_Icons_Mode) return false;
@@ -273,7 +253,7 @@ bool slot_event(app::State& s, int slot, const rt::Event& e) {
     return false;
 }
 
-bool drop_on_slot(app::State& s, const rt::Event& e) {
+bool drop_on_slot(core::State& s, const rt::Event& e) {
     const int n = slot_of_gadget(s, e.object);
     if (n == 0) return false;
     switch (e.drop.kind) {
@@ -281,7 +261,7 @@ bool drop_on_slot(app::State& s, const rt::Event& e) {
         // Only a slot picture dragged in move mode moves anything.
         const int source = s.Drag_Source_Slot;
         s.Drag_Source_Slot = 0;
-        if (!s.Move_Icons_Mode || source < 1 || source > app::slot_count_max || source == n) break;
+        if (!s.Move_Icons_Mode || source < 1 || source > core::slot_count_max || source == n) break;
         if (!s.slot_table[std::size_t(n)].target.empty()) {
             tell_occupied(s);
             break;

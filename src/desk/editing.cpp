@@ -23,14 +23,14 @@ namespace desk {
 
 namespace {
 
-app::Slot* selected(app::State& s) {
-    if (s.Selected_Slot < 1 || s.Selected_Slot > app::slot_count_max) return nullptr;
-    app::Slot& slot = s.slot_table[std::size_t(s.Selected_Slot)];
+core::Slot* selected(core::State& s) {
+    if (s.Selected_Slot < 1 || s.Selected_Slot > core::slot_count_max) return nullptr;
+    core::Slot& slot = s.slot_table[std::size_t(s.Selected_Slot)];
     slot.number = s.Selected_Slot;
     return &slot;
 }
 
-void write_elevation(const app::State& s, int n, int value) {
+void write_elevation(const core::State& s, int n, int value) {
     config::set_integer_key(s, config::keys::RunAsAdmin, std::string(config::keys::RunPrefix) + std::to_string(n),
                             value);
 }
@@ -73,7 +73,7 @@ bool names_something(const std::string& path) {
 }
 
 // The slot takes `path` as its target, with the desktop's icon and `title`.
-void fill_slot(app::Slot& slot, const std::string& path, const std::string& title) {
+void fill_slot(core::Slot& slot, const std::string& path, const std::string& title) {
     slot.target = path;
     slot.title = title;
     make_icon_picture(slot, false);
@@ -103,14 +103,14 @@ std::string clipboard_path(const std::string& text) {
     return path;
 }
 
-std::string move_list_line(const app::Slot& slot, int n) {
+std::string move_list_line(const core::Slot& slot, int n) {
     std::string number = std::to_string(n);
     if (number.size() < 3) number.insert(0, 3 - number.size(), ' ');
     return number + " - " + slot.title + " - " + slot.target;
 }
 
-void toggle_elevation(app::State& s) {
-    app::Slot* slot = selected(s);
+void toggle_elevation(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot || slot->target.empty()) return;
     const int n = slot->number;
     if (slot->elevated == 1) {
@@ -132,12 +132,10 @@ void toggle_elevation(app::State& s) {
     write_icon_library(s);
 }
 
-void add_or_change(app::State& s) {
-    app::Slot* slot = selected(s);
+void add_or_change(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot) return;
-    const bool fr = s.Lng == "Fr";
-    const auto chosen = rt::open_file(std::string(fr ? texts::add_title_fr : texts::add_title_us), slot->target,
-                                      std::string(fr ? texts::add_filter_fr : texts::add_filter_us));
+    const auto chosen = rt::open_file(texts::add_title.in(s.Lng), slot->target, texts::add_filter.in(s.Lng));
     if (!chosen) return;
     std::error_code error;
     // A path typed into the chooser that names nothing (or a folder) changes nothing.
@@ -148,12 +146,12 @@ void add_or_change(app::State& s) {
     write_icon_library(s);
 }
 
-void paste_file_name(app::State& s) {
-    app::Slot* slot = selected(s);
+void paste_file_name(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot) return;
     const std::string path = clipboard_path(rt::clipboard_text());
     if (!names_something(path)) {
-        rt::message_box(std::string(texts::error_fr), std::string(texts::paste_invalid), rt::MessageButtons::Ok,
+        rt::message_box(std::string(texts::error.fr), std::string(texts::paste_invalid), rt::MessageButtons::Ok,
                         rt::MessageIcon::Error);
         return;
     }
@@ -167,8 +165,8 @@ void paste_file_name(app::State& s) {
     write_icon_library(s);
 }
 
-void rename_slot(app::State& s) {
-    app::Slot* slot = selected(s);
+void rename_slot(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot) return;
     const std::string shown = slot->title == texts::untitled ? std::string() : slot->title;
     const auto answer = rt::input_box(std::string(texts::rename_title), std::string(texts::rename_prompt), shown);
@@ -178,8 +176,20 @@ void rename_slot(app::State& s) {
     config::save_all(s);
 }
 
-void change_parameters(app::State& s) {
-    app::Slot* slot = selected(s);
+void rename_separator(core::State& s, int n) {
+    auto& separator = s.separators[std::size_t(n)];
+    const auto answer = rt::input_box(std::string(texts::separator_rename_title),
+                                      std::string(texts::separator_rename_prompt_1) + std::to_string(n) +
+                                          std::string(texts::separator_rename_prompt_2),
+                                      separator.title);
+    if (!answer || answer->empty()) return;
+    separator.title = *answer;
+    if (separator.title_band >= 0) rt::set_text(separator.title_band, separator.title);
+    config::set_string_key(s, config::keys::Separators, config::separator_key(n), separator.title);
+}
+
+void change_parameters(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot) return;
     const auto answer = rt::input_box(std::string(texts::parameters_title), std::string(texts::parameters_prompt),
                                       slot->parameters);
@@ -188,8 +198,8 @@ void change_parameters(app::State& s) {
     config::save_all(s);
 }
 
-void change_start_folder(app::State& s) {
-    app::Slot* slot = selected(s);
+void change_start_folder(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot) return;
     const auto answer = rt::choose_folder(std::string(texts::start_folder_title), slot->start_folder);
     if (!answer || *answer == slot->start_folder) return;
@@ -197,21 +207,18 @@ void change_start_folder(app::State& s) {
     config::save_all(s);
 }
 
-void remove_slot(app::State& s) {
-    app::Slot* slot = selected(s);
+void remove_slot(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot) return;
-    const bool fr = s.Lng == "Fr";
     if (slot->target.empty()) {
-        rt::message_box(std::string(fr ? texts::error_fr : texts::error_us),
-                        std::string(fr ? texts::remove_free_fr : texts::remove_free_us), rt::MessageButtons::Ok,
+        rt::message_box(texts::error.in(s.Lng), texts::remove_free.in(s.Lng), rt::MessageButtons::Ok,
                         rt::MessageIcon::Warning);
         return;
     }
     if (s.Confirm_Del == 1) {
-        const std::string question =
-            std::string(fr ? texts::remove_question_fr : texts::remove_question_us) + slot->title + " ?";
-        const auto answer = rt::message_box(std::string(fr ? texts::remove_title_fr : texts::remove_title_us),
-                                            question, rt::MessageButtons::YesNo, rt::MessageIcon::Question);
+        const std::string question = texts::remove_question.in(s.Lng) + slot->title + " ?";
+        const auto answer = rt::message_box(texts::remove_title.in(s.Lng), question, rt::MessageButtons::YesNo,
+                                            rt::MessageIcon::Question);
         if (answer != rt::MessageAnswer::Yes) return;
     }
     slot->target.clear();
@@ -225,8 +232,8 @@ void remove_slot(app::State& s) {
     config::save_all(s);
 }
 
-void files_dropped(app::State& s, int n, const std::string& files) {
-    app::Slot& slot = s.slot_table[std::size_t(n)];
+void files_dropped(core::State& s, int n, const std::string& files) {
+    core::Slot& slot = s.slot_table[std::size_t(n)];
     slot.number = n;
     if (!slot.target.empty()) {
         launch_with_dropped_files(s, n, files);
@@ -240,8 +247,8 @@ void files_dropped(app::State& s, int n, const std::string& files) {
     config::save_all(s);
 }
 
-void text_dropped(app::State& s, int n, const std::string& text) {
-    app::Slot& slot = s.slot_table[std::size_t(n)];
+void text_dropped(core::State& s, int n, const std::string& text) {
+    core::Slot& slot = s.slot_table[std::size_t(n)];
     const std::string address = first_line(text);
     if (!is_web_target(address)) {
         launch_on_dropped_text(s, n);
@@ -251,15 +258,13 @@ void text_dropped(app::State& s, int n, const std::string& text) {
         make_web_shortcut(s, n, address);
         return;
     }
-    const bool fr = s.Lng == "Fr";
-    rt::message_box(std::string(fr ? texts::error_fr : texts::error_us),
-                    std::string(fr ? texts::text_on_occupied_fr : texts::text_on_occupied_us),
+    rt::message_box(texts::error.in(s.Lng), texts::text_on_occupied.in(s.Lng),
                     rt::MessageButtons::Ok, rt::MessageIcon::Error);
 }
 
-void move_slot_without_library(app::State& s, int source, int target) {
-    app::Slot& from = s.slot_table[std::size_t(source)];
-    app::Slot& to = s.slot_table[std::size_t(target)];
+void move_slot_without_library(core::State& s, int source, int target) {
+    core::Slot& from = s.slot_table[std::size_t(source)];
+    core::Slot& to = s.slot_table[std::size_t(target)];
     from.number = source;
     to.number = target;
     to.target = from.target;

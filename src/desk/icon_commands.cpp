@@ -1,8 +1,8 @@
+#include "core/ids.h"
 #include "desk/icon_commands.h"
 
 #include <filesystem>
 
-#include "app/ids.h"
 #include "desk/icon_library.h"
 #include "desk/ids.h"
 #include "desk/layout.h"
@@ -20,29 +20,27 @@ namespace desk {
 
 namespace {
 
-bool g_reload_at_start = false;
-
 constexpr const char* old_icon_folder = "Vimo_Desk_ico";
 constexpr int reload_width = 500, reload_height = 60;
 // The progress window is painted every few slots while the reload blocks the loop.
 constexpr int repaint_every = 10;
 
-app::Slot* selected(app::State& s) {
-    if (s.Selected_Slot < 1 || s.Selected_Slot > app::slot_count_max) return nullptr;
-    app::Slot& slot = s.slot_table[std::size_t(s.Selected_Slot)];
+core::Slot* selected(core::State& s) {
+    if (s.Selected_Slot < 1 || s.Selected_Slot > core::slot_count_max) return nullptr;
+    core::Slot& slot = s.slot_table[std::size_t(s.Selected_Slot)];
     slot.number = s.Selected_Slot;
     return &slot;
 }
 
-bool ask_reload(const app::State& s) {
+bool ask_reload(const core::State& s) {
     const auto answer = rt::message_box(std::string(texts::reload_title),
-                                        std::string(s.Lng == "Fr" ? texts::reload_question_fr : texts::reload_question_us),
+                                        texts::reload_question.in(s.Lng),
                                         rt::MessageButtons::YesNo, rt::MessageIcon::Question);
     return answer == rt::MessageAnswer::Yes;
 }
 
 // Offers to delete the old icon folder and its own files (not its subfolders).
-void offer_old_icon_cleanup(const app::State& s) {
+void offer_old_icon_cleanup(const core::State& s) {
     const std::filesystem::path folder = s.Data_Folder + old_icon_folder;
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) return;
@@ -54,16 +52,16 @@ void offer_old_icon_cleanup(const app::State& s) {
     std::filesystem::remove(folder, error);  // stays when it holds folders of its own
 }
 
-void delete_library(const app::State& s) {
+void delete_library(const core::State& s) {
     std::error_code error;
     std::filesystem::remove(icon_library_path(s), error);
 }
 
 void open_progress_window(int count) {
     using F = rt::WindowFlag;
-    rt::open_window(app::WindowIconReload, 0, 0, reload_width, reload_height, "",
-                    F::Borderless | F::NoTaskbar | F::ScreenCentered | F::TopMost, app::WindowDesk);
-    rt::set_window_background(app::WindowIconReload, rt::rgb(255, 255, 255));
+    rt::open_window(core::WindowIconReload, 0, 0, reload_width, reload_height, "",
+                    F::Borderless | F::NoTaskbar | F::ScreenCentered | F::TopMost, core::WindowDesk);
+    rt::set_window_background(core::WindowIconReload, rt::rgb(255, 255, 255));
     rt::create_canvas_gadget(GadgetReloadFrame, 0, 0, reload_width, reload_height);
     if (rt::start_drawing_gadget(GadgetReloadFrame)) {
         rt::fill_box(0, 0, reload_width, reload_height, rt::rgb(255, 255, 255));
@@ -72,16 +70,16 @@ void open_progress_window(int count) {
     }
     rt::create_progress_gadget(GadgetReloadProgress, 10, 10, reload_width - 20, 20, 0, count);
     rt::create_text_gadget(GadgetReloadText, 10, 35, reload_width - 20, 18, "", rt::TextFlag::Centre);
-    rt::set_gadget_font(GadgetReloadText, FontReloadText);
+    rt::set_gadget_font(GadgetReloadText, core::FontSmallLabel);
     rt::set_gadget_back_colour(GadgetReloadText, rt::rgb(255, 255, 255));
-    rt::show_window(app::WindowIconReload);
-    rt::paint_window_now(app::WindowIconReload, 500);
+    rt::show_window(core::WindowIconReload);
+    rt::paint_window_now(core::WindowIconReload, 500);
 }
 
 }  // namespace
 
-void change_icon(app::State& s) {
-    app::Slot* slot = selected(s);
+void change_icon(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot || slot->target.empty()) return;
     const auto chosen = rt::open_file(std::string(texts::change_icon_title) + slot->target, slot->target,
                                       std::string(texts::change_icon_filter));
@@ -97,8 +95,8 @@ void change_icon(app::State& s) {
     write_icon_library(s);
 }
 
-void original_icon(app::State& s) {
-    app::Slot* slot = selected(s);
+void original_icon(core::State& s) {
+    core::Slot* slot = selected(s);
     if (!slot || slot->target.empty()) return;
     if (is_web_target(slot->target)) {
         make_web_picture(*slot);
@@ -114,9 +112,9 @@ void original_icon(app::State& s) {
     write_icon_library(s);
 }
 
-void reload_original_icons(app::State& s) {
+void reload_original_icons(core::State& s) {
     if (!ask_reload(s)) return;
-    const int count = std::min(s.Slot_Count, app::slot_count_max);
+    const int count = std::min(s.Slot_Count, core::slot_count_max);
     open_progress_window(count);
     delete_library(s);
     offer_old_icon_cleanup(s);
@@ -124,7 +122,7 @@ void reload_original_icons(app::State& s) {
         rt::set_state(GadgetReloadProgress, n);
         rt::set_text(GadgetReloadText, std::to_string(n) + " / " + std::to_string(count));
         if (n % repaint_every == 0) rt::process_events_for(0);
-        app::Slot& slot = s.slot_table[std::size_t(n)];
+        core::Slot& slot = s.slot_table[std::size_t(n)];
         slot.number = n;
         if (slot.target.empty() || slot.control < 0) continue;
         if (is_web_target(slot.target)) {
@@ -136,14 +134,14 @@ void reload_original_icons(app::State& s) {
         }
     }
     write_icon_library(s);
-    rt::close_window(app::WindowIconReload);
+    rt::close_window(core::WindowIconReload);
 }
 
-void ask_icon_reload_at_start(const app::State& s) { g_reload_at_start = ask_reload(s); }
+void ask_icon_reload_at_start(core::State& s) { s.desk.reload_at_start = ask_reload(s); }
 
-void load_icon_store(const app::State& s) {
-    if (g_reload_at_start) {
-        release_icon_library();
+void load_icon_store(core::State& s) {
+    if (s.desk.reload_at_start) {
+        release_icon_library(s);
         delete_library(s);
         offer_old_icon_cleanup(s);
         return;
@@ -151,9 +149,9 @@ void load_icon_store(const app::State& s) {
     load_icon_library(s);
 }
 
-bool take_reload_request() {
-    const bool requested = g_reload_at_start;
-    g_reload_at_start = false;
+bool take_reload_request(core::State& s) {
+    const bool requested = s.desk.reload_at_start;
+    s.desk.reload_at_start = false;
     return requested;
 }
 

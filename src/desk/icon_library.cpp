@@ -8,16 +8,10 @@
 
 namespace desk {
 
-namespace {
+std::string icon_library_path(const core::State& s) { return s.Data_Folder + library_file_name; }
 
-bool g_present = false;
-
-}  // namespace
-
-std::string icon_library_path(const app::State& s) { return s.Data_Folder + library_file_name; }
-
-void load_icon_library(const app::State& s) {
-    release_icon_library();
+void load_icon_library(core::State& s) {
+    release_icon_library(s);
     const std::string path = icon_library_path(s);
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
@@ -27,27 +21,27 @@ void load_icon_library(const app::State& s) {
         rt::free_image(ImageIconLibrary);
         return;
     }
-    g_present = true;
+    s.desk.library_present = true;
 }
 
-bool icon_library_present() { return g_present; }
+bool icon_library_present(const core::State& s) { return s.desk.library_present; }
 
-bool copy_library_cell(int slot, int image) {
-    if (!g_present) return false;
+bool copy_library_cell(const core::State& s, int slot, int image) {
+    if (!s.desk.library_present) return false;
     return rt::grab_image(ImageIconLibrary, image, library_cell_x(slot), 0, icon_size, icon_size);
 }
 
-void release_icon_library() {
+void release_icon_library(core::State& s) {
     rt::free_image(ImageIconLibrary);
-    g_present = false;
+    s.desk.library_present = false;
 }
 
-bool write_icon_library(const app::State& s) {
+bool write_icon_library(const core::State& s) {
     if (s.Data_Folder.empty()) return false;  // no data file, no place for its library
     // Pixels are copied, not blended: a picture reads back exactly as it was written.
     rt::Pixels strip{library_width, library_height,
                      std::vector<std::uint32_t>(std::size_t(library_width) * library_height, 0u)};
-    for (int n = 1; n <= app::slot_count_max; ++n) {
+    for (int n = 1; n <= core::slot_count_max; ++n) {
         const int picture = s.slot_table[std::size_t(n)].picture;
         if (picture < 0 || rt::image_height(picture) != library_height) continue;
         const auto pixels = rt::image_pixels(picture);

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace desk {
 
@@ -15,7 +15,7 @@ inline constexpr int library_height = 32;
 inline constexpr const char* library_file_name = "Vimo_Desk.lib";
 
 // `Data_Folder` + "Vimo_Desk.lib".
-std::string icon_library_path(const app::State& s);
+std::string icon_library_path(const core::State& s);
 
 // Left x of slot n's cell in the strip.
 constexpr int library_cell_x(int slot) { return 32 * slot; }
@@ -23,16 +23,16 @@ constexpr int library_cell_x(int slot) { return 32 * slot; }
 // Reads the library file. A file that is missing, empty, does not decode or
 // is not a 9600 x 32 picture counts as missing: the desk then asks the
 // desktop and the network for every picture.
-void load_icon_library(const app::State& s);
+void load_icon_library(core::State& s);
 // True while a library read at start is held.
-bool icon_library_present();
+bool icon_library_present(const core::State& s);
 // Copies slot n's cell of the library into image `image` (32 x 32).
-bool copy_library_cell(int slot, int image);
+bool copy_library_cell(const core::State& s, int slot, int image);
 // Releases the library picture (once the desk is built).
-void release_icon_library();
+void release_icon_library(core::State& s);
 
 // Writes every slot picture that is 32 pixels high into a new strip and
 // replaces the file atomically. False when it cannot be written.
-bool write_icon_library(const app::State& s);
+bool write_icon_library(const core::State& s);
 
 }  // namespace desk

@@ -1,4 +1,4 @@
-// Numbers of the desk's gadgets, images and fonts. Gadget numbers are unique
+// Numbers of the desk's gadgets and images. Gadget numbers are unique
 // across all windows; slot and separator gadgets are numbered from a base so
 // that each slot and separator has its own.
 #pragma once
@@ -32,15 +32,6 @@ enum Image : int {
     ImageLibraryStrip = 998,       // the icon library strip being written
     ImageIconLibrary = 999,        // the icon library read at start, until the desk is built
     ImageSlotBase = 1000,          // slot n's 32 x 32 picture is 1000 + n (1001-1300)
-};
-
-// Numbered fonts loaded at start (Verdana; size in points).
-enum Font : int {
-    FontSeparator = 1,             // 8
-    FontSlotNumber = 6,            // 6, the number of a free slot
-    FontDialog = 12,               // 10: "Move To" dialog, slot information target
-    FontInfoTitle = 22,            // 10 bold
-    FontReloadText = 25,           // 8
 };
 
 constexpr int slot_gadget(int slot) { return GadgetSlotBase + slot; }

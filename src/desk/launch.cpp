@@ -33,16 +33,13 @@ using platform::StartResult;
 enum class Rights { User, Administrator };
 enum class TargetKind { Executable, DesktopEntry, Document };
 
-bool valid_slot(int slot) { return slot >= 1 && slot <= app::slot_count_max; }
+bool valid_slot(int slot) { return slot >= 1 && slot <= core::slot_count_max; }
 
 void sorry() { rt::message_box(std::string(texts::sorry_title), std::string(texts::sorry)); }
 
-void error_box(const app::State& s, const texts::Message& m, const std::string& subject) {
-    const bool french = s.Lng == "Fr";
-    const std::string title(french ? texts::error_title_fr : texts::error_title_us);
-    const std::string text = french ? std::string(m.fr_1) + subject + std::string(m.fr_2)
-                                    : std::string(m.us_1) + subject + std::string(m.us_2);
-    rt::message_box(title, text, rt::MessageButtons::Ok, rt::MessageIcon::Error);
+void error_box(const core::State& s, const texts::Message& m, const std::string& subject) {
+    rt::message_box(texts::error_title.in(s.Lng), m.before.in(s.Lng) + subject + m.after.in(s.Lng),
+                    rt::MessageButtons::Ok, rt::MessageIcon::Error);
 }
 
 TargetKind classify(const std::string& target) {
@@ -64,7 +61,7 @@ bool is_folder(const std::string& folder) {
 }
 
 // Says why a start failed; `subject` names the target in the message.
-void report(const app::State& s, const StartResult& r, Rights rights, const std::string& subject,
+void report(const core::State& s, const StartResult& r, Rights rights, const std::string& subject,
             const std::string& folder) {
     switch (r.failure) {
     case StartFailure::None: return;
@@ -78,7 +75,7 @@ void report(const app::State& s, const StartResult& r, Rights rights, const std:
     }
 }
 
-void open_target(const app::State& s, const std::string& target) {
+void open_target(const core::State& s, const std::string& target) {
     const StartResult r = platform::shell().open(target);
     if (r.failure == StartFailure::NoProgram)
         error_box(s, texts::no_opener, target);
@@ -105,7 +102,7 @@ std::optional<std::string> read_capped(const std::string& path, std::size_t max_
     return bytes;
 }
 
-void run_desktop_entry(const app::State& s, const app::Slot& slot, const std::vector<std::string>& files,
+void run_desktop_entry(const core::State& s, const core::Slot& slot, const std::vector<std::string>& files,
                        Rights rights) {
     const auto bytes = read_capped(slot.target, platform::desktop_entry_max_bytes);
     const auto entry = bytes ? platform::parse_desktop_entry(*bytes) : std::nullopt;
@@ -161,7 +158,7 @@ void run_desktop_entry(const app::State& s, const app::Slot& slot, const std::ve
 
 // Runs an occupied slot whose target exists. `given`: the arguments, or
 // nothing for the slot's own parameters.
-void run_target(const app::State& s, const app::Slot& slot, std::optional<std::vector<std::string>> given,
+void run_target(const core::State& s, const core::Slot& slot, std::optional<std::vector<std::string>> given,
                 Rights rights) {
     const TargetKind kind = classify(slot.target);
     if (kind == TargetKind::Document) {
@@ -200,7 +197,7 @@ void run_target(const app::State& s, const app::Slot& slot, std::optional<std::v
 
 // The checks every launch makes: a web address opens at once, a free slot and
 // a missing target are told. True when the target is there to be run.
-bool ready(const app::State& s, const app::Slot& slot) {
+bool ready(const core::State& s, const core::Slot& slot) {
     if (is_web_target(slot.target)) {
         open_target(s, slot.target);
         return false;
@@ -219,10 +216,10 @@ bool ready(const app::State& s, const app::Slot& slot) {
 
 // A launch with the rights the slot's flag asks for; any flag but 0 or 1 is
 // taken for a free slot.
-void launch_as_flagged(const app::State& s, int n, std::optional<std::vector<std::string>> given) {
+void launch_as_flagged(const core::State& s, int n, std::optional<std::vector<std::string>> given) {
     if (!valid_slot(n))
         return;
-    const app::Slot& slot = s.slot_table[std::size_t(n)];
+    const core::Slot& slot = s.slot_table[std::size_t(n)];
     if (!ready(s, slot))
         return;
     if (slot.elevated != 0 && slot.elevated != 1) {
@@ -234,10 +231,10 @@ void launch_as_flagged(const app::State& s, int n, std::optional<std::vector<std
 
 }  // namespace
 
-void launch_slot(app::State& s, int slot) {
+void launch_slot(core::State& s, int slot) {
     if (!valid_slot(slot))
         return;
-    const app::Slot& entry = s.slot_table[std::size_t(slot)];
+    const core::Slot& entry = s.slot_table[std::size_t(slot)];
     if (!ready(s, entry))
         return;
     if (entry.elevated == 0) {
@@ -250,15 +247,15 @@ void launch_slot(app::State& s, int slot) {
     }
 }
 
-void launch_slot_elevated(const app::State& s, int slot) {
+void launch_slot_elevated(const core::State& s, int slot) {
     if (!valid_slot(slot))
         return;
-    const app::Slot& entry = s.slot_table[std::size_t(slot)];
+    const core::Slot& entry = s.slot_table[std::size_t(slot)];
     if (ready(s, entry))
         run_target(s, entry, std::nullopt, Rights::Administrator);
 }
 
-void launch_with_dropped_files(const app::State& s, int slot, const std::string& files) {
+void launch_with_dropped_files(const core::State& s, int slot, const std::string& files) {
     std::vector<std::string> args;
     std::size_t begin = 0;
     while (begin <= files.size()) {
@@ -275,8 +272,8 @@ void launch_with_dropped_files(const app::State& s, int slot, const std::string&
     launch_as_flagged(s, slot, std::move(args));
 }
 
-void launch_on_dropped_text(const app::State& s, int slot) { launch_as_flagged(s, slot, std::vector<std::string>{}); }
+void launch_on_dropped_text(const core::State& s, int slot) { launch_as_flagged(s, slot, std::vector<std::string>{}); }
 
-void open_with_desktop(const app::State& s, const std::string& target) { open_target(s, target); }
+void open_with_desktop(const core::State& s, const std::string& target) { open_target(s, target); }
 
 }  // namespace desk

@@ -7,29 +7,29 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace desk {
 
 // Left click on slot `slot` (1-300) outside move mode. An elevated slot sets
 // `Selected_Slot` to `slot` and is launched with administrator rights.
-void launch_slot(app::State& s, int slot);
+void launch_slot(core::State& s, int slot);
 
 // The slot menu's "run as administrator", whatever the slot's flag. A web
 // address, a document or a folder opens as usual: an opener or a browser is
 // never given administrator rights.
-void launch_slot_elevated(const app::State& s, int slot);
+void launch_slot_elevated(const core::State& s, int slot);
 
 // Files dropped on an occupied slot: `files` holds their paths separated by
 // line feeds, and each becomes one argument, in place of the slot's parameters.
-void launch_with_dropped_files(const app::State& s, int slot, const std::string& files);
+void launch_with_dropped_files(const core::State& s, int slot, const std::string& files);
 
 // Text dropped on a slot that is not a web address: the target starts without
 // any parameters (the text itself is not used).
-void launch_on_dropped_text(const app::State& s, int slot);
+void launch_on_dropped_text(const core::State& s, int slot);
 
 // Opens `target` (a document, folder or address) with the desktop's opener,
 // saying so when there is no opener.
-void open_with_desktop(const app::State& s, const std::string& target);
+void open_with_desktop(const core::State& s, const std::string& target);
 
 }  // namespace desk

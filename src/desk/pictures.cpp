@@ -1,8 +1,9 @@
+#include "core/ids.h"
 #include "desk/pictures.h"
 
 #include <cstdio>
 
-#include "app/images.h"
+#include "core/images.h"
 #include "desk/ids.h"
 #include "desk/layout.h"
 #include "desk/texts.h"
@@ -23,7 +24,7 @@ constexpr int transparent = 0;
 
 }  // namespace
 
-void new_slot_picture(app::Slot& slot) {
+void new_slot_picture(core::Slot& slot) {
     slot.picture = slot_image(slot.number);
     rt::create_image(slot.picture, icon_size, icon_size, 0, transparent);
 }
@@ -37,29 +38,29 @@ bool load_file_icon(const std::string& path) {
     return true;
 }
 
-void draw_file_icon(app::Slot& slot, bool badge) {
+void draw_file_icon(core::Slot& slot, bool badge) {
     if (!rt::start_drawing_image(slot.picture)) return;
     if (rt::image_exists(ImageFileIcon)) rt::draw_image(ImageFileIcon, 0, 0, icon_size, icon_size);
-    if (badge && rt::image_exists(app::ImageElevationBadge)) rt::draw_image(app::ImageElevationBadge, badge_x, badge_y);
+    if (badge && rt::image_exists(core::ImageElevationBadge)) rt::draw_image(core::ImageElevationBadge, badge_x, badge_y);
     rt::stop_drawing();
 }
 
-bool make_icon_picture(app::Slot& slot, bool badge) {
+bool make_icon_picture(core::Slot& slot, bool badge) {
     const bool found = load_file_icon(slot.target);
     new_slot_picture(slot);
     draw_file_icon(slot, badge);
     return found;
 }
 
-void make_web_picture(app::Slot& slot) {
+void make_web_picture(core::Slot& slot) {
     new_slot_picture(slot);
-    if (rt::image_exists(app::ImageWebShortcut) && rt::start_drawing_image(slot.picture)) {
-        rt::draw_image(app::ImageWebShortcut, 0, 0);
+    if (rt::image_exists(core::ImageWebShortcut) && rt::start_drawing_image(slot.picture)) {
+        rt::draw_image(core::ImageWebShortcut, 0, 0);
         rt::stop_drawing();
     }
 }
 
-void show_slot_picture(const app::Slot& slot) {
+void show_slot_picture(const core::Slot& slot) {
     if (slot.control < 0) return;
     rt::set_gadget_image(slot.control, slot.picture);
     rt::set_tooltip(slot.control, slot.title);
@@ -71,18 +72,18 @@ std::string free_slot_label(int n) {
     return label;
 }
 
-void draw_free_slot(app::State& s, int n) {
-    app::Slot& slot = s.slot_table[std::size_t(n)];
+void draw_free_slot(core::State& s, int n) {
+    core::Slot& slot = s.slot_table[std::size_t(n)];
     slot.number = n;
     new_slot_picture(slot);
     if (rt::start_drawing_image(slot.picture)) {
-        rt::path_add_text(number_x, number_y, free_slot_label(n), FontSlotNumber);
+        rt::path_add_text(number_x, number_y, free_slot_label(n), core::FontTiny);
         rt::fill_path(number_grey, number_alpha);
         rt::stop_drawing();
     }
     if (slot.control < 0) return;
     rt::set_gadget_image(slot.control, slot.picture);
-    rt::set_tooltip(slot.control, std::to_string(n) + std::string(s.Lng == "Fr" ? texts::free_fr : texts::free_us));
+    rt::set_tooltip(slot.control, std::to_string(n) + texts::free_tooltip.in(s.Lng));
 }
 
 }  // namespace desk

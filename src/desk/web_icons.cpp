@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/images.h"
+#include "core/images.h"
 #include "config/data_file.h"
 #include "desk/icon_library.h"
 #include "desk/ids.h"
@@ -65,8 +65,8 @@ std::string site_icon_file() {
            "Favicon.ico";
 }
 
-SiteIcon fetch_site_icon(app::State& s, int n) {
-    app::Slot& slot = s.slot_table[std::size_t(n)];
+SiteIcon fetch_site_icon(core::State& s, int n) {
+    core::Slot& slot = s.slot_table[std::size_t(n)];
     slot.number = n;
     const std::string address = site_icon_address(slot.target);
     if (address.empty()) return SiteIcon::Failed;
@@ -101,8 +101,8 @@ SiteIcon fetch_site_icon(app::State& s, int n) {
     return SiteIcon::Placed;
 }
 
-void make_web_shortcut(app::State& s, int n, const std::string& text) {
-    app::Slot& slot = s.slot_table[std::size_t(n)];
+void make_web_shortcut(core::State& s, int n, const std::string& text) {
+    core::Slot& slot = s.slot_table[std::size_t(n)];
     slot.number = n;
     slot.target = text;
     slot.title = site_of(text);

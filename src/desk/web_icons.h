@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "platform/http.h"
 
 namespace desk {
@@ -31,11 +31,11 @@ enum class SiteIcon {
 };
 
 // Fetches slot n's site icon and makes the slot's picture from it.
-SiteIcon fetch_site_icon(app::State& s, int n);
+SiteIcon fetch_site_icon(core::State& s, int n);
 
 // Text starting with "http" dropped on free slot n: the slot becomes a web
 // shortcut titled with the site, shows the web picture, then the site's icon
 // when it comes; the library and the data file are written.
-void make_web_shortcut(app::State& s, int n, const std::string& text);
+void make_web_shortcut(core::State& s, int n, const std::string& text);
 
 }  // namespace desk

@@ -7,6 +7,7 @@
 #include "app_fixture.h"
 #include "clock/ids.h"
 #include "config/ini_file.h"
+#include "core/ids.h"
 #include "rt/gadget.h"
 #include "rt/menu.h"
 #include "rt/window.h"
@@ -33,54 +34,54 @@ protected:
 
 TEST_F(Commands, DeskToTheRightAndLeftOfThePrimaryDesktopAreSaved) {
     screen.primary = {0, 0, 1920, 1080};
-    menu(app::ItemKeyRight);
-    EXPECT_EQ(rt::window_x(app::WindowDesk), 1810);
-    EXPECT_EQ(rt::window_y(app::WindowDesk), 0);
+    menu(core::ItemKeyRight);
+    EXPECT_EQ(rt::window_x(core::WindowDesk), 1810);
+    EXPECT_EQ(rt::window_y(core::WindowDesk), 0);
     EXPECT_EQ(saved("X_Origin"), "1810");
-    menu(app::ItemTrayLeft);
-    EXPECT_EQ(rt::window_x(app::WindowDesk), 0);
+    menu(core::ItemTrayLeft);
+    EXPECT_EQ(rt::window_x(core::WindowDesk), 0);
     EXPECT_EQ(saved("X_Origin"), "0");
-    EXPECT_EQ(rt::window_height(app::WindowDesk), 700) << "the size stays";
+    EXPECT_EQ(rt::window_height(core::WindowDesk), 700) << "the size stays";
 }
 
 TEST_F(Commands, HeightTestAcceptsOneToTenZones) {
-    menu(app::ItemDeskResize);
-    ASSERT_TRUE(rt::window_exists(app::WindowDeskHeight));
-    EXPECT_EQ(rt::window_title(app::WindowDeskHeight), "Hauteur (Height)");
+    menu(core::ItemDeskResize);
+    ASSERT_TRUE(rt::window_exists(core::WindowDeskHeight));
+    EXPECT_EQ(rt::window_title(core::WindowDeskHeight), "Hauteur (Height)");
     const std::pair<int, int> rows[] = {{1, 392}, {10, 1499}, {11, 1499}, {0, 1499}, {4, 761}};
     for (auto [zones, height] : rows) {
         rt::set_state(app::GadgetHeightZones, zones);
-        dispatch({.kind = EventKind::Gadget, .window = app::WindowDeskHeight, .object = app::GadgetHeightTest});
-        EXPECT_EQ(rt::window_height(app::WindowDesk), height) << zones << " zones";
+        dispatch({.kind = EventKind::Gadget, .window = core::WindowDeskHeight, .object = app::GadgetHeightTest});
+        EXPECT_EQ(rt::window_height(core::WindowDesk), height) << zones << " zones";
     }
-    dispatch({.kind = EventKind::CloseWindow, .window = app::WindowDeskHeight});
-    EXPECT_FALSE(rt::window_exists(app::WindowDeskHeight));
-    EXPECT_EQ(rt::window_height(app::WindowDesk), 761) << "closing keeps the height";
+    dispatch({.kind = EventKind::CloseWindow, .window = core::WindowDeskHeight});
+    EXPECT_FALSE(rt::window_exists(core::WindowDeskHeight));
+    EXPECT_EQ(rt::window_height(core::WindowDesk), 761) << "closing keeps the height";
 }
 
 TEST_F(Commands, TrayClicksToggleTheDeskAndKeepTheShowMark) {
-    dispatch({.kind = EventKind::Tray, .window = app::WindowDesk, .object = app::TrayIcon, .type = EventType::LeftClick});
-    EXPECT_FALSE(rt::window_visible(app::WindowDesk));
+    dispatch({.kind = EventKind::Tray, .window = core::WindowDesk, .object = core::TrayIcon, .type = EventType::LeftClick});
+    EXPECT_FALSE(rt::window_visible(core::WindowDesk));
     EXPECT_EQ(state.Desk_Visible, 0);
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuTray, app::ItemTrayShowHide));
-    menu(app::ItemDeskHide);
-    EXPECT_TRUE(rt::window_visible(app::WindowDesk));
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuTray, app::ItemTrayShowHide));
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayShowHide));
+    menu(core::ItemDeskHide);
+    EXPECT_TRUE(rt::window_visible(core::WindowDesk));
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayShowHide));
 }
 
 TEST_F(Commands, OnTopAndTalkingClockTogglesAreMarkedAndSaved) {
-    menu(app::ItemDeskOnTop);  // the file had no On_Top: its default 1 was read
-    EXPECT_FALSE(rt::menu_item_checked(app::MenuTray, app::ItemTrayOnTop));
+    menu(core::ItemDeskOnTop);  // the file had no On_Top: its default 1 was read
+    EXPECT_FALSE(rt::menu_item_checked(core::MenuTray, core::ItemTrayOnTop));
     EXPECT_EQ(saved("On_Top"), "0");
-    menu(app::ItemTrayOnTop);
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuTray, app::ItemTrayOnTop));
+    menu(core::ItemTrayOnTop);
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayOnTop));
     EXPECT_EQ(saved("On_Top"), "1");
 
-    menu(app::ItemTrayTalkingClock);
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuTray, app::ItemTrayTalkingClock));
+    menu(core::ItemTrayTalkingClock);
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayTalkingClock));
     EXPECT_EQ(saved("Sound_ON"), "1");
-    menu(app::ItemTrayTalkingClock);
-    EXPECT_FALSE(rt::menu_item_checked(app::MenuTray, app::ItemTrayTalkingClock));
+    menu(core::ItemTrayTalkingClock);
+    EXPECT_FALSE(rt::menu_item_checked(core::MenuTray, core::ItemTrayTalkingClock));
     EXPECT_EQ(saved("Sound_ON"), "0");
 }
 
@@ -88,35 +89,35 @@ TEST_F(Commands, LanguageSwitchRelabelsBothWaysWithoutHintsAndWritesAtOnce) {
     app::switch_language(state);
     EXPECT_EQ(state.Lng, "Us");
     EXPECT_EQ(saved("Lng"), "Us");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskOnTop), "Duzi on Top");
-    EXPECT_EQ(rt::menu_item_text(app::MenuSlot, app::ItemSlotRunAsAdmin), "Run as Administrator.");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskOnTop), "Duzi on Top");
+    EXPECT_EQ(rt::menu_item_text(core::MenuSlot, core::ItemSlotRunAsAdmin), "Run as Administrator.");
     app::switch_language(state);
     EXPECT_EQ(state.Lng, "Fr");
     EXPECT_EQ(saved("Lng"), "Fr");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskPreferences), "Configuration");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskOnTop), "Duzi au Premier Plan");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskQuit), "Quitter");
-    EXPECT_EQ(rt::menu_item_text(app::MenuSlot, app::ItemSlotRunAsAdmin), "Éxécuter comme Administrateur.");
-    EXPECT_EQ(rt::menu_item_text(app::MenuTray, app::ItemTrayTalkingClock), "Activer l'Horloge Parlante");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemPlaylist1), "1. \tCtrl + 1") << "playlist items keep their hint";
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskPreferences), "Configuration");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskOnTop), "Duzi au Premier Plan");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskQuit), "Quitter");
+    EXPECT_EQ(rt::menu_item_text(core::MenuSlot, core::ItemSlotRunAsAdmin), "Éxécuter comme Administrateur.");
+    EXPECT_EQ(rt::menu_item_text(core::MenuTray, core::ItemTrayTalkingClock), "Activer l'Horloge Parlante");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemPlaylist1), "1. \tCtrl + 1") << "playlist items keep their hint";
 }
 
 TEST_F(Commands, SeparatorRenameWritesItsThreeDigitKey) {
     constexpr int click_area = 3007, title_band = 3107;
-    rt::use_gadget_list(app::WindowDesk);
+    rt::use_gadget_list(core::WindowDesk);
     rt::create_canvas_gadget(click_area, 0, 300, 110, 6);
     rt::create_text_gadget(title_band, 0, 300, 110, 6, "");
     state.separators[7].click_area = click_area;
     state.separators[7].title_band = title_band;
 
     dialogs.answer(rt::ScriptedAnswer::cancel());
-    dispatch({.kind = EventKind::Gadget, .window = app::WindowDesk, .object = click_area});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = click_area});
     dialogs.answer(rt::ScriptedAnswer::typed(""));
-    dispatch({.kind = EventKind::Gadget, .window = app::WindowDesk, .object = click_area});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = click_area});
     EXPECT_EQ(data_bytes().find("Separator007"), std::string::npos) << "cancel and an empty title change nothing";
 
     dialogs.answer(rt::ScriptedAnswer::typed("Jeux"));
-    dispatch({.kind = EventKind::Gadget, .window = app::WindowDesk, .object = click_area});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = click_area});
     ASSERT_EQ(dialogs.shown().size(), 3u);
     EXPECT_EQ(dialogs.shown()[2].title, "Renommer (rename)");
     EXPECT_EQ(dialogs.shown()[2].text, "Sep. #7 - Nouveau Titre (New Title)");
@@ -126,7 +127,7 @@ TEST_F(Commands, SeparatorRenameWritesItsThreeDigitKey) {
 
 TEST_F(Commands, GripBarDragsTheDeskAndItsCloseBoxQuitsWithASave) {
     auto grip = [&](EventType type, int desktop_x, int desktop_y, int window_x = 50) {
-        rt::Event e{.kind = EventKind::Gadget, .window = app::WindowDesk, .object = app::GadgetGrip, .type = type};
+        rt::Event e{.kind = EventKind::Gadget, .window = core::WindowDesk, .object = app::GadgetGrip, .type = type};
         e.mouse.desktop_x = desktop_x;
         e.mouse.desktop_y = desktop_y;
         e.mouse.window_x = window_x;
@@ -137,8 +138,8 @@ TEST_F(Commands, GripBarDragsTheDeskAndItsCloseBoxQuitsWithASave) {
     grip(EventType::MouseMove, 180, 145);
     grip(EventType::LeftButtonUp, 180, 145);
     grip(EventType::MouseMove, 400, 400);
-    EXPECT_EQ(rt::window_x(app::WindowDesk), 130);
-    EXPECT_EQ(rt::window_y(app::WindowDesk), 140);
+    EXPECT_EQ(rt::window_x(core::WindowDesk), 130);
+    EXPECT_EQ(rt::window_y(core::WindowDesk), 140);
 
     EXPECT_THROW(grip(EventType::LeftClick, 235, 145, 105), app::ProgramEnd);
     EXPECT_EQ(saved("X_Origin"), "130");
@@ -147,40 +148,40 @@ TEST_F(Commands, GripBarDragsTheDeskAndItsCloseBoxQuitsWithASave) {
 }
 
 TEST_F(Commands, ClosingTheDeskSavesAndEnds) {
-    rt::move_window(app::WindowDesk, 12, 34);
-    EXPECT_THROW(dispatch({.kind = EventKind::CloseWindow, .window = app::WindowDesk}), app::ProgramEnd);
+    rt::move_window(core::WindowDesk, 12, 34);
+    EXPECT_THROW(dispatch({.kind = EventKind::CloseWindow, .window = core::WindowDesk}), app::ProgramEnd);
     EXPECT_EQ(saved("X_Origin"), "12");
     EXPECT_EQ(saved("Y_Origin"), "34");
 }
 
 TEST_F(Commands, QuitFromEveryMenu) {
-    for (int item : {app::ItemDeskQuit, app::ItemTrayQuit}) EXPECT_THROW(menu(item), app::ProgramEnd);
+    for (int item : {core::ItemDeskQuit, core::ItemTrayQuit}) EXPECT_THROW(menu(item), app::ProgramEnd);
 }
 
 TEST_F(Commands, TickWritesTheTimeAndSpeaksAtTheFullMinute) {
     state.Sound_ON = 1;
     clock.set_local(platform::date_value(2026, 12, 8, 21, 0, 0));
-    dispatch({.kind = EventKind::Timer, .window = app::WindowDesk, .object = app::TimerTick});
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetTime), "21:00");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetSeconds), "00");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetMarker), "-");
+    dispatch({.kind = EventKind::Timer, .window = core::WindowDesk, .object = core::TimerTick});
+    EXPECT_EQ(rt::gadget_text(core::GadgetTime), "21:00");
+    EXPECT_EQ(rt::gadget_text(core::GadgetSeconds), "00");
+    EXPECT_EQ(rt::gadget_text(core::GadgetMarker), "-");
     ASSERT_EQ(speech.spoken.size(), 1u);
     EXPECT_EQ(speech.spoken[0].text, "Il est vingt t une heures");
     EXPECT_EQ(speech.spoken[0].rate, 0);
 
     state.Clock_Type = 12;
     clock.set_local(platform::date_value(2026, 12, 8, 13, 5, 1));
-    dispatch({.kind = EventKind::Timer, .window = app::WindowDesk, .object = app::TimerTick});
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetTime), "1:05");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetMarker), "PM");
+    dispatch({.kind = EventKind::Timer, .window = core::WindowDesk, .object = core::TimerTick});
+    EXPECT_EQ(rt::gadget_text(core::GadgetTime), "1:05");
+    EXPECT_EQ(rt::gadget_text(core::GadgetMarker), "PM");
     EXPECT_EQ(speech.spoken.size(), 1u) << "only at second 0";
 }
 
 TEST_F(Commands, WebRadioWithoutTheAudioEngineSaysSo) {
     state.Audio_Available = 0;
-    dispatch({.kind = EventKind::Gadget, .window = app::WindowDesk, .object = clocks::GadgetWebRadio});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = core::GadgetWebRadio});
     state.Lng = "Us";
-    dispatch({.kind = EventKind::Gadget, .window = app::WindowDesk, .object = clocks::GadgetWebRadio});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = core::GadgetWebRadio});
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[0].title, "Erreur");
     EXPECT_EQ(dialogs.shown()[0].text, "La DLL fmodex(64).dll n'est pas présente dans le répertoire");

@@ -7,7 +7,7 @@
 #include <set>
 #include <utility>
 
-#include "app/images.h"
+#include "core/images.h"
 #include "rt/image.h"
 
 namespace {
@@ -44,7 +44,7 @@ TEST(EmbeddedImages, EveryNumberOnceWithItsSize) {
     const auto expected = expected_sizes();
     ASSERT_EQ(expected.size(), 75u);
     std::map<int, int> seen;
-    for (const app::EmbeddedImage& image : app::embedded_images()) {
+    for (const core::EmbeddedImage& image : core::embedded_images()) {
         ++seen[image.number];
         const auto it = expected.find(image.number);
         if (it == expected.end()) {
@@ -56,10 +56,10 @@ TEST(EmbeddedImages, EveryNumberOnceWithItsSize) {
         EXPECT_GT(image.size, 0u);
     }
     for (const auto& [number, size] : expected) EXPECT_EQ(seen[number], 1) << "image " << number;
-    EXPECT_EQ(app::find_embedded_image(3), nullptr);
-    EXPECT_EQ(app::find_embedded_image(83), nullptr);
-    ASSERT_NE(app::find_embedded_image(82), nullptr);
-    EXPECT_EQ(app::find_embedded_image(82)->width, 104);
+    EXPECT_EQ(core::find_embedded_image(3), nullptr);
+    EXPECT_EQ(core::find_embedded_image(83), nullptr);
+    ASSERT_NE(core::find_embedded_image(82), nullptr);
+    EXPECT_EQ(core::find_embedded_image(82)->width, 104);
 }
 
 // Each one loads into its numbered slot at its size, is visibly drawn, and
@@ -69,7 +69,7 @@ TEST(EmbeddedImages, LoadDrawnAndDistinct) {
     std::map<int, rt::Pixels> loaded;
     for (const auto& [number, size] : expected) {
         rt::free_image(number);
-        ASSERT_TRUE(app::load_embedded_image(number)) << "image " << number;
+        ASSERT_TRUE(core::load_embedded_image(number)) << "image " << number;
         ASSERT_TRUE(rt::image_exists(number));
         EXPECT_EQ(rt::image_width(number), size.first) << "image " << number;
         EXPECT_EQ(rt::image_height(number), size.second) << "image " << number;
@@ -107,11 +107,11 @@ TEST(EmbeddedImages, LoadDrawnAndDistinct) {
 
 TEST(EmbeddedImages, UnknownNumberLoadsNothing) {
     rt::free_image(3);
-    EXPECT_FALSE(app::load_embedded_image(3));
+    EXPECT_FALSE(core::load_embedded_image(3));
     EXPECT_FALSE(rt::image_exists(3));
-    EXPECT_FALSE(app::load_embedded_images({app::ImageQuit, 3}));
-    EXPECT_TRUE(rt::image_exists(app::ImageQuit)) << "the known number is still loaded";
-    EXPECT_TRUE(app::load_embedded_images({app::ImageLogo, app::ImageMusicInfoStrip}));
+    EXPECT_FALSE(core::load_embedded_images({core::ImageQuit, 3}));
+    EXPECT_TRUE(rt::image_exists(core::ImageQuit)) << "the known number is still loaded";
+    EXPECT_TRUE(core::load_embedded_images({core::ImageLogo, core::ImageMusicInfoStrip}));
 }
 
 }  // namespace

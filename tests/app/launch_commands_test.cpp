@@ -4,8 +4,8 @@
 
 #include <sys/stat.h>
 
-#include "app/ids.h"
 #include "app_fixture.h"
+#include "core/ids.h"
 #include "support/shell_requests.h"
 
 namespace {
@@ -27,20 +27,20 @@ protected:
 
 TEST_F(LaunchCommands, RunAsAdministratorStartsTheSelectedSlotElevated) {
     state.Selected_Slot = 1;
-    menu(app::ItemSlotRunAsAdmin);
+    menu(core::ItemSlotRunAsAdmin);
     EXPECT_EQ(shell.requests, (std::vector<FakeShell::Request>{
                                   {Verb::StartElevated, tool, {"--fast", "a b"}, working_file("bin")}}));
     EXPECT_EQ(dialogs.shown().size(), 0u) << dialogs.shown()[0].text;
 }
 
 TEST_F(LaunchCommands, EditDataFileOpensItWithTheDesktopsEditor) {
-    menu(app::ItemDeskEditData);
+    menu(core::ItemDeskEditData);
     EXPECT_EQ(shell.requests, (std::vector<FakeShell::Request>{{Verb::Open, state.Data_File_Path, {}, {}}}));
     EXPECT_EQ(state.Data_File_Path, working_file("Vimo_Desk.ini"));
 
     shell.requests.clear();
     shell.next_results = {{platform::StartFailure::NoProgram, 2}};
-    menu(app::ItemDeskEditData);
+    menu(core::ItemDeskEditData);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].title, "Error");
     EXPECT_EQ(dialogs.shown()[0].text, "no program is installed to open " + state.Data_File_Path + " (xdg-open)");

@@ -1,8 +1,8 @@
 // The start-up sequence as the user meets it.
 #include <gtest/gtest.h>
 
-#include "app/ids.h"
-#include "app/images.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "app_fixture.h"
 #include "clock/ids.h"
 #include "rt/gadget.h"
@@ -35,27 +35,27 @@ TEST_F(StartUp, FirstStartWithoutAnythingAsksTwiceAndShowsTheDesk) {
     EXPECT_EQ(dialogs.shown()[1].title, "Fichier de données non trouvé (DataFile NOT found) ");
     EXPECT_TRUE(std::filesystem::exists(working_file("Vimo_Desk.ini")));
 
-    EXPECT_TRUE(rt::window_visible(app::WindowDesk));
-    EXPECT_FALSE(rt::window_exists(app::WindowSplash));
-    EXPECT_EQ(rt::window_title(app::WindowDesk), "Vimo Duzi");
-    EXPECT_EQ(rt::window_width(app::WindowDesk), 110);
-    EXPECT_EQ(rt::window_height(app::WindowDesk), 700);
+    EXPECT_TRUE(rt::window_visible(core::WindowDesk));
+    EXPECT_FALSE(rt::window_exists(core::WindowSplash));
+    EXPECT_EQ(rt::window_title(core::WindowDesk), "Vimo Duzi");
+    EXPECT_EQ(rt::window_width(core::WindowDesk), 110);
+    EXPECT_EQ(rt::window_height(core::WindowDesk), 700);
     EXPECT_EQ(state.Audio_Available, 0);
     // Without the engine the mute button widens and a plain band hides the station buttons.
-    EXPECT_EQ(rt::gadget_x(clocks::GadgetMute), 1);
-    EXPECT_EQ(rt::gadget_y(clocks::GadgetMute), 208);
-    EXPECT_EQ(rt::gadget_width(clocks::GadgetMute), 85);
-    EXPECT_EQ(rt::gadget_height(clocks::GadgetMute), 24);
-    EXPECT_EQ(rt::gadget_width(clocks::GadgetFavourite1), 108);
-    EXPECT_EQ(rt::gadget_height(clocks::GadgetFavourite1), 14);
+    EXPECT_EQ(rt::gadget_x(core::GadgetMute), 1);
+    EXPECT_EQ(rt::gadget_y(core::GadgetMute), 208);
+    EXPECT_EQ(rt::gadget_width(core::GadgetMute), 85);
+    EXPECT_EQ(rt::gadget_height(core::GadgetMute), 24);
+    EXPECT_EQ(rt::gadget_width(core::GadgetFavourite1), 108);
+    EXPECT_EQ(rt::gadget_height(core::GadgetFavourite1), 14);
 
-    EXPECT_TRUE(rt::tray_icon_exists(app::TrayIcon));
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuTray, app::ItemTrayShowHide));
-    EXPECT_FALSE(rt::menu_item_checked(app::MenuTray, app::ItemTrayOnTop));
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskPreferences), "Préférences\tCtrl + P");
-    EXPECT_EQ(rt::menu_item_text(app::MenuSlot, app::ItemSlotRename), "Renommer");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetTime), "00:00");  // the fake clock stands at 1970-01-01 00:00
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetStopwatch), "--:--:--");
+    EXPECT_TRUE(rt::tray_icon_exists(core::TrayIcon));
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayShowHide));
+    EXPECT_FALSE(rt::menu_item_checked(core::MenuTray, core::ItemTrayOnTop));
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskPreferences), "Préférences\tCtrl + P");
+    EXPECT_EQ(rt::menu_item_text(core::MenuSlot, core::ItemSlotRename), "Renommer");
+    EXPECT_EQ(rt::gadget_text(core::GadgetTime), "00:00");  // the fake clock stands at 1970-01-01 00:00
+    EXPECT_EQ(rt::gadget_text(core::GadgetStopwatch), "--:--:--");
 }
 
 TEST_F(StartUp, DecliningANewDataFileEndsTheProgram) {
@@ -76,39 +76,39 @@ TEST_F(StartUp, SavedSettingsShapeTheDesk) {
                "Zoom = 120\r\nVolume = 70\r\nBackGroundColor = $FF\r\n[MRU]\r\nMRU1 = /music/Jazz.m3u\r\n");
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(state.Audio_Available, 1);
-    EXPECT_EQ(rt::window_x(app::WindowDesk), 30);
-    EXPECT_EQ(rt::window_y(app::WindowDesk), 40);
-    EXPECT_EQ(rt::window_height(app::WindowDesk), 515);
+    EXPECT_EQ(rt::window_x(core::WindowDesk), 30);
+    EXPECT_EQ(rt::window_y(core::WindowDesk), 40);
+    EXPECT_EQ(rt::window_height(core::WindowDesk), 515);
     EXPECT_EQ(state.Desk_Inner_Height, 515);
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuTray, app::ItemTrayOnTop));
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuTray, app::ItemTrayTalkingClock));
-    EXPECT_EQ(rt::gadget_state(clocks::GadgetVolume), 70);
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemPlaylist1), "1. Jazz\tCtrl + 1");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemPlaylist1 + 1), "2. \tCtrl + 2");
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayOnTop));
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayTalkingClock));
+    EXPECT_EQ(rt::gadget_state(core::GadgetVolume), 70);
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemPlaylist1), "1. Jazz\tCtrl + 1");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemPlaylist1 + 1), "2. \tCtrl + 2");
     // The large clock: no seconds, a wide time.
-    EXPECT_EQ(rt::gadget_x(clocks::GadgetTime), 1);
-    EXPECT_EQ(rt::gadget_y(clocks::GadgetTime), 16);
-    EXPECT_EQ(rt::gadget_width(clocks::GadgetTime), 108);
-    EXPECT_EQ(rt::gadget_height(clocks::GadgetTime), 30);
+    EXPECT_EQ(rt::gadget_x(core::GadgetTime), 1);
+    EXPECT_EQ(rt::gadget_y(core::GadgetTime), 16);
+    EXPECT_EQ(rt::gadget_width(core::GadgetTime), 108);
+    EXPECT_EQ(rt::gadget_height(core::GadgetTime), 30);
     // With the engine the station buttons carry the favourites' label pictures.
-    EXPECT_EQ(rt::gadget_width(clocks::GadgetFavourite2), 36);
+    EXPECT_EQ(rt::gadget_width(core::GadgetFavourite2), 36);
     EXPECT_EQ(rt::image_width(33), 36);
 }
 
 TEST_F(StartUp, EnglishStartRelabelsEverythingButThePlaylistItems) {
     start_with("[Global]\r\nLng = Us\r\n");
     EXPECT_EQ(state.Lng, "Us");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskPreferences), "Configuration");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskQuit), "Quit");
-    EXPECT_EQ(rt::menu_item_text(app::MenuTray, app::ItemTrayTalkingClock), "Speaking Clock");
-    EXPECT_EQ(rt::menu_item_text(app::MenuSlot, app::ItemSlotStartFolder), "Start Dir");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemPlaylist5), "5. \tCtrl + 5");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskPreferences), "Configuration");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskQuit), "Quit");
+    EXPECT_EQ(rt::menu_item_text(core::MenuTray, core::ItemTrayTalkingClock), "Speaking Clock");
+    EXPECT_EQ(rt::menu_item_text(core::MenuSlot, core::ItemSlotStartFolder), "Start Dir");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemPlaylist5), "5. \tCtrl + 5");
 }
 
 TEST_F(StartUp, AnotherLanguageValueStaysFrenchAndKeepsItsValue) {
     start_with("[Global]\r\nLng = De\r\n");
     EXPECT_EQ(state.Lng, "De");
-    EXPECT_EQ(rt::menu_item_text(app::MenuDesk, app::ItemDeskQuit), "Quitter\tCtrl + Q");
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskQuit), "Quitter\tCtrl + Q");
 }
 
 TEST_F(StartUp, AudioLibraryDownload) {

@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ids.h"
 #include "clock/ids.h"
+#include "core/ids.h"
 #include "rt/events.h"
 #include "rt/font.h"
 #include "rt/gadget.h"
@@ -52,12 +52,12 @@ std::vector<int> banner_timers(const QWidget* banner) {
 class Banner : public test::Scenario {
 protected:
     Banner() {
-        rt::load_font(app::FontBannerTitle, "Verdana", 10, true);
-        rt::load_font(app::FontBannerText, "Verdana", 10);
+        rt::load_font(core::FontBannerTitle, "Verdana", 10, true);
+        rt::load_font(core::FontBannerText, "Verdana", 10);
     }
     ~Banner() override {
-        rt::close_window(app::WindowBanner);
-        rt::close_window(app::WindowDesk);
+        rt::close_window(core::WindowBanner);
+        rt::close_window(core::WindowDesk);
         rt::drop_pending_events();
     }
 };
@@ -69,16 +69,16 @@ TEST_F(Banner, TopCentreOfTheFirstDesktop) {
     } rows[] = {{1920, 710}, {1366, 433}, {1023, 261}, {500, 0}};
     for (const auto& row : rows) {
         screen.primary.width = row.desktop_width;
-        clocks::show_notice("Time is up!", "", rt::rgb(255, 255, 0), 0);
-        EXPECT_EQ(rt::window_x(app::WindowBanner), row.x) << "desktop " << row.desktop_width;
-        EXPECT_EQ(rt::window_y(app::WindowBanner), 5) << "desktop " << row.desktop_width;
-        EXPECT_EQ(rt::window_width(app::WindowBanner), 500);
-        EXPECT_EQ(rt::window_height(app::WindowBanner), 50);
+        clocks::show_notice(state, "Time is up!", "", rt::rgb(255, 255, 0), 0);
+        EXPECT_EQ(rt::window_x(core::WindowBanner), row.x) << "desktop " << row.desktop_width;
+        EXPECT_EQ(rt::window_y(core::WindowBanner), 5) << "desktop " << row.desktop_width;
+        EXPECT_EQ(rt::window_width(core::WindowBanner), 500);
+        EXPECT_EQ(rt::window_height(core::WindowBanner), 50);
     }
 }
 
 TEST_F(Banner, ProgramNameAndMessage) {
-    clocks::show_notice("Le temps est écoulé!", "", rt::rgb(255, 255, 0), 0);
+    clocks::show_notice(state, "Le temps est écoulé!", "", rt::rgb(255, 255, 0), 0);
     const struct {
         int gadget;
         const char* text;
@@ -100,7 +100,7 @@ TEST_F(Banner, ProgramNameAndMessage) {
 // texts. Colours come in as 0xBBGGRR.
 TEST_F(Banner, BackgroundInTheCallersColour) {
     const struct {
-        app::Colour colour;
+        core::Colour colour;
         QColor seen;
     } rows[] = {
         {0x00FFFF, QColor(255, 255, 0)},
@@ -118,7 +118,7 @@ TEST_F(Banner, BackgroundInTheCallersColour) {
         {"right of the message", 492, 43},
     };
     for (const auto& row : rows) {
-        clocks::show_notice("Playlist saved", "", row.colour, 0);
+        clocks::show_notice(state, "Playlist saved", "", row.colour, 0);
         const auto banners = shown_banners();
         ASSERT_EQ(banners.size(), 1u);
         const QImage picture = banners.front()->grab().toImage();
@@ -129,8 +129,8 @@ TEST_F(Banner, BackgroundInTheCallersColour) {
 }
 
 TEST_F(Banner, ASecondNoticeReplacesTheFirst) {
-    clocks::show_notice("Playlist saved", "", rt::rgb(173, 255, 47), 3);
-    clocks::show_notice("Time is up!", "", rt::rgb(255, 255, 0), 0);
+    clocks::show_notice(state, "Playlist saved", "", rt::rgb(173, 255, 47), 3);
+    clocks::show_notice(state, "Time is up!", "", rt::rgb(255, 255, 0), 0);
     ASSERT_EQ(shown_banners().size(), 1u);
     EXPECT_EQ(rt::gadget_text(clocks::GadgetBannerText), "Time is up!");
     EXPECT_TRUE(banner_timers(shown_banners().front()).empty())
@@ -143,25 +143,25 @@ TEST_F(Banner, ClosesItselfAfterItsSecondsOnly) {
         std::vector<int> timers_ms;
     } rows[] = {{0, {}}, {2, {2000}}, {3, {3000}}, {255, {255000}}};
     for (const auto& row : rows) {
-        clocks::show_notice("New Note Created\r\nnote.txt", "", rt::rgb(255, 250, 205), row.seconds);
+        clocks::show_notice(state, "New Note Created\r\nnote.txt", "", rt::rgb(255, 250, 205), row.seconds);
         ASSERT_EQ(shown_banners().size(), 1u);
         EXPECT_EQ(banner_timers(shown_banners().front()), row.timers_ms) << row.seconds << " seconds";
     }
 }
 
 TEST_F(Banner, CloseNotice) {
-    clocks::show_notice("Time is up!", "", rt::rgb(255, 255, 0), 0);
+    clocks::show_notice(state, "Time is up!", "", rt::rgb(255, 255, 0), 0);
     clocks::close_notice();
-    EXPECT_FALSE(rt::window_exists(app::WindowBanner));
+    EXPECT_FALSE(rt::window_exists(core::WindowBanner));
     EXPECT_TRUE(shown_banners().empty());
     clocks::close_notice();
 }
 
 TEST_F(Banner, OwnedByTheDesk) {
-    rt::open_window(app::WindowDesk, 0, 0, 110, 700, "Vimo Duzi", rt::WindowFlag::Borderless);
-    clocks::show_notice("Time is up!", "", rt::rgb(255, 255, 0), 0);
-    rt::close_window(app::WindowDesk);
-    EXPECT_FALSE(rt::window_exists(app::WindowBanner)) << "the banner outlived its owner";
+    rt::open_window(core::WindowDesk, 0, 0, 110, 700, "Vimo Duzi", rt::WindowFlag::Borderless);
+    clocks::show_notice(state, "Time is up!", "", rt::rgb(255, 255, 0), 0);
+    rt::close_window(core::WindowDesk);
+    EXPECT_FALSE(rt::window_exists(core::WindowBanner)) << "the banner outlived its owner";
 }
 
 TEST_F(Banner, SpokenAtRateOneWhenSoundIsOn) {
@@ -183,9 +183,9 @@ TEST_F(Banner, SpokenAtRateOneWhenSoundIsOn) {
         speech = {};
         state.Sound_ON = row.sound_on;
         state.Lng = row.lng;
-        clocks::show_notice("Le temps est écoulé!", row.spoken_text, rt::rgb(255, 255, 0), 0);
+        clocks::show_notice(state, "Le temps est écoulé!", row.spoken_text, rt::rgb(255, 255, 0), 0);
         EXPECT_EQ(speech.spoken, row.spoken) << row.name;
-        EXPECT_TRUE(rt::window_visible(app::WindowBanner)) << row.name;
+        EXPECT_TRUE(rt::window_visible(core::WindowBanner)) << row.name;
     }
 }
 
@@ -201,8 +201,8 @@ public:
         // What the window system has on screen now, not what the banner would paint.
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
         seen_in_banner_margin =
-            screen.pixelColor(rt::window_x(app::WindowBanner) + 2, rt::window_y(app::WindowBanner) + 45);
-        rt::post_event(event(rt::EventKind::Menu, app::WindowDesk, app::ItemDeskQuit));
+            screen.pixelColor(rt::window_x(core::WindowBanner) + 2, rt::window_y(core::WindowBanner) + 45);
+        rt::post_event(event(rt::EventKind::Menu, core::WindowDesk, core::ItemDeskQuit));
     }
 };
 
@@ -215,7 +215,7 @@ TEST_F(Banner, OnScreenBeforeSpeakingAndEventsMeanwhileAreLost) {
     state.Sound_ON = 1;
     const struct {
         const char* message;
-        app::Colour colour;
+        core::Colour colour;
         QColor seen;
     } rows[] = {
         {"Time is up!", 0x00FFFF, QColor(255, 255, 0)},
@@ -223,7 +223,7 @@ TEST_F(Banner, OnScreenBeforeSpeakingAndEventsMeanwhileAreLost) {
         {"Le temps est écoulé!", 0x00FFFF, QColor(255, 255, 0)},
     };
     for (const auto& row : rows) {
-        clocks::show_notice(row.message, row.message, row.colour, 0);
+        clocks::show_notice(state, row.message, row.message, row.colour, 0);
         EXPECT_EQ(watching.message_shown, row.message);
         EXPECT_EQ(watching.seen_in_banner_margin, row.seen) << row.message;
         EXPECT_EQ(rt::pending_event_count(), 0) << row.message;
@@ -236,18 +236,18 @@ TEST_F(Banner, PendingEventsAreDroppedBoundHandlersRun) {
     constexpr int a_desk_gadget = 13;       // any gadget: the click must not arrive
     constexpr int needle_redraw_timer = 1;  // any timer of a window with a bound handler
     int needle_redraws = 0;
-    rt::bind_window_event(app::WindowNeedleClock, rt::EventKind::Timer, [&] { ++needle_redraws; });
-    rt::post_event(event(rt::EventKind::Timer, app::WindowDesk, app::TimerTick));
-    rt::post_event(event(rt::EventKind::Gadget, app::WindowDesk, a_desk_gadget));
-    rt::post_event(event(rt::EventKind::Timer, app::WindowNeedleClock, needle_redraw_timer));
-    rt::post_event(event(rt::EventKind::Menu, app::WindowDesk, app::ItemDeskQuit));
+    rt::bind_window_event(core::WindowNeedleClock, rt::EventKind::Timer, [&] { ++needle_redraws; });
+    rt::post_event(event(rt::EventKind::Timer, core::WindowDesk, core::TimerTick));
+    rt::post_event(event(rt::EventKind::Gadget, core::WindowDesk, a_desk_gadget));
+    rt::post_event(event(rt::EventKind::Timer, core::WindowNeedleClock, needle_redraw_timer));
+    rt::post_event(event(rt::EventKind::Menu, core::WindowDesk, core::ItemDeskQuit));
 
-    clocks::show_notice("Time is up!", "", rt::rgb(255, 255, 0), 0);
+    clocks::show_notice(state, "Time is up!", "", rt::rgb(255, 255, 0), 0);
 
     EXPECT_EQ(rt::pending_event_count(), 0);
     EXPECT_FALSE(rt::wait_event(0).has_value());
     EXPECT_EQ(needle_redraws, 1);
-    rt::unbind_window_event(app::WindowNeedleClock, rt::EventKind::Timer);
+    rt::unbind_window_event(core::WindowNeedleClock, rt::EventKind::Timer);
 }
 
 }  // namespace

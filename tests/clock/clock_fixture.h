@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ids.h"
 #include "clock/clock_bar.h"
+#include "core/ids.h"
 #include "platform/clock.h"
 #include "rt/app.h"
 #include "rt/events.h"
@@ -22,7 +22,7 @@ namespace test {
 class ClockScenario : public Scenario {
 protected:
     ClockScenario() {
-        rt::open_window(app::WindowDesk, 30, 40, 110, 700, "Vimo Duzi", rt::WindowFlag::Borderless);
+        rt::open_window(core::WindowDesk, 30, 40, 110, 700, "Vimo Duzi", rt::WindowFlag::Borderless);
         clocks::build_clock_bar(state);
     }
     ~ClockScenario() override { rt::shutdown(); }

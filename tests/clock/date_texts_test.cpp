@@ -6,6 +6,7 @@
 
 #include "clock/ids.h"
 #include "clock_fixture.h"
+#include "core/ids.h"
 #include "rt/gadget.h"
 
 namespace {
@@ -77,18 +78,18 @@ TEST_F(DateTextsOnTheBar, RefreshShowsTodayInTheLanguage) {
     at(2021, 1, 7, 23, 59, 59);
     state.Lng = "Fr";
     clocks::refresh_date_texts(state);
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetDayName), "Jeudi");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetDate), "7 Janvier");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetDayOfYear), "Jour 7");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetWeek), "Sem. 1");
+    EXPECT_EQ(rt::gadget_text(core::GadgetDayName), "Jeudi");
+    EXPECT_EQ(rt::gadget_text(core::GadgetDate), "7 Janvier");
+    EXPECT_EQ(rt::gadget_text(core::GadgetDayOfYear), "Jour 7");
+    EXPECT_EQ(rt::gadget_text(core::GadgetWeek), "Sem. 1");
 
     clock.advance_ms(1000);
     state.Lng = "Us";
     clocks::refresh_date_texts(state);
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetDayName), "Friday");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetDate), "January 8");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetDayOfYear), "Day 8");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetWeek), "Week 1");
+    EXPECT_EQ(rt::gadget_text(core::GadgetDayName), "Friday");
+    EXPECT_EQ(rt::gadget_text(core::GadgetDate), "January 8");
+    EXPECT_EQ(rt::gadget_text(core::GadgetDayOfYear), "Day 8");
+    EXPECT_EQ(rt::gadget_text(core::GadgetWeek), "Week 1");
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ids.h"
 #include "clock/ids.h"
 #include "clock_fixture.h"
+#include "core/ids.h"
 #include "rt/colour.h"
 #include "rt/menu.h"
 #include "rt/window.h"
@@ -61,14 +61,14 @@ protected:
     static void redraw_by_timer() {
         rt::Event tick;
         tick.kind = rt::EventKind::Timer;
-        tick.window = app::WindowNeedleClock;
-        tick.object = app::TimerNeedleRedraw;
+        tick.window = core::WindowNeedleClock;
+        tick.object = core::TimerNeedleRedraw;
         rt::post_event(tick);
         EXPECT_FALSE(rt::wait_event(0).has_value());
     }
     static bool is(const QImage& picture, int x, int y, QColor colour) { return picture.pixelColor(x, y) == colour; }
     void face_event(rt::EventType type, int desktop_x, int desktop_y) {
-        clocks::needle_face_event(state, gadget_event(app::WindowNeedleClock, clocks::GadgetNeedleFace, type, desktop_x,
+        clocks::needle_face_event(state, gadget_event(core::WindowNeedleClock, clocks::GadgetNeedleFace, type, desktop_x,
                                                       desktop_y));
     }
 };
@@ -77,8 +77,8 @@ const QColor black(0, 0, 0), green(0, 255, 0), red(255, 0, 0), blue(0, 0, 255);
 
 TEST_F(NeedleClock, FaceAtThreeOClock) {
     clocks::open_needle_clock(state);
-    EXPECT_EQ(rt::window_x(app::WindowNeedleClock), 200);
-    EXPECT_EQ(rt::window_y(app::WindowNeedleClock), 20);
+    EXPECT_EQ(rt::window_x(core::WindowNeedleClock), 200);
+    EXPECT_EQ(rt::window_y(core::WindowNeedleClock), 20);
     const QImage picture = face();
     ASSERT_FALSE(picture.isNull());
     EXPECT_TRUE(is(picture, 3, 3, black)) << "background";
@@ -92,7 +92,7 @@ TEST_F(NeedleClock, FaceAtThreeOClock) {
 TEST_F(NeedleClock, SecondsHandAndItsRedrawEverySecond) {
     clocks::open_needle_clock(state);
     clocks::toggle_needle_seconds(state);
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuNeedleClock, app::ItemNeedleSeconds));
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuNeedleClock, core::ItemNeedleSeconds));
     EXPECT_TRUE(is(face(), 137, 121, green)) << "seconds hand towards 20 s";
 
     clock.advance_ms(10'000);
@@ -102,7 +102,7 @@ TEST_F(NeedleClock, SecondsHandAndItsRedrawEverySecond) {
     EXPECT_TRUE(is(later, 100, 160, green)) << "and points to 30 s";
 
     clocks::toggle_needle_seconds(state);
-    EXPECT_FALSE(rt::menu_item_checked(app::MenuNeedleClock, app::ItemNeedleSeconds));
+    EXPECT_FALSE(rt::menu_item_checked(core::MenuNeedleClock, core::ItemNeedleSeconds));
     EXPECT_TRUE(is(face(), 100, 160, black));
 }
 
@@ -120,26 +120,26 @@ TEST_F(NeedleClock, MenuAsBuilt) {
         int item;
         const char* text;
     } rows[] = {
-        {app::ItemNeedleSmall, "Taille 1 (100px)"},
-        {app::ItemNeedleMedium, "Taille 2 (150px)"},
-        {app::ItemNeedleLarge, "Taille 2 (200px)"},
-        {app::ItemNeedleOnTop, "Premier Plan (On Top)"},
-        {app::ItemNeedleSeconds, "Afficher Secondes (Show Sec.)"},
-        {app::ItemNeedleTransparency25, "Transparence 25% (Transparency)"},
-        {app::ItemNeedleTransparency50, "Transparence 50%"},
-        {app::ItemNeedleOpaque, "Opaque"},
-        {app::ItemNeedleBackground, "Couleur du Fond (Background)"},
-        {app::ItemNeedleColour, "Couleur des Aiguilles (Needles)"},
-        {app::ItemNeedleClose, "Fermer (Close)"},
+        {core::ItemNeedleSmall, "Taille 1 (100px)"},
+        {core::ItemNeedleMedium, "Taille 2 (150px)"},
+        {core::ItemNeedleLarge, "Taille 2 (200px)"},
+        {core::ItemNeedleOnTop, "Premier Plan (On Top)"},
+        {core::ItemNeedleSeconds, "Afficher Secondes (Show Sec.)"},
+        {core::ItemNeedleTransparency25, "Transparence 25% (Transparency)"},
+        {core::ItemNeedleTransparency50, "Transparence 50%"},
+        {core::ItemNeedleOpaque, "Opaque"},
+        {core::ItemNeedleBackground, "Couleur du Fond (Background)"},
+        {core::ItemNeedleColour, "Couleur des Aiguilles (Needles)"},
+        {core::ItemNeedleClose, "Fermer (Close)"},
     };
-    for (const auto& row : rows) EXPECT_EQ(rt::menu_item_text(app::MenuNeedleClock, row.item), row.text);
-    EXPECT_FALSE(rt::menu_item_checked(app::MenuNeedleClock, app::ItemNeedleOnTop));
+    for (const auto& row : rows) EXPECT_EQ(rt::menu_item_text(core::MenuNeedleClock, row.item), row.text);
+    EXPECT_FALSE(rt::menu_item_checked(core::MenuNeedleClock, core::ItemNeedleOnTop));
 }
 
 TEST_F(NeedleClock, SizesKeepThePlaceAndCloseStoresIt) {
     state.Needle_Clock_Size = 0;
     clocks::open_needle_clock(state);
-    EXPECT_EQ(rt::window_width(app::WindowNeedleClock), 200) << "size 0 opens 200 pixels";
+    EXPECT_EQ(rt::window_width(core::WindowNeedleClock), 200) << "size 0 opens 200 pixels";
     const struct {
         int size;
         int green_x, green_y;  // on the hour hand towards 3
@@ -147,36 +147,36 @@ TEST_F(NeedleClock, SizesKeepThePlaceAndCloseStoresIt) {
     for (const auto& row : rows) {
         clocks::resize_needle_clock(state, row.size);
         EXPECT_EQ(state.Needle_Clock_Size, row.size);
-        EXPECT_EQ(rt::window_width(app::WindowNeedleClock), row.size);
-        EXPECT_EQ(rt::window_height(app::WindowNeedleClock), row.size);
-        EXPECT_EQ(rt::window_x(app::WindowNeedleClock), 200);
+        EXPECT_EQ(rt::window_width(core::WindowNeedleClock), row.size);
+        EXPECT_EQ(rt::window_height(core::WindowNeedleClock), row.size);
+        EXPECT_EQ(rt::window_x(core::WindowNeedleClock), 200);
         EXPECT_TRUE(is(face(row.size), row.green_x, row.green_y, green)) << row.size;
     }
     clocks::resize_needle_clock(state, 150);
-    rt::move_window(app::WindowNeedleClock, 321, 123);
+    rt::move_window(core::WindowNeedleClock, 321, 123);
     clocks::close_needle_clock(state);
-    EXPECT_FALSE(rt::window_exists(app::WindowNeedleClock));
+    EXPECT_FALSE(rt::window_exists(core::WindowNeedleClock));
     EXPECT_EQ(state.Needle_Clock_X, 321);
     EXPECT_EQ(state.Needle_Clock_Y, 123);
     EXPECT_EQ(state.Needle_Clock_Size, 150);
 
     clocks::open_needle_clock(state);
-    EXPECT_EQ(rt::window_x(app::WindowNeedleClock), 321);
-    EXPECT_EQ(rt::window_width(app::WindowNeedleClock), 150);
+    EXPECT_EQ(rt::window_x(core::WindowNeedleClock), 321);
+    EXPECT_EQ(rt::window_width(core::WindowNeedleClock), 150);
 }
 
 TEST_F(NeedleClock, DraggingMovesAndStoresThePlace) {
     clocks::open_needle_clock(state);
     face_event(rt::EventType::LeftButtonDown, 250, 70);
     face_event(rt::EventType::MouseMove, 400, 300);
-    EXPECT_EQ(rt::window_x(app::WindowNeedleClock), 350);
-    EXPECT_EQ(rt::window_y(app::WindowNeedleClock), 250);
+    EXPECT_EQ(rt::window_x(core::WindowNeedleClock), 350);
+    EXPECT_EQ(rt::window_y(core::WindowNeedleClock), 250);
     EXPECT_EQ(state.Needle_Clock_X, 350);
     EXPECT_EQ(state.Needle_Clock_Y, 250);
     EXPECT_EQ(state.Needle_Clock_Size, 200);
     face_event(rt::EventType::LeftButtonUp, 400, 300);
     face_event(rt::EventType::MouseMove, 10, 10);
-    EXPECT_EQ(rt::window_x(app::WindowNeedleClock), 350) << "a move after the release does not drag";
+    EXPECT_EQ(rt::window_x(core::WindowNeedleClock), 350) << "a move after the release does not drag";
 }
 
 TEST_F(NeedleClock, ColoursFromTheDialogAreOpaque) {
@@ -209,12 +209,12 @@ TEST_F(NeedleClock, TransparencyOnlyWhileOpen) {
 TEST_F(NeedleClock, OnTopFlipsItsCheckMarkAndSurvivesReopening) {
     clocks::open_needle_clock(state);
     clocks::toggle_needle_on_top(state);
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuNeedleClock, app::ItemNeedleOnTop));
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuNeedleClock, core::ItemNeedleOnTop));
     clocks::toggle_needle_seconds(state);  // opens the window again
     EXPECT_TRUE(state.clock.needle.on_top);
-    EXPECT_TRUE(rt::menu_item_checked(app::MenuNeedleClock, app::ItemNeedleOnTop));
+    EXPECT_TRUE(rt::menu_item_checked(core::MenuNeedleClock, core::ItemNeedleOnTop));
     clocks::toggle_needle_on_top(state);
-    EXPECT_FALSE(rt::menu_item_checked(app::MenuNeedleClock, app::ItemNeedleOnTop));
+    EXPECT_FALSE(rt::menu_item_checked(core::MenuNeedleClock, core::ItemNeedleOnTop));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "clock/ids.h"
 #include "clock/tick.h"
 #include "clock_fixture.h"
+#include "core/ids.h"
 #include "rt/gadget.h"
 #include "rt/window.h"
 
@@ -36,7 +37,7 @@ TEST(CountdownText, HoursWithoutLeadingZero) {
 
 class Stopwatch : public test::ClockScenario {
 protected:
-    std::string shown() { return rt::gadget_text(clocks::GadgetStopwatch); }
+    std::string shown() { return rt::gadget_text(core::GadgetStopwatch); }
 };
 
 TEST_F(Stopwatch, PassingFiftyNineMinutesFiftyNine) {
@@ -89,8 +90,8 @@ TEST_F(Stopwatch, StopKeepsTheDisplayRunsAddUpResetZeroes) {
 
 class Countdown : public test::ClockScenario {
 protected:
-    Countdown() { rt::disable_gadget(clocks::GadgetCountdownStartStop, true); }
-    std::string shown() { return rt::gadget_text(clocks::GadgetCountdown); }
+    Countdown() { rt::disable_gadget(core::GadgetCountdownStartStop, true); }
+    std::string shown() { return rt::gadget_text(core::GadgetCountdown); }
     bool set(const std::string& h, const std::string& m, const std::string& s, const std::string& message = "") {
         return clocks::apply_countdown(state, h, m, s, message);
     }
@@ -110,10 +111,10 @@ TEST_F(Countdown, TenSecondsCountDownAndEnd) {
     EXPECT_EQ(shown(), "0:00:01");
     tick_after(1000);
     EXPECT_EQ(shown(), "0:00:00") << "exactly at its end it is not over yet";
-    EXPECT_FALSE(rt::window_exists(app::WindowBanner));
+    EXPECT_FALSE(rt::window_exists(core::WindowBanner));
 
     tick_after(1000);
-    EXPECT_TRUE(rt::window_exists(app::WindowBanner));
+    EXPECT_TRUE(rt::window_exists(core::WindowBanner));
     EXPECT_EQ(rt::gadget_text(clocks::GadgetBannerText), "Le temps est écoulé!");
     EXPECT_EQ(speech.spoken, (Spoken{{"Le temps est écoulé!", "fr", 1, 100}}));
     EXPECT_EQ(tones.played, clocks::alarm_tune());
@@ -121,9 +122,9 @@ TEST_F(Countdown, TenSecondsCountDownAndEnd) {
     EXPECT_FALSE(state.clock.countdown.running);
     EXPECT_FALSE(state.clock.countdown.started);
 
-    rt::close_window(app::WindowBanner);
+    rt::close_window(core::WindowBanner);
     tick_after(1000);
-    EXPECT_FALSE(rt::window_exists(app::WindowBanner)) << "it ends once";
+    EXPECT_FALSE(rt::window_exists(core::WindowBanner)) << "it ends once";
 }
 
 TEST_F(Countdown, EndAnnouncementByLanguageOrMessage) {
@@ -171,8 +172,8 @@ TEST_F(Countdown, ApplyChecksTheFields) {
     for (const auto& row : rows) {
         rt::DialogScript script;
         state.clock.countdown = {};
-        rt::set_text(clocks::GadgetCountdown, "--:--:--");
-        rt::disable_gadget(clocks::GadgetCountdownStartStop, true);
+        rt::set_text(core::GadgetCountdown, "--:--:--");
+        rt::disable_gadget(core::GadgetCountdownStartStop, true);
         state.Lng = row.lng;
         EXPECT_EQ(set(row.hours, row.minutes, row.seconds, "msg"), row.accepted) << row.name;
         if (row.accepted) {
@@ -215,9 +216,9 @@ protected:
 TEST_F(CountdownWindow, OpensWithZeroFieldsAndTheLastMessage) {
     state.clock.countdown.message = "Thé";
     clocks::open_countdown_window(state);
-    EXPECT_EQ(rt::window_title(app::WindowCountdown), "Compte à rebours");
-    EXPECT_EQ(rt::window_width(app::WindowCountdown), 290);
-    EXPECT_EQ(rt::window_height(app::WindowCountdown), 150);
+    EXPECT_EQ(rt::window_title(core::WindowCountdown), "Compte à rebours");
+    EXPECT_EQ(rt::window_width(core::WindowCountdown), 290);
+    EXPECT_EQ(rt::window_height(core::WindowCountdown), 150);
     for (int field : {clocks::GadgetCountdownHours, clocks::GadgetCountdownMinutes, clocks::GadgetCountdownSeconds})
         EXPECT_EQ(rt::gadget_state(field), 0);
     EXPECT_EQ(rt::gadget_text(clocks::GadgetCountdownMessage), "Thé");
@@ -237,7 +238,7 @@ TEST_F(CountdownWindow, DefineSetsWithoutStartingAndStartCounts) {
     clocks::open_countdown_window(state);
     fields(0, 0, 30);
     clocks::define_countdown(state);
-    EXPECT_FALSE(rt::window_exists(app::WindowCountdown));
+    EXPECT_FALSE(rt::window_exists(core::WindowCountdown));
     EXPECT_EQ(shown(), "0:00:30");
     tick_after(5000);
     EXPECT_EQ(shown(), "0:00:30") << "defined, not started";
@@ -249,7 +250,7 @@ TEST_F(CountdownWindow, DefineSetsWithoutStartingAndStartCounts) {
     fields(0, 2, 0);
     rt::set_text(clocks::GadgetCountdownMessage, "Œufs");
     clocks::start_countdown_from_window(state);
-    EXPECT_FALSE(rt::window_exists(app::WindowCountdown));
+    EXPECT_FALSE(rt::window_exists(core::WindowCountdown));
     tick_after(1000);
     EXPECT_EQ(shown(), "0:01:59");
     EXPECT_EQ(state.clock.countdown.message, "Œufs");
@@ -263,7 +264,7 @@ TEST_F(CountdownWindow, ARefusedStartStartsNothingAndStillCloses) {
     fields(0, 0, 0);
     dialogs.answer(rt::MessageAnswer::Ok);
     clocks::start_countdown_from_window(state);
-    EXPECT_FALSE(rt::window_exists(app::WindowCountdown));
+    EXPECT_FALSE(rt::window_exists(core::WindowCountdown));
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].text, "Valeurs hors limites.");
     tick_after(1000);

@@ -9,6 +9,7 @@
 #include "clock/ids.h"
 #include "clock/small_clock.h"
 #include "clock_fixture.h"
+#include "core/ids.h"
 #include "rt/gadget.h"
 #include "rt/window.h"
 
@@ -19,8 +20,8 @@ using Spoken = std::vector<platform::FakeSpeech::Spoken>;
 class Tick : public test::ClockScenario {
 protected:
     std::string banner_text() { return rt::gadget_text(clocks::GadgetBannerText); }
-    bool banner_shown() { return rt::window_exists(app::WindowBanner); }
-    void close_banner() { rt::close_window(app::WindowBanner); }
+    bool banner_shown() { return rt::window_exists(core::WindowBanner); }
+    void close_banner() { rt::close_window(core::WindowBanner); }
     std::int64_t when(int hour, int minute, int second) {
         return platform::date_value(2024, 5, 17, hour, minute, second);
     }
@@ -50,9 +51,9 @@ TEST_F(Tick, TimeTextsOnTheBarAndTheSmallClock) {
         clocks::tick(state);
         const std::string seconds = (row.second < 10 ? "0" : "") + std::to_string(row.second);
         const std::string name = std::to_string(row.clock_type) + "-hour clock at " + row.time;
-        EXPECT_EQ(rt::gadget_text(clocks::GadgetTime), row.time) << name;
-        EXPECT_EQ(rt::gadget_text(clocks::GadgetMarker), row.marker) << name;
-        EXPECT_EQ(rt::gadget_text(clocks::GadgetSeconds), seconds) << name;
+        EXPECT_EQ(rt::gadget_text(core::GadgetTime), row.time) << name;
+        EXPECT_EQ(rt::gadget_text(core::GadgetMarker), row.marker) << name;
+        EXPECT_EQ(rt::gadget_text(core::GadgetSeconds), seconds) << name;
         EXPECT_EQ(rt::gadget_text(clocks::GadgetSmallClockTime), row.small_time) << name;
         EXPECT_EQ(rt::gadget_text(clocks::GadgetSmallClockMarker), row.small_marker) << name;
         EXPECT_EQ(rt::gadget_text(clocks::GadgetSmallClockSeconds), seconds) << name;
@@ -65,9 +66,9 @@ TEST_F(Tick, AnotherClockTypeKeepsTheLastTimeButStillCountsSeconds) {
     state.Clock_Type = 13;
     at(2024, 5, 17, 14, 10, 42);
     clocks::tick(state);
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetTime), "13:05");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetMarker), "-");
-    EXPECT_EQ(rt::gadget_text(clocks::GadgetSeconds), "42");
+    EXPECT_EQ(rt::gadget_text(core::GadgetTime), "13:05");
+    EXPECT_EQ(rt::gadget_text(core::GadgetMarker), "-");
+    EXPECT_EQ(rt::gadget_text(core::GadgetSeconds), "42");
 
     state.Data_File_Path = working_file("Vimo_Desk.ini");
     test::write_file(state.Data_File_Path, "\xEF\xBB\xBF\r\n[Global]\r\nClock_Type = 13\r\n");
@@ -203,9 +204,9 @@ TEST_F(Tick, ThePlayersStepRunsLastOnEveryTick) {
     static std::string seen_time;
     static int steps = 0;
     steps = 0;
-    clocks::tick_hooks().end_of_track_step = [](app::State&) {
+    clocks::tick_hooks().end_of_track_step = [](core::State&) {
         ++steps;
-        seen_time = rt::gadget_text(clocks::GadgetTime);
+        seen_time = rt::gadget_text(core::GadgetTime);
     };
     at(2024, 5, 17, 18, 45, 0);
     clocks::tick(state);

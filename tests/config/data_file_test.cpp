@@ -61,7 +61,7 @@ TEST_F(DataFile, FirstStartAnsweredYesCreatesTheExactNewFileAndTellsTheUser) {
     EXPECT_EQ(state.Page_Colors[2], 13499135u);
 
     // The next start is a portable installation reading the new file.
-    app::g_state = {};
+    core::g_state = {};
     config::determine_installation_mode(state);
     EXPECT_EQ(state.Install_Mode_Text, "Installation Portable");
     ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
@@ -250,7 +250,7 @@ TEST_F(DataFile, HostileFilesLoadWithDefaults) {
         many,
     };
     for (const std::string& body : bodies) {
-        app::g_state = {};
+        core::g_state = {};
         data_file(body);
         ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
         EXPECT_EQ(state.Clock_Type, 24);

@@ -2,8 +2,8 @@
 // the icon library, move mode and moving slots by drag and drop.
 #include <gtest/gtest.h>
 
-#include "app/ids.h"
-#include "app/images.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "clock/ids.h"
 #include "desk/desk.h"
 #include "desk/pictures.h"
@@ -195,10 +195,10 @@ TEST_F(Desk, BadLibrariesCountAsMissing) {
 TEST_F(Desk, MoveModeTogglesWithItsButton) {
     const std::string program = make_file("tool.sh");
     start_desk({{2, {program, "Tool"}}});
-    const rt::Event move_button{.kind = EventKind::Gadget, .window = 9, .object = clocks::GadgetMoveIcons};
+    const rt::Event move_button{.kind = EventKind::Gadget, .window = 9, .object = core::GadgetMoveIcons};
     dispatch(move_button);
     EXPECT_TRUE(state.Move_Icons_Mode);
-    ASSERT_TRUE(rt::window_exists(app::WindowBanner));
+    ASSERT_TRUE(rt::window_exists(core::WindowBanner));
     EXPECT_EQ(rt::gadget_text(clocks::GadgetBannerText), "Vous pouvez maintenant déplacer les icônes sur le desk");
 
     // In move mode a click starts nothing.
@@ -214,7 +214,7 @@ TEST_F(Desk, MoveModeTogglesWithItsButton) {
 TEST_F(Desk, DraggedPictureMovesToAFreeSlotOnly) {
     const std::string a = make_file("a.sh"), b = make_file("b.sh");
     start_desk({{1, {a, "A", "-x", "/tmp"}}, {2, {b, "B"}}});
-    dispatch({.kind = EventKind::Gadget, .window = 9, .object = clocks::GadgetMoveIcons});
+    dispatch({.kind = EventKind::Gadget, .window = 9, .object = core::GadgetMoveIcons});
 
     // Onto an occupied slot: refused, nothing moves.
     state.Drag_Source_Slot = 1;
@@ -255,7 +255,7 @@ TEST_F(Desk, RightClickLabelsTheSlotMenu) {
     for (const Row& row : rows) {
         slot_click(row.slot, EventType::RightClick);
         EXPECT_EQ(state.Selected_Slot, row.slot);
-        EXPECT_EQ(rt::menu_item_text(app::MenuSlot, app::ItemSlotInfo), row.label);
+        EXPECT_EQ(rt::menu_item_text(core::MenuSlot, core::ItemSlotInfo), row.label);
     }
     EXPECT_EQ(state.slot_table[4].title, "Information");
 }

@@ -2,7 +2,7 @@
 // the data file and the icon library.
 #include <gtest/gtest.h>
 
-#include "app/ids.h"
+#include "core/ids.h"
 #include "desk/editing.h"
 #include "desk/ids.h"
 #include "desk_fixture.h"
@@ -32,14 +32,14 @@ TEST_F(Editing, CancelChangesNothingAndAnEmptyAnswerEmpties) {
     struct Row {
         const char* name;
         int item;
-        std::string app::Slot::*field;
+        std::string core::Slot::*field;
         const char* group;
         const char* key;
     };
     const Row rows[] = {
-        {"rename", app::ItemSlotRename, &app::Slot::title, "ToolTip", "ToolTip1"},
-        {"parameters", app::ItemSlotParameters, &app::Slot::parameters, "Parameters", "Param1"},
-        {"start folder", app::ItemSlotStartFolder, &app::Slot::start_folder, "StartDirectory", "Dir1"},
+        {"rename", core::ItemSlotRename, &core::Slot::title, "ToolTip", "ToolTip1"},
+        {"parameters", core::ItemSlotParameters, &core::Slot::parameters, "Parameters", "Param1"},
+        {"start folder", core::ItemSlotStartFolder, &core::Slot::start_folder, "StartDirectory", "Dir1"},
     };
     for (const Row& row : rows) {
         const std::string before = state.slot_table[1].*row.field;
@@ -72,7 +72,7 @@ TEST_F(Editing, RenameOfAnUntitledSlotStartsEmpty) {
     state.slot_table[2].title = "";
     slot_click(2, EventType::RightClick);  // gives it "Information" in memory
     dialogs.answer(ScriptedAnswer::typed("Mine"));
-    menu(app::ItemSlotRename);
+    menu(core::ItemSlotRename);
     EXPECT_EQ(dialogs.shown().back().initial, "");
     EXPECT_EQ(state.slot_table[2].title, "Mine");
     EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(2)), "Mine");
@@ -81,7 +81,7 @@ TEST_F(Editing, RenameOfAnUntitledSlotStartsEmpty) {
 TEST_F(Editing, PasteTakesAnExistingFileOrFolder) {
     const std::string firefox = make_file("firefox.exe", 1);
     rt::set_clipboard_text("\"" + firefox + "\"");
-    slot_menu(3, app::ItemSlotPaste);
+    slot_menu(3, core::ItemSlotPaste);
     const auto& slot = state.slot_table[3];
     EXPECT_EQ(slot.target, firefox);
     EXPECT_EQ(slot.title, "Firefox");
@@ -94,26 +94,26 @@ TEST_F(Editing, PasteTakesAnExistingFileOrFolder) {
     state.Lng = "Us";
     for (const std::string& bad : {std::string("just a sentence"), empty, std::string()}) {
         rt::set_clipboard_text(bad);
-        slot_menu(4, app::ItemSlotPaste);
+        slot_menu(4, core::ItemSlotPaste);
         EXPECT_TRUE(state.slot_table[4].target.empty()) << bad;
         EXPECT_EQ(dialogs.shown().back().title, "Erreur") << bad;
         EXPECT_EQ(dialogs.shown().back().text, "Le presse-papier ne contient pas de nom de fichier ou dossier valide");
     }
     rt::set_clipboard_text(work.path().string());
-    slot_menu(4, app::ItemSlotPaste);
+    slot_menu(4, core::ItemSlotPaste);
     EXPECT_EQ(state.slot_table[4].target, work.path().string()) << "a folder";
 }
 
 TEST_F(Editing, RemoveAsksWhenConfirmationIsOn) {
     state.Confirm_Del = 1;
     dialogs.answer(MessageAnswer::No);
-    slot_menu(3, app::ItemSlotRemove);
+    slot_menu(3, core::ItemSlotRemove);
     EXPECT_EQ(state.slot_table[3].target, program);
     EXPECT_EQ(dialogs.shown().back().title, "Enlever le Raccourci");
     EXPECT_EQ(dialogs.shown().back().text, "Voulez-vous Enlever le raccourci: \n\nAdmin ?");
 
     dialogs.answer(MessageAnswer::Yes);
-    slot_menu(3, app::ItemSlotRemove);
+    slot_menu(3, core::ItemSlotRemove);
     EXPECT_TRUE(state.slot_table[3].target.empty());
     EXPECT_EQ(state.slot_table[3].elevated, 0);
     EXPECT_EQ(saved("RunAsAdmin", "Run3"), "0");
@@ -124,18 +124,18 @@ TEST_F(Editing, RemoveAsksWhenConfirmationIsOn) {
     // Without confirmation no question; a free slot says there is nothing.
     state.Confirm_Del = 0;
     const auto shown = dialogs.shown().size();
-    slot_menu(1, app::ItemSlotRemove);
+    slot_menu(1, core::ItemSlotRemove);
     EXPECT_TRUE(state.slot_table[1].target.empty());
     EXPECT_EQ(dialogs.shown().size(), shown);
     state.Lng = "Us";
-    slot_menu(1, app::ItemSlotRemove);
+    slot_menu(1, core::ItemSlotRemove);
     EXPECT_EQ(dialogs.shown().back().title, "Error");
     EXPECT_EQ(dialogs.shown().back().text, "Nothing to launch here.");
     EXPECT_EQ(dialogs.unanswered(), 1);
 }
 
 TEST_F(Editing, ElevationSwitchesWithBadgeAndKey) {
-    slot_menu(1, app::ItemSlotToggleAdmin);
+    slot_menu(1, core::ItemSlotToggleAdmin);
     EXPECT_EQ(state.slot_table[1].elevated, 1);
     EXPECT_EQ(saved("RunAsAdmin", "Run1"), "1");
     EXPECT_NE(slot_pixel(1, 24, 24), test::file_icon_colour) << "the badge covers the bottom-right quarter";
@@ -143,20 +143,20 @@ TEST_F(Editing, ElevationSwitchesWithBadgeAndKey) {
     EXPECT_EQ(library_pixel(1, 24, 24), slot_pixel(1, 24, 24));
 
     state.slot_table[1].title = "Renamed";
-    slot_menu(1, app::ItemSlotToggleAdmin);
+    slot_menu(1, core::ItemSlotToggleAdmin);
     EXPECT_EQ(state.slot_table[1].elevated, 0);
     EXPECT_EQ(saved("RunAsAdmin", "Run1"), "0");
     EXPECT_EQ(state.slot_table[1].title, "tool") << "the file name again";
     EXPECT_EQ(slot_pixel(1, 24, 24), test::file_icon_colour);
 
-    slot_menu(9, app::ItemSlotToggleAdmin);
+    slot_menu(9, core::ItemSlotToggleAdmin);
     EXPECT_EQ(state.slot_table[9].elevated, 0) << "a free slot is not elevated";
 }
 
 TEST_F(Editing, AddOrChangeTakesTheChosenFile) {
     const std::string chosen = make_file("editor.bin");
     dialogs.answer(ScriptedAnswer::typed(chosen));
-    slot_menu(5, app::ItemSlotAdd);
+    slot_menu(5, core::ItemSlotAdd);
     EXPECT_EQ(dialogs.shown().back().title, "Programme ou Document à Lancer");
     EXPECT_EQ(state.slot_table[5].target, chosen);
     EXPECT_EQ(state.slot_table[5].title, "editor");
@@ -165,26 +165,26 @@ TEST_F(Editing, AddOrChangeTakesTheChosenFile) {
 
     for (auto answer : {ScriptedAnswer::cancel(), ScriptedAnswer::typed(working_file("missing.bin"))}) {
         dialogs.answer(answer);
-        slot_menu(6, app::ItemSlotAdd);
+        slot_menu(6, core::ItemSlotAdd);
         EXPECT_TRUE(state.slot_table[6].target.empty());
     }
 }
 
 TEST_F(Editing, MoveToRefusesWhatWouldLoseOrHideTheSlot) {
     state.slot_table[1].elevated = 1;
-    slot_menu(1, app::ItemSlotMove);
-    ASSERT_TRUE(rt::window_exists(app::WindowSlotMove));
-    EXPECT_EQ(rt::window_title(app::WindowSlotMove), "Sélectionnez un emplacement libre");
+    slot_menu(1, core::ItemSlotMove);
+    ASSERT_TRUE(rt::window_exists(core::WindowSlotMove));
+    EXPECT_EQ(rt::window_title(core::WindowSlotMove), "Sélectionnez un emplacement libre");
     EXPECT_EQ(rt::gadget_item_count(desk::GadgetMoveList), 300);
     EXPECT_EQ(rt::gadget_selected_item(desk::GadgetMoveList), -1);
-    const rt::Event ok{.kind = EventKind::Gadget, .window = app::WindowSlotMove, .object = desk::GadgetMoveOk};
+    const rt::Event ok{.kind = EventKind::Gadget, .window = core::WindowSlotMove, .object = desk::GadgetMoveOk};
 
     dispatch(ok);  // no line chosen
     EXPECT_EQ(dialogs.shown().back().text, "Choisissez d'abord un emplacement dans la liste.");
     rt::set_gadget_selected_item(desk::GadgetMoveList, 99);  // slot 100
     dispatch(ok);
     EXPECT_EQ(dialogs.shown().back().text, "L'emplacement 100 n'a pas de case sur le desk : choisissez-en un autre.");
-    EXPECT_TRUE(rt::window_exists(app::WindowSlotMove)) << "the user may choose again";
+    EXPECT_TRUE(rt::window_exists(core::WindowSlotMove)) << "the user may choose again";
     EXPECT_EQ(state.slot_table[1].target, program);
 
     rt::set_gadget_selected_item(desk::GadgetMoveList, 1);  // slot 2, occupied
@@ -192,9 +192,9 @@ TEST_F(Editing, MoveToRefusesWhatWouldLoseOrHideTheSlot) {
     EXPECT_EQ(dialogs.shown().back().title, "Désolé");
     EXPECT_EQ(dialogs.shown().back().text, "Cet emplacement est déjà occupé.");
     EXPECT_EQ(state.slot_table[2].target, other);
-    EXPECT_FALSE(rt::window_exists(app::WindowSlotMove));
+    EXPECT_FALSE(rt::window_exists(core::WindowSlotMove));
 
-    slot_menu(1, app::ItemSlotMove);
+    slot_menu(1, core::ItemSlotMove);
     rt::set_gadget_selected_item(desk::GadgetMoveList, 40);  // slot 41
     slot_click(2, EventType::RightClick);                   // another menu meanwhile
     dispatch(ok);
@@ -209,18 +209,18 @@ TEST_F(Editing, MoveToRefusesWhatWouldLoseOrHideTheSlot) {
 }
 
 TEST_F(Editing, InformationWindowCopiesTheTarget) {
-    slot_menu(1, app::ItemSlotInfo);
-    ASSERT_TRUE(rt::window_exists(app::WindowSlotInfo));
-    EXPECT_EQ(rt::window_title(app::WindowSlotInfo), "Informations");
+    slot_menu(1, core::ItemSlotInfo);
+    ASSERT_TRUE(rt::window_exists(core::WindowSlotInfo));
+    EXPECT_EQ(rt::window_title(core::WindowSlotInfo), "Informations");
     EXPECT_EQ(rt::gadget_text(desk::GadgetInfoTitle), "Tool");
     EXPECT_EQ(rt::gadget_text(desk::GadgetInfoTarget), program);
     EXPECT_EQ(rt::gadget_text(desk::GadgetInfoCopy), "Copier le Nom Complet dans le Presse-Papier");
-    dispatch({.kind = EventKind::Gadget, .window = app::WindowSlotInfo, .object = desk::GadgetInfoCopy});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowSlotInfo, .object = desk::GadgetInfoCopy});
     EXPECT_EQ(rt::clipboard_text(), program);
-    EXPECT_FALSE(rt::window_exists(app::WindowSlotInfo));
+    EXPECT_FALSE(rt::window_exists(core::WindowSlotInfo));
 
     state.Lng = "Us";
-    slot_menu(2, app::ItemSlotInfo);
+    slot_menu(2, core::ItemSlotInfo);
     EXPECT_EQ(rt::gadget_text(desk::GadgetInfoCopy), "Copy FullFileName to ClipBoard");
     EXPECT_EQ(rt::gadget_tooltip(desk::GadgetInfoCopy), "Copie le nom complet dans le presse papier.");
 }

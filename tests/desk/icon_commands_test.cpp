@@ -2,7 +2,7 @@
 // preferences and from the start switch).
 #include <gtest/gtest.h>
 
-#include "app/ids.h"
+#include "core/ids.h"
 #include "desk/icon_commands.h"
 #include "desk/ids.h"
 #include "desk_fixture.h"
@@ -46,7 +46,7 @@ TEST_F(IconCommands, ChangeIconScalesAllButIcoFiles) {
     for (const Row& row : rows) {
         test::write_file(library_path(), "");
         dialogs.answer(ScriptedAnswer::typed(picture_file(row.file, row.size)));
-        slot_menu(1, app::ItemSlotChangeIcon);
+        slot_menu(1, core::ItemSlotChangeIcon);
         EXPECT_EQ(dialogs.shown().back().title, "Icône à utiliser pour " + program);
         EXPECT_EQ(rt::image_width(state.slot_table[1].picture), row.shown_width) << row.file;
         EXPECT_EQ(slot_pixel(1, 10, 10), chosen_colour) << row.file;
@@ -61,16 +61,16 @@ TEST_F(IconCommands, ChangeIconKeepsThePictureOnCancelOrABadFile) {
     for (auto answer : {ScriptedAnswer::cancel(), ScriptedAnswer::typed(working_file("bad.png")),
                         ScriptedAnswer::typed(working_file("missing.png"))}) {
         dialogs.answer(answer);
-        slot_menu(1, app::ItemSlotChangeIcon);
+        slot_menu(1, core::ItemSlotChangeIcon);
         EXPECT_EQ(rt::image_pixels(state.slot_table[1].picture), before);
     }
 }
 
 TEST_F(IconCommands, OriginalIconComesBackFromTheTarget) {
     dialogs.answer(ScriptedAnswer::typed(picture_file("custom.png", 32)));
-    slot_menu(1, app::ItemSlotChangeIcon);
+    slot_menu(1, core::ItemSlotChangeIcon);
     state.slot_table[1].title = "Renamed";
-    slot_menu(1, app::ItemSlotOriginalIcon);
+    slot_menu(1, core::ItemSlotOriginalIcon);
     EXPECT_EQ(slot_pixel(1, 10, 10), test::file_icon_colour);
     EXPECT_EQ(state.slot_table[1].title, "tool");
     EXPECT_EQ(library_pixel(1, 10, 10), test::file_icon_colour);
@@ -78,12 +78,12 @@ TEST_F(IconCommands, OriginalIconComesBackFromTheTarget) {
     // Without a desktop icon the picture stays as it was.
     file_icons.answer_all = false;
     dialogs.answer(ScriptedAnswer::typed(picture_file("custom.png", 32)));
-    slot_menu(1, app::ItemSlotChangeIcon);
-    slot_menu(1, app::ItemSlotOriginalIcon);
+    slot_menu(1, core::ItemSlotChangeIcon);
+    slot_menu(1, core::ItemSlotOriginalIcon);
     EXPECT_EQ(slot_pixel(1, 10, 10), chosen_colour);
 
     // A web shortcut gets the plain web picture.
-    slot_menu(2, app::ItemSlotOriginalIcon);
+    slot_menu(2, core::ItemSlotOriginalIcon);
     EXPECT_EQ(state.slot_table[2].title, "Web");
     EXPECT_NE(slot_pixel(2, 16, 16) >> 24, 0u);
     EXPECT_EQ(library_pixel(2, 16, 16), slot_pixel(2, 16, 16));
@@ -95,12 +95,12 @@ TEST_F(IconCommands, ReloadAsksThenRebuildsEveryPicture) {
     EXPECT_EQ(dialogs.shown().back().title, "Information");
     EXPECT_EQ(dialogs.shown().back().text,
               "Recharger les icônes originales\n(Les icônes personnalisées seront supprimées)");
-    EXPECT_FALSE(rt::window_exists(app::WindowIconReload));
+    EXPECT_FALSE(rt::window_exists(core::WindowIconReload));
 
     std::filesystem::create_directories(work.path() / "Vimo_Desk_ico" / "keep");
     test::write_file(work.path() / "Vimo_Desk_ico" / "old.ico", "old");
     dialogs.answer(ScriptedAnswer::typed(picture_file("custom.png", 32)));
-    slot_menu(1, app::ItemSlotChangeIcon);
+    slot_menu(1, core::ItemSlotChangeIcon);
     file_icons.colour = 0xFF112233u;
     file_icons.lookups.clear();
     http.serve("http://web.example/favicon.ico", {404, ""});
@@ -114,7 +114,7 @@ TEST_F(IconCommands, ReloadAsksThenRebuildsEveryPicture) {
     EXPECT_EQ(slot_pixel(1, 10, 10), 0xFF112233u) << "custom icons are replaced";
     EXPECT_NE(slot_pixel(3, 24, 24), 0xFF112233u) << "the elevated slot keeps its badge";
     EXPECT_EQ(library_pixel(1, 10, 10), 0xFF112233u);
-    EXPECT_FALSE(rt::window_exists(app::WindowIconReload));
+    EXPECT_FALSE(rt::window_exists(core::WindowIconReload));
     EXPECT_EQ(dialogs.unanswered(), 0);
 }
 

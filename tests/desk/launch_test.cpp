@@ -29,9 +29,9 @@ protected:
     Launch() { env.folders[platform::UserFolder::Home] = home; fs::create_directories(home); }
 
     // Slot `n` pointing at `target`.
-    app::Slot& slot(int n, const std::string& target, int elevated = 0, const std::string& parameters = {},
+    core::Slot& slot(int n, const std::string& target, int elevated = 0, const std::string& parameters = {},
                     const std::string& start_folder = {}) {
-        app::Slot& s = state.slot_table[std::size_t(n)];
+        core::Slot& s = state.slot_table[std::size_t(n)];
         s.number = n;
         s.target = target;
         s.elevated = elevated;

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "desk/editing.h"
 #include "desk/layout.h"
 #include "desk/pictures.h"
@@ -109,11 +109,11 @@ TEST(SlotTexts, NamesTitlesAndLabels) {
     EXPECT_EQ(desk::free_slot_label(42), " 42");
     EXPECT_EQ(desk::free_slot_label(299), "299");
 
-    app::Slot slot;
+    core::Slot slot;
     slot.title = "Vim";
     slot.target = "/usr/bin/vim";
     EXPECT_EQ(desk::move_list_line(slot, 5), "  5 - Vim - /usr/bin/vim");
-    EXPECT_EQ(desk::move_list_line(app::Slot{}, 300), "300 -  - ");
+    EXPECT_EQ(desk::move_list_line(core::Slot{}, 300), "300 -  - ");
 }
 
 TEST(SlotTexts, ClipboardPaths) {

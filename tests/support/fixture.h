@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 
@@ -59,7 +59,7 @@ protected:
         env.variables["HOME"] = (work.path() / "home").string();
         env.variables["APPDATA"] = (work.path() / "appdata").string();
         previous_ = platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
-        app::g_state = {};
+        core::g_state = {};
     }
     ~Scenario() override { platform::install(previous_); }
 
@@ -75,7 +75,7 @@ protected:
     platform::FakeTones tones;
     platform::FakeShell shell;
     rt::DialogScript dialogs;
-    app::State& state = app::g_state;
+    core::State& state = core::g_state;
 
 private:
     platform::Services previous_;

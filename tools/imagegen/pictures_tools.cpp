@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/images.h"
+#include "core/images.h"
 #include "kit.h"
 #include "pictures.h"
 
@@ -263,23 +263,23 @@ void music_info_strip(QPainter& p) {
 }
 
 constexpr Picture pictures[] = {
-    {app::ImageStopwatchReset, 16, 16, "stopwatch reset", stopwatch_reset},
-    {app::ImageStopwatchStartStop, 16, 16, "stopwatch start/stop", stopwatch_start_stop},
-    {app::ImageCountdownSet, 16, 16, "countdown set", countdown_set},
-    {app::ImageCountdownStartStop, 16, 16, "countdown start/stop", countdown_start_stop},
-    {app::ImagePlayerPlaylists, 16, 16, "player: playlists", player_playlists},
-    {app::ImagePlayerPlay, 16, 16, "player: play", player_play},
-    {app::ImagePlayerPause, 16, 16, "player: pause", player_pause},
-    {app::ImagePlayerStop, 16, 16, "player: stop", player_stop},
-    {app::ImagePlayerNext, 16, 16, "player: next", player_next},
-    {app::ImagePlayerLoop, 16, 16, "player: loop", player_loop},
-    {app::ImageToolNotes, 16, 16, "tool: notes", tool_notes},
-    {app::ImageToolCalendar, 16, 16, "tool: scheduler", tool_calendar},
-    {app::ImageToolWebRadio, 16, 16, "tool: web radio", tool_web_radio},
-    {app::ImageToolMoveIcons, 16, 16, "tool: move icons", tool_move_icons},
-    {app::ImageCountdownClock, 16, 16, "countdown clock", countdown_clock},
-    {app::ImageRadio, 16, 16, "radio", radio},
-    {app::ImageLicences, 32, 32, "licences", [](QPainter& p) {
+    {core::ImageStopwatchReset, 16, 16, "stopwatch reset", stopwatch_reset},
+    {core::ImageStopwatchStartStop, 16, 16, "stopwatch start/stop", stopwatch_start_stop},
+    {core::ImageCountdownSet, 16, 16, "countdown set", countdown_set},
+    {core::ImageCountdownStartStop, 16, 16, "countdown start/stop", countdown_start_stop},
+    {core::ImagePlayerPlaylists, 16, 16, "player: playlists", player_playlists},
+    {core::ImagePlayerPlay, 16, 16, "player: play", player_play},
+    {core::ImagePlayerPause, 16, 16, "player: pause", player_pause},
+    {core::ImagePlayerStop, 16, 16, "player: stop", player_stop},
+    {core::ImagePlayerNext, 16, 16, "player: next", player_next},
+    {core::ImagePlayerLoop, 16, 16, "player: loop", player_loop},
+    {core::ImageToolNotes, 16, 16, "tool: notes", tool_notes},
+    {core::ImageToolCalendar, 16, 16, "tool: scheduler", tool_calendar},
+    {core::ImageToolWebRadio, 16, 16, "tool: web radio", tool_web_radio},
+    {core::ImageToolMoveIcons, 16, 16, "tool: move icons", tool_move_icons},
+    {core::ImageCountdownClock, 16, 16, "countdown clock", countdown_clock},
+    {core::ImageRadio, 16, 16, "radio", radio},
+    {core::ImageLicences, 32, 32, "licences", [](QPainter& p) {
          page(p, R(3.5, 1.5, 21, 27), paper);
          for (int i = 0; i < 5; ++i) {
              const qreal y = 10.5 + i * 3.5;
@@ -290,25 +290,25 @@ constexpr Picture pictures[] = {
          gear(p, P(22, 21), 7, 5.6, 12, red);
          disc(p, P(22, 21), 3.2, yellow);
      }},
-    {app::ImagePlaylistNew, 16, 16, "new playlist", playlist_new},
-    {app::ImagePlaylistQuit, 16, 16, "leave playlists", playlist_quit},
-    {app::ImageNeedleOnTop, 16, 16, "needle: on top", needle_on_top},
-    {app::ImageNeedleBackground, 16, 16, "needle: background", needle_background},
-    {app::ImageNeedleColour, 16, 16, "needle: colour", needle_colour},
-    {app::ImageNeedleClose, 16, 16, "needle: close", needle_close},
-    {app::ImageNotesNew, 16, 16, "notes: new", notes_new},
-    {app::ImageNotesOpen, 16, 16, "notes: open", notes_open},
-    {app::ImageNotesSave, 16, 16, "notes: save", notes_save},
-    {app::ImageNotesSaveAs, 16, 16, "notes: save as", notes_save_as},
-    {app::ImageNotesBackground, 16, 16, "notes: background", notes_background},
-    {app::ImageNotesTextColour, 16, 16, "notes: text colour", notes_text_colour},
-    {app::ImageNotesFont, 16, 16, "notes: font", notes_font},
-    {app::ImageNotesClose, 16, 16, "notes: close", notes_close},
-    {app::ImageViewerOnTop, 16, 16, "viewer: on top", viewer_on_top},
-    {app::ImageViewerWordWrap, 16, 16, "viewer: word wrap", viewer_word_wrap},
-    {app::ImageViewerEdit, 16, 16, "viewer: edit", viewer_edit},
-    {app::ImageViewerSaveAs, 16, 16, "viewer: save as", viewer_save_as},
-    {app::ImageMusicInfoStrip, 104, 24, "music info strip", music_info_strip},
+    {core::ImagePlaylistNew, 16, 16, "new playlist", playlist_new},
+    {core::ImagePlaylistQuit, 16, 16, "leave playlists", playlist_quit},
+    {core::ImageNeedleOnTop, 16, 16, "needle: on top", needle_on_top},
+    {core::ImageNeedleBackground, 16, 16, "needle: background", needle_background},
+    {core::ImageNeedleColour, 16, 16, "needle: colour", needle_colour},
+    {core::ImageNeedleClose, 16, 16, "needle: close", needle_close},
+    {core::ImageNotesNew, 16, 16, "notes: new", notes_new},
+    {core::ImageNotesOpen, 16, 16, "notes: open", notes_open},
+    {core::ImageNotesSave, 16, 16, "notes: save", notes_save},
+    {core::ImageNotesSaveAs, 16, 16, "notes: save as", notes_save_as},
+    {core::ImageNotesBackground, 16, 16, "notes: background", notes_background},
+    {core::ImageNotesTextColour, 16, 16, "notes: text colour", notes_text_colour},
+    {core::ImageNotesFont, 16, 16, "notes: font", notes_font},
+    {core::ImageNotesClose, 16, 16, "notes: close", notes_close},
+    {core::ImageViewerOnTop, 16, 16, "viewer: on top", viewer_on_top},
+    {core::ImageViewerWordWrap, 16, 16, "viewer: word wrap", viewer_word_wrap},
+    {core::ImageViewerEdit, 16, 16, "viewer: edit", viewer_edit},
+    {core::ImageViewerSaveAs, 16, 16, "viewer: save as", viewer_save_as},
+    {core::ImageMusicInfoStrip, 104, 24, "music info strip", music_info_strip},
 };
 
 }  // namespace

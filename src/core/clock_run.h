@@ -1,6 +1,6 @@
-// The clock subsystem's run-time state: stopwatch, countdown, small clock,
-// needle clock and the watch over the scheduled events. Held in memory only
-// (a member of the global state, so a fresh state starts it afresh).
+// The clock subsystem's run-time state: stopwatch, countdown, needle clock
+// and the watch over the scheduled events. Held in memory only (a member of
+// the global state, so a fresh state starts it afresh).
 #pragma once
 
 #include <array>
@@ -26,12 +26,6 @@ struct Countdown {
     std::string message;            // shown at the end instead of the standard text; may be empty
 };
 
-// A drag of a borderless window by the mouse: grab offset from the window's corner.
-struct Drag {
-    bool dragging = false;
-    int grab_x = 0, grab_y = 0;
-};
-
 inline constexpr int needle_points = 60;
 
 struct NeedleClock {
@@ -43,7 +37,6 @@ struct NeedleClock {
     // radius, for each step i (0-59) of 6 degrees clockwise from 12 o'clock.
     std::array<std::uint16_t, needle_points> hour_x{}, hour_y{}, minute_x{}, minute_y{};
     int last_drawn_minute = -1;     // hour * 60 + minute of the last face drawn; -1 before the first
-    Drag drag;
 };
 
 // Which scheduled events have fired, so that each fires once even when the
@@ -59,7 +52,6 @@ struct EventWatch {
 struct ClockRun {
     Stopwatch stopwatch;
     Countdown countdown;
-    Drag small_clock_drag;
     NeedleClock needle;
     EventWatch events;
 };

@@ -1,13 +1,13 @@
 // Loading of the embedded images; the table itself is generated at build time
 // (embedded_images.cpp in the build folder).
-#include "app/images.h"
+#include "core/images.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "rt/image.h"
 
-namespace app {
+namespace core {
 
 const EmbeddedImage* find_embedded_image(int number) {
     const auto images = embedded_images();
@@ -29,4 +29,4 @@ bool load_embedded_images(std::initializer_list<int> numbers) {
     return all_loaded;
 }
 
-}  // namespace app
+}  // namespace core

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "clock/clock_state.h"
+#include "core/clock_run.h"
+#include "core/desk_run.h"
 
-namespace app {
+namespace core {
 
 inline constexpr int slot_count_max = 300;       // slots are numbered 1-300
 inline constexpr int separator_count = 31;       // separators are numbered 1-31
@@ -21,6 +22,14 @@ inline constexpr int mru_count = 5;
 
 // Colours are 0xBBGGRR: red in the low byte, then green, then blue.
 using Colour = std::uint32_t;
+
+// The desk's background and the three pages' colours of a new data file.
+inline constexpr Colour default_background = 14474460;                     // $DCDCDC
+inline constexpr Colour default_page_colours[] = {14474460, 16775408, 13499135};  // $DCDCDC, $FFF8F0, $CDFAFF
+
+// The needle clock's colours, ARGB with the alpha in the top byte.
+inline constexpr std::uint32_t default_needle_background = 0xFF000000u;  // opaque black
+inline constexpr std::uint32_t default_needle_colour = 0xFF00FF00u;      // opaque green
 
 struct Slot {
     int number = 0;             // 1-300; 0 for the unused entry 0
@@ -87,15 +96,15 @@ struct State {
     std::string Lng = "Fr";
     int Show_Separators = 0;
     int Zoom = 100;
-    Colour BackGroundColor = 14474460;
-    std::array<Colour, page_colour_count> Page_Colors{14474460};
+    Colour BackGroundColor = default_background;
+    std::array<Colour, page_colour_count> Page_Colors{default_page_colours[0]};
     double TextColor = 0;
     int Needle_Clock_ON = 1;
     int Needle_Clock_Alpha = 50;
     int Needle_Clock_X = 200, Needle_Clock_Y = 20;
     int Needle_Clock_Size = 200;
-    std::uint32_t Needle_Clock_BG_Color = 0xFF000000u;  // ARGB, alpha in the top byte
-    std::uint32_t Needle_Clock_FG_Color = 0xFF00FF00u;
+    std::uint32_t Needle_Clock_BG_Color = default_needle_background;
+    std::uint32_t Needle_Clock_FG_Color = default_needle_colour;
     int Slot_Count = slot_count_max;
     int Icon_Size = 32;
     int Viewer_Max_Width = 800, Viewer_Max_Height = 600;
@@ -131,12 +140,14 @@ struct State {
     std::vector<Separator> separators = std::vector<Separator>(separator_count + 2);
     std::array<FavouriteStation, favourite_station_count> favourites;
 
-    // The clock subsystem's run-time state (stopwatch, countdown, small and
-    // needle clocks, which scheduled events fired); never stored.
+    // The subsystems' run-time state, never stored: the clock's (stopwatch,
+    // countdown, needle clock, which scheduled events fired) and the desk's
+    // (page shown, slot being moved, icon library).
     clocks::ClockRun clock;
+    desk::DeskRun desk;
 };
 
 // The one instance of the running program.
 inline State g_state;
 
-}  // namespace app
+}  // namespace core

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <span>
 
-namespace app {
+namespace core {
 
 // All 16 x 16 except where the comment gives another size.
 enum Image : int {
@@ -116,4 +116,4 @@ bool load_embedded_image(int number);
 // Loads the listed images in that order; false when any of them failed.
 bool load_embedded_images(std::initializer_list<int> numbers);
 
-}  // namespace app
+}  // namespace core
