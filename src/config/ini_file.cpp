@@ -10,6 +10,8 @@
 #include <ctime>
 #include <utility>
 
+#include "platform/files.h"
+
 namespace config {
 
 namespace {
@@ -18,6 +20,8 @@ namespace {
 // this wait it is presumed stuck and the file is used without the lock.
 constexpr int lock_wait_ms = 10000;
 constexpr int lock_poll_ms = 2;
+// A full data file is about 100 KB; anything this large is not one.
+constexpr std::size_t max_data_file_bytes = 64 * 1024 * 1024;
 
 void sleep_ms(int ms) {
     timespec t{ms / 1000, long(ms % 1000) * 1000000L};
@@ -48,10 +52,11 @@ int open_locked(const std::string& path, bool create, bool& writable) {
     const std::int64_t deadline = now_ms() + lock_wait_ms;
     for (;;) {
         writable = true;
-        int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0644);
+        // Without blocking: a FIFO or a device must not hold the program (it is refused below).
+        int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | (create ? O_CREAT : 0), 0644);
         if (fd < 0 && !create && (errno == EACCES || errno == EROFS || errno == EPERM)) {
             writable = false;
-            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         }
         if (fd < 0) return -1;
         struct stat by_fd{}, by_path{};
@@ -68,6 +73,7 @@ int open_locked(const std::string& path, bool create, bool& writable) {
     }
 }
 
+// Reads the whole file, which may not pass `max_data_file_bytes`.
 bool read_all(int fd, std::string& out) {
     out.clear();
     char buffer[65536];
@@ -78,34 +84,9 @@ bool read_all(int fd, std::string& out) {
             if (errno == EINTR) continue;
             return false;
         }
+        if (out.size() + std::size_t(n) > max_data_file_bytes) return false;
         out.append(buffer, std::size_t(n));
     }
-}
-
-bool write_all(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
-// Writes `bytes` to a temporary file beside `path`, flushes it and renames it
-// over `path`, keeping the old file's permissions.
-bool replace_file(const std::string& path, std::string_view bytes, mode_t mode) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
-    const bool written = write_all(fd, bytes) && fchmod(fd, mode & 07777) == 0 && fdatasync(fd) == 0;
-    if (::close(fd) != 0 || !written || rename(temp.c_str(), path.c_str()) != 0) {
-        unlink(temp.c_str());
-        return false;
-    }
-    return true;
 }
 
 // The real file behind `path`, so that a link to the data file stays a link.
@@ -149,11 +130,7 @@ bool IniFile::create(const std::string& path) {
 bool IniFile::close() {
     if (fd_ < 0) return true;
     bool ok = true;
-    if (changed_) {
-        struct stat st{};
-        const mode_t mode = fstat(fd_, &st) == 0 ? st.st_mode : 0644;
-        ok = writable_ && replace_file(path_, ini_write(doc_), mode);
-    }
+    if (changed_) ok = writable_ && platform::replace_file(path_, ini_write(doc_));
     release();
     return ok;
 }

@@ -2,6 +2,8 @@
 // of HttpLimits; no handle or connection is kept between calls.
 #include "platform/http.h"
 
+#include "platform/files.h"
+
 #include <curl/curl.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -33,26 +35,12 @@ void init_curl_once() {
 struct Sink {
     std::int64_t max_bytes = 0;
     std::int64_t received = 0;
-    std::string* memory = nullptr;  // one of memory or fd
-    int fd = -1;
+    std::string* memory = nullptr;  // one of memory or file
+    FileReplacement* file = nullptr;
     bool over_cap = false;
     bool write_failed = false;
     int write_errno = 0;
 };
-
-bool write_all(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 // Returning less than the bytes offered makes libcurl abort the transfer.
 std::size_t receive(char* data, std::size_t size, std::size_t count, void* user) {
@@ -65,9 +53,9 @@ std::size_t receive(char* data, std::size_t size, std::size_t count, void* user)
     sink.received += static_cast<std::int64_t>(bytes);
     if (sink.memory) {
         sink.memory->append(data, bytes);
-    } else if (sink.fd >= 0 && !write_all(sink.fd, data, bytes)) {
+    } else if (sink.file && !sink.file->write({data, bytes})) {
         sink.write_failed = true;
-        sink.write_errno = errno;
+        sink.write_errno = sink.file->error();
         return 0;
     }
     return bytes;
@@ -123,12 +111,6 @@ HttpResult transfer(const std::string& url, const HttpLimits& limits, Verb verb,
     return result;
 }
 
-bool sync_and_close(int fd) {
-    const bool synced = ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    return synced && closed;
-}
-
 }  // namespace
 
 CurlHttp::CurlHttp() { init_curl_once(); }
@@ -147,26 +129,20 @@ HttpResult CurlHttp::get(const std::string& url, const HttpLimits& limits) {
 
 HttpResult CurlHttp::get_to_file(const std::string& url, const std::string& path,
                                  const HttpLimits& limits) {
-    // Beside the target, so the final rename stays on one file system.
-    std::string temporary = path + ".part-XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
+    FileReplacement file(path);
+    if (!file.open()) {
         HttpResult failed;
-        failed.error = "could not create " + temporary + ": " + std::strerror(errno);
+        failed.error = "could not write beside " + path + ": " + std::strerror(file.error());
         return failed;
     }
     Sink sink;
-    sink.fd = fd;
+    sink.file = &file;
     HttpResult result = transfer(url, limits, Verb::Get, sink);
-    if (!result.ok || result.status != status_ok) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return result;
-    }
-    if (!sync_and_close(fd) || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    // Only a whole answer replaces the file; anything else leaves it as it was.
+    if (!result.ok || result.status != status_ok) return result;
+    if (!file.commit()) {
         result.ok = false;
-        result.error = "could not put " + path + " in place: " + std::strerror(errno);
-        ::unlink(temporary.c_str());
+        result.error = "could not put " + path + " in place: " + std::strerror(file.error());
     }
     return result;
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <numbers>
 
+#include "platform/files.h"
 #include "platform/tones.h"
 
 namespace platform {
@@ -46,16 +47,6 @@ struct Descriptor {
         if (fd >= 0) close(fd);
     }
 };
-
-bool write_all(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
 
 }  // namespace
 

@@ -2,24 +2,16 @@
 // decoding and encoding is in the codec files.
 #include "rt/image.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 #include <algorithm>
 
+#include "platform/files.h"
 #include "rt/internal.h"
 
 namespace rt {
 namespace {
 
 // Largest image file read: well above any picture within the pixel caps.
-constexpr std::uintmax_t max_image_file_bytes = 512ull * 1024 * 1024;
+constexpr std::int64_t max_image_file_bytes = 512ll * 1024 * 1024;
 
 // Replacing an image that is being drawn on ends that drawing first.
 bool store(int number, QImage image) {
@@ -27,48 +19,6 @@ bool store(int number, QImage image) {
     end_drawing_on_image(number);
     state().images[number] = image.format() == image_format ? std::move(image)
                                                             : image.convertToFormat(image_format);
-    return true;
-}
-
-std::optional<std::vector<std::uint8_t>> read_file(const std::string& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > max_image_file_bytes) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes(size);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size) return std::nullopt;
-    return bytes;
-}
-
-bool write_all(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// A temporary file beside `path`, flushed to disk, then renamed over it.
-bool replace_file(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::string temp = path + ".XXXXXX.tmp";
-    const int fd = ::mkstemps(temp.data(), 4);
-    if (fd < 0) return false;
-    const bool written = ::fchmod(fd, 0644) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    // The rename itself is on disk once the folder is.
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
     return true;
 }
 
@@ -89,8 +39,9 @@ bool create_image(int number, int width, int height, Colour background, int alph
 }
 
 bool load_image(int number, const std::string& path) {
-    const auto bytes = read_file(path);
-    return bytes && load_image_from_memory(number, *bytes);
+    const auto file = platform::read_regular_file(path, max_image_file_bytes);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
+    return file.ok() && load_image_from_memory(number, {bytes, file.bytes.size()});
 }
 
 bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes) {
@@ -102,7 +53,8 @@ bool save_png(int number, const std::string& path) {
     const auto pixels = image_pixels(number);
     if (!pixels) return false;
     const std::vector<std::uint8_t> bytes = encode_png(*pixels);
-    return !bytes.empty() && replace_file(path, bytes);
+    return !bytes.empty() &&
+           platform::replace_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 bool set_image_pixels(int number, const Pixels& pixels) {

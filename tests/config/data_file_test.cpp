@@ -4,6 +4,7 @@
 
 #include "config/data_file.h"
 #include "config/install_mode.h"
+#include "platform/files.h"
 #include "support/fixture.h"
 
 using config::LoadResult;
@@ -236,6 +237,31 @@ TEST_F(DataFile, SingleKeyWritesAndTheirLanguageDependentFailures) {
         EXPECT_EQ(script.shown()[0].text, row.text);
         EXPECT_EQ(script.shown()[0].icon, MessageIcon::Warning);
     }
+}
+
+TEST_F(DataFile, AWriteThatFailsAtAnyStepIsReportedAndLeavesTheFileWhole) {
+    data_file("[Global]\r\nZoom = 100\r\n");
+    const std::string before = data_bytes();
+    const std::string path = working_file("Vimo_Desk.ini");
+    const std::string reported = "Impossible d'écrire le fichier INI: " + path + "\n(Can't write INI file: " + path + ")";
+    for (const auto step : {platform::WriteStep::Open, platform::WriteStep::Write, platform::WriteStep::Flush,
+                            platform::WriteStep::Rename}) {
+        platform::set_write_fault(platform::WriteFault{step, ENOSPC});
+        rt::DialogScript script;
+        const bool key_written = config::set_integer_key(state, "Global", "Zoom", 120);
+        const bool saved = config::save_all(state);
+        platform::set_write_fault(std::nullopt);
+        EXPECT_FALSE(key_written) << int(step);
+        EXPECT_FALSE(saved) << int(step);
+        ASSERT_EQ(script.shown().size(), 2u) << int(step);
+        for (const auto& box : script.shown()) {
+            EXPECT_EQ(box.title, "Erreur (Error)");
+            EXPECT_EQ(box.text, reported);
+        }
+        EXPECT_EQ(data_bytes(), before) << int(step);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work.path()), {}), 1) << int(step);
+    }
+    EXPECT_TRUE(config::set_integer_key(state, "Global", "Zoom", 120)) << "the program goes on";
 }
 
 TEST_F(DataFile, HostileFilesLoadWithDefaults) {
