@@ -16,7 +16,7 @@
 
 #include "desk/launch_texts.h"
 #include "desk/layout.h"
-#include "desk/parameters.h"
+#include "platform/shell_words.h"
 #include "platform/desktop_entry.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
@@ -166,7 +166,7 @@ void run_target(const core::State& s, const core::Slot& slot, std::optional<std:
         return;
     }
     if (!given) {
-        given = split_parameters(slot.parameters);
+        given = platform::split_shell_arguments(slot.parameters);
         if (!given) {
             error_box(s, texts::bad_parameters, slot.parameters);
             return;

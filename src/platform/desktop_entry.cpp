@@ -4,6 +4,8 @@
 // files use them although the format reserves them.
 #include "platform/desktop_entry.h"
 
+#include "platform/shell_words.h"
+
 namespace platform {
 
 namespace {
@@ -63,41 +65,24 @@ struct Word {
     bool only(Piece::Kind kind) const { return pieces.size() == 1 && pieces.front().kind == kind; }
 };
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
 std::optional<std::vector<Word>> split_exec(const std::string& exec, const DesktopEntry& entry,
                                             const std::string& entry_path) {
-    std::vector<Word> words;
-    Word word;
-    bool started = false;
-    enum class Quote { None, Double, Single } quote = Quote::None;
+    const auto shell_words = split_shell_words(exec);
+    if (!shell_words) return std::nullopt;
 
-    auto finish = [&] {
-        if (started && (!word.pieces.empty() || word.quoted))
-            words.push_back(std::move(word));
-        word = {};
-        started = false;
-    };
-    // The field code after a "%" at `i`; false when it is not allowed there.
-    auto field_code = [&](std::size_t& i) {
-        if (i + 1 == exec.size())
-            return false;
-        const char code = exec[++i];
-        const bool in_quotes = quote != Quote::None;
-        started = true;
+    // The field code `code` of a piece quoted or not; false when it is not allowed there.
+    const auto field_code = [&](char code, bool in_quotes, Word& word) {
         switch (code) {
         case '%': word.add_text('%'); return true;
         case 'f':
         case 'u': word.pieces.push_back({Piece::Kind::File, {}}); return true;
         case 'F':
         case 'U':
-            if (in_quotes)
-                return false;
+            if (in_quotes) return false;
             word.pieces.push_back({Piece::Kind::Files, {}});
             return true;
         case 'i':
-            if (in_quotes)
-                return false;
+            if (in_quotes) return false;
             word.pieces.push_back({Piece::Kind::Icon, {}});
             return true;
         case 'c': word.add_text(entry.name); return true;
@@ -112,52 +97,27 @@ std::optional<std::vector<Word>> split_exec(const std::string& exec, const Deskt
         }
     };
 
-    for (std::size_t i = 0; i < exec.size(); ++i) {
-        const char c = exec[i];
-        switch (quote) {
-        case Quote::Single:
-            if (c == '\'')
-                quote = Quote::None;
-            else
-                word.add_text(c);
-            break;
-        case Quote::Double:
-            if (c == '"') {
-                quote = Quote::None;
-            } else if (c == '\\' && i + 1 < exec.size() && std::string_view("\"`$\\").find(exec[i + 1]) != std::string_view::npos) {
-                word.add_text(exec[++i]);
-            } else if (c == '%') {
-                if (!field_code(i))
-                    return std::nullopt;
-            } else {
-                word.add_text(c);
+    std::vector<Word> words;
+    for (const ShellWord& shell_word : *shell_words) {
+        Word word;
+        for (const WordPiece& piece : shell_word.pieces) {
+            const bool quoted = piece.quoting == Quoting::Single || piece.quoting == Quoting::Double;
+            word.quoted = word.quoted || quoted;
+            // Field codes stand outside quotes and inside double quotes; elsewhere "%" is a plain character.
+            if (piece.quoting != Quoting::Plain && piece.quoting != Quoting::Double) {
+                word.add_text(piece.text);
+                continue;
             }
-            break;
-        case Quote::None:
-            if (is_blank(c)) {
-                finish();
-            } else if (c == '"' || c == '\'') {
-                quote = c == '"' ? Quote::Double : Quote::Single;
-                word.quoted = true;
-                started = true;
-            } else if (c == '\\') {
-                if (i + 1 == exec.size())
-                    return std::nullopt;
-                word.add_text(exec[++i]);
-                started = true;
-            } else if (c == '%') {
-                if (!field_code(i))
-                    return std::nullopt;
-            } else {
-                word.add_text(c);
-                started = true;
+            for (std::size_t i = 0; i < piece.text.size(); ++i) {
+                if (piece.text[i] != '%') {
+                    word.add_text(piece.text[i]);
+                    continue;
+                }
+                if (i + 1 == piece.text.size() || !field_code(piece.text[++i], quoted, word)) return std::nullopt;
             }
-            break;
         }
+        if (!word.pieces.empty() || word.quoted) words.push_back(std::move(word));
     }
-    if (quote != Quote::None)
-        return std::nullopt;
-    finish();
     return words;
 }
 

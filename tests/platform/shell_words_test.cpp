@@ -1,5 +1,5 @@
 // A slot's parameter text split as a shell splits words, with nothing expanded.
-#include "desk/parameters.h"
+#include "platform/shell_words.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-TEST(SplitParameters, SplitsLikeAShellAndExpandsNothing) {
+TEST(ShellWords, SplitsLikeAShellAndExpandsNothing) {
     struct Row {
         const char* name;
         std::string text;
@@ -38,7 +38,7 @@ TEST(SplitParameters, SplitsLikeAShellAndExpandsNothing) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(desk::split_parameters(row.text), row.expected);
+        EXPECT_EQ(platform::split_shell_arguments(row.text), row.expected);
     }
 }
 
