@@ -1,10 +1,12 @@
 #include "app/menus.h"
+#include "platform/paths.h"
 
 #include <array>
 #include <span>
 #include <string_view>
 
 #include "core/ids.h"
+#include "core/text.h"
 #include "core/images.h"
 #include "clock/date_texts.h"
 #include "config/data_file.h"
@@ -140,10 +142,7 @@ void relabel_all(bool english) {
 }  // namespace
 
 std::string playlist_item_label(int n, const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (const auto dot = name.rfind('.'); dot != std::string::npos) name.erase(dot);
-    return std::to_string(n) + ". " + name + "\tCtrl + " + std::to_string(n);
+    return std::to_string(n) + ". " + platform::name_without_extension(path) + "\tCtrl + " + std::to_string(n);
 }
 
 void build_music_menus() {
@@ -175,7 +174,7 @@ void build_menus(const core::State& s) {
 }
 
 void switch_language(core::State& s) {
-    const bool english = s.Lng == "Fr";
+    const bool english = core::language_of(s.Lng) == core::Language::French;
     s.Lng = english ? "Us" : "Fr";
     relabel_all(english);
     clocks::refresh_date_texts(s);

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "platform/paths.h"
 
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include "app/favourite_labels.h"
 #include "app/ids.h"
 #include "core/ids.h"
+#include "core/text.h"
 #include "core/images.h"
 #include "app/loop.h"
 #include "app/menus.h"
@@ -66,7 +68,7 @@ void start_up(core::State& s, int argc, char** argv) {
     case config::LoadResult::Declined:
     case config::LoadResult::CreateFailed: end_program();
     }
-    s.Data_Folder = config::folder_of(s.Data_File_Path);
+    s.Data_Folder = platform::folder_of(s.Data_File_Path);
     desk::load_icon_store(s);
     rt::set_text(GadgetSplashVersion, "Version " + s.identity.version);
     rt::set_text(GadgetSplashBuild, "  " + s.identity.build_date);
@@ -100,7 +102,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::set_menu_item_checked(core::MenuTray, core::ItemTrayOnTop, s.On_Top == 1);
     rt::set_top_most(core::WindowDesk, s.On_Top == 1);
     rt::set_menu_item_checked(core::MenuTray, core::ItemTrayTalkingClock, s.Sound_ON == 1);
-    if (s.Lng == "Us") {
+    if (core::language_of(s.Lng) == core::Language::English) {
         s.Lng = "Fr";
         switch_language(s);
     }

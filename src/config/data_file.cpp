@@ -1,4 +1,5 @@
 #include "config/data_file.h"
+#include "platform/paths.h"
 
 #include <cmath>
 #include <filesystem>
@@ -37,11 +38,6 @@ std::string numbered(std::string_view prefix, int n) {
     std::string key(prefix);
     key += std::to_string(n);
     return key;
-}
-
-std::string file_name_of(const std::string& path) {
-    const auto slash = path.rfind(platform::path_separator);
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 void read_global(IniFile& ini, State& s) {
@@ -175,8 +171,8 @@ template <typename Write>
 bool set_key(const State& s, std::string_view group, Write write) {
     IniFile ini;
     if (!ini.open(s.Data_File_Path)) {
-        if (s.Lng == "Fr") tell(texts::key_failed_title_fr, texts::key_failed_fr, rt::MessageIcon::Warning);
-        else if (s.Lng == "Us") tell(texts::key_failed_title_us, texts::key_failed_us, rt::MessageIcon::Warning);
+        if (const auto text = texts::key_failed.strictly_in(s.Lng))
+            tell(*texts::key_failed_title.strictly_in(s.Lng), *text, rt::MessageIcon::Warning);
         return false;
     }
     ini.select_group(group);
@@ -209,7 +205,7 @@ LoadResult load_data_file(State& s) {
     IniFile ini;
     if (!ini.open(s.Data_File_Path)) {
         const std::string name =
-            s.Data_File_Path.empty() ? s.identity.data_file_name : file_name_of(s.Data_File_Path);
+            s.Data_File_Path.empty() ? s.identity.data_file_name : platform::file_name(s.Data_File_Path);
         const std::string text = std::string(texts::not_found_1) + name + std::string(texts::not_found_2) +
                                  name + std::string(texts::not_found_3);
         const auto answer = rt::message_box(std::string(texts::not_found_title), text,

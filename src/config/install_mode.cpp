@@ -32,9 +32,4 @@ void determine_installation_mode(core::State& state) {
     }
 }
 
-std::string folder_of(const std::string& path) {
-    const auto slash = path.rfind(platform::path_separator);
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace config

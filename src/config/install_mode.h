@@ -13,7 +13,4 @@ namespace config {
 // neither does. Nothing is written.
 void determine_installation_mode(core::State& state);
 
-// `path` up to and including its last separator ("" when it has none).
-std::string folder_of(const std::string& path);
-
 }  // namespace config

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "core/text.h"
+
 namespace config::texts {
 
 inline constexpr std::string_view not_found_title = "Fichier de données non trouvé (DataFile NOT found) ";
@@ -25,10 +27,9 @@ inline constexpr std::string_view save_failed_title = "Erreur (Error)";
 inline constexpr std::string_view save_failed =
     "Fichier INI inexistant, impossible de sauvegarder. (INI File does not exist)";
 
-inline constexpr std::string_view key_failed_title_fr = "Erreur";
-inline constexpr std::string_view key_failed_fr = "Fichier INI inexistant, impossible de sauvegarder.";
-inline constexpr std::string_view key_failed_title_us = "Error";
-inline constexpr std::string_view key_failed_us = "INI File not found.";
+// Not shown at all in a language other than French or English.
+inline constexpr core::Text key_failed_title{"Erreur", "Error"};
+inline constexpr core::Text key_failed{"Fichier INI inexistant, impossible de sauvegarder.", "INI File not found."};
 
 // Comment lines of a new data file; the program name follows the first two.
 inline constexpr std::string_view comment_initialisation_fr = "Fichier d'initialisation du lanceur de programme ";

@@ -1,4 +1,5 @@
 #include "desk/editing.h"
+#include "platform/paths.h"
 
 #include <algorithm>
 #include <cctype>
@@ -83,7 +84,7 @@ void fill_slot(core::Slot& slot, const std::string& path, const std::string& tit
 }  // namespace
 
 std::string pasted_title(const std::string& path) {
-    std::string title = name_without_extension(path);
+    std::string title = platform::name_without_extension(path);
     if (title.empty()) return title;
     const auto first = static_cast<unsigned char>(title[0]);
     if (first < 0x80) {
@@ -140,7 +141,7 @@ void add_or_change(core::State& s) {
     std::error_code error;
     // A path typed into the chooser that names nothing (or a folder) changes nothing.
     if (!std::filesystem::exists(*chosen, error) || std::filesystem::is_directory(*chosen, error)) return;
-    fill_slot(*slot, *chosen, name_without_extension(*chosen));
+    fill_slot(*slot, *chosen, platform::name_without_extension(*chosen));
     original_icon(s);
     config::save_all(s);
     write_icon_library(s);
@@ -242,7 +243,7 @@ void files_dropped(core::State& s, int n, const std::string& files) {
     // A target is one path: of several files, a free slot takes the first.
     const std::string path = first_line(files);
     if (path.empty()) return;
-    fill_slot(slot, path, name_without_extension(path));
+    fill_slot(slot, path, platform::name_without_extension(path));
     write_icon_library(s);
     config::save_all(s);
 }

@@ -1,4 +1,5 @@
 #include "core/ids.h"
+#include "platform/paths.h"
 #include "desk/icon_commands.h"
 
 #include <filesystem>
@@ -104,7 +105,7 @@ void original_icon(core::State& s) {
         write_icon_library(s);
         return;
     }
-    slot->title = name_without_extension(slot->target);
+    slot->title = platform::name_without_extension(slot->target);
     if (!load_file_icon(slot->target)) return;
     new_slot_picture(*slot);
     draw_file_icon(*slot, false);

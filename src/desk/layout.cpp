@@ -64,12 +64,4 @@ bool is_web_target(const std::string& target) {
     return head == "http";
 }
 
-std::string name_without_extension(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0) name.erase(dot);
-    return name;
-}
-
 }  // namespace desk

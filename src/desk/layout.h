@@ -59,8 +59,5 @@ bool has_cell(int slot);
 
 // True when `target` is a web address: it starts with "http" in any letter case.
 bool is_web_target(const std::string& target);
-// A path's file name without its folder and its last extension ("firefox"
-// for "/usr/bin/firefox.sh"); a name that is only an extension stays whole.
-std::string name_without_extension(const std::string& path);
 
 }  // namespace desk

@@ -24,12 +24,6 @@ std::optional<std::string> non_empty_variable(Environment& env, const char* name
     return value;
 }
 
-std::string without_trailing_separator(std::string folder) {
-    while (folder.size() > 1 && folder.back() == path_separator)
-        folder.pop_back();
-    return folder;
-}
-
 std::string passwd_field(bool want_home) {
     std::vector<char> buffer(16 * 1024);
     passwd entry{};
@@ -192,15 +186,6 @@ std::string FakeEnvironment::user_folder(UserFolder which) {
     case UserFolder::Config: return "/nonexistent/config";
     }
     return {};
-}
-
-std::string with_trailing_separator(std::string folder) {
-    if (folder.empty())
-        return folder;
-    folder = without_trailing_separator(std::move(folder));
-    if (folder.back() != path_separator)
-        folder += path_separator;
-    return folder;
 }
 
 std::string per_user_data_folder(Environment& env) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/paths.h"
+
 namespace platform {
 
 enum class UserFolder { Temporary, Desktop, Music, Documents, Home, Config };
@@ -51,12 +53,6 @@ public:
     std::string user_folder(UserFolder which) override;
     std::string login_name() override { return login; }
 };
-
-// The folder separator of this platform, for paths the program builds.
-inline constexpr char path_separator = '/';
-
-// `folder` with exactly one trailing separator ("" stays "").
-std::string with_trailing_separator(std::string folder);
 
 // The per-user data folder of the program: $APPDATA when set and not empty,
 // else $XDG_CONFIG_HOME, else $HOME/.config; then "Vimo_Desk/". Ends with a

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "config/install_mode.h"
+#include "platform/paths.h"
 #include "support/fixture.h"
 #include "support/unprivileged.h"
 
@@ -22,7 +23,7 @@ TEST_F(InstallMode, WorkingFolderFileWinsOverPerUserFile) {
     config::determine_installation_mode(state);
     EXPECT_EQ(state.Install_Mode_Text, "Installation Portable");
     EXPECT_EQ(state.Data_File_Path, working_file("Vimo_Desk.ini"));
-    EXPECT_EQ(config::folder_of(state.Data_File_Path), work.path().string() + "/");
+    EXPECT_EQ(platform::folder_of(state.Data_File_Path), work.path().string() + "/");
 }
 
 TEST_F(InstallMode, PerUserFileMakesAStandardInstallation) {
@@ -30,7 +31,7 @@ TEST_F(InstallMode, PerUserFileMakesAStandardInstallation) {
     config::determine_installation_mode(state);
     EXPECT_EQ(state.Install_Mode_Text, "Installation Standard");
     EXPECT_EQ(state.Data_File_Path, per_user_file());
-    EXPECT_EQ(config::folder_of(state.Data_File_Path), working_file("appdata/Vimo_Desk/"));
+    EXPECT_EQ(platform::folder_of(state.Data_File_Path), working_file("appdata/Vimo_Desk/"));
 }
 
 TEST_F(InstallMode, PerUserFolderFollowsXdgWhenAppDataIsUnset) {
@@ -51,7 +52,7 @@ TEST_F(InstallMode, NeitherLeavesBothEmptyAndAFolderNamedLikeTheFileDoesNotCount
     config::determine_installation_mode(state);
     EXPECT_EQ(state.Install_Mode_Text, "");
     EXPECT_EQ(state.Data_File_Path, "");
-    EXPECT_EQ(config::folder_of(""), "");
+    EXPECT_EQ(platform::folder_of(""), "");
 }
 
 TEST_F(InstallMode, UnreadablePerUserFileCountsAsAbsent) {

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/state.h"
+#include "platform/paths.h"
 #include "desk/editing.h"
 #include "desk/layout.h"
 #include "desk/pictures.h"
@@ -102,7 +103,7 @@ TEST(SlotTexts, NamesTitlesAndLabels) {
         {"relative", "relative", "Relative"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(desk::name_without_extension(row.path), row.name) << row.path;
+        EXPECT_EQ(platform::name_without_extension(row.path), row.name) << row.path;
         EXPECT_EQ(desk::pasted_title(row.path), row.pasted) << row.path;
     }
     EXPECT_EQ(desk::free_slot_label(7), "  7");
