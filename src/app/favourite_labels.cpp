@@ -2,6 +2,7 @@
 
 #include "clock/ids.h"
 #include "core/ids.h"
+#include "core/images.h"
 #include "rt/draw.h"
 #include "rt/font.h"
 #include "rt/gadget.h"
@@ -11,7 +12,7 @@ namespace app {
 
 namespace {
 
-constexpr int label_image_base = 31;  // images 32, 33, 34
+constexpr int label_image_base = core::ImageStationLabel1 - 1;
 constexpr int label_width = 36, label_height = 14;
 constexpr rt::Colour label_colours[] = {rt::rgb(240, 248, 255), rt::rgb(135, 206, 250), rt::rgb(173, 216, 230)};
 constexpr int label_text_alpha = 150;
@@ -39,7 +40,7 @@ void show_favourite_station_buttons(const core::State& s) {
         return;
     }
     constexpr int band_image = label_image_base + 1;
-    constexpr rt::Colour band_colour = 16775408;  // $FFF8F0, the colour of page 2
+    constexpr rt::Colour band_colour = core::default_page_colours[1];
     rt::create_image(band_image, 108, 15, band_colour);
     rt::use_gadget_list(core::WindowDesk);
     rt::create_image_gadget(core::GadgetFavourite1, 1, 158, 108, 14, band_image);

@@ -43,9 +43,10 @@ std::string numbered(std::string_view prefix, int n) {
 void read_global(IniFile& ini, State& s) {
     ini.select_group(k::Global);
     s.BackGroundColor = core::Colour(ini.read_number(k::BackGroundColor, 0));
-    s.Page_Colors[0] = core::Colour(parse_number(ini.read_string(k::BackGroundColor_P1, "$DCDCDC")));
-    s.Page_Colors[1] = core::Colour(parse_number(ini.read_string(k::BackGroundColor_P2, "$FFF8F0")));
-    s.Page_Colors[2] = core::Colour(parse_number(ini.read_string(k::BackGroundColor_P3, "$CDFAFF")));
+    for (std::size_t page = 0; page < std::size(k::page_colour_keys); ++page) {
+        const std::string fallback = format_colour(core::default_page_colours[page]);
+        s.Page_Colors[page] = core::Colour(parse_number(ini.read_string(k::page_colour_keys[page], fallback)));
+    }
     s.TextColor = double(rounded(ini.read_real(k::TextColor, 0)));
     s.X_Origin = to_int(ini.read_integer(k::X_Origin, 0));
     s.Y_Origin = to_int(ini.read_integer(k::Y_Origin, 0));
@@ -74,8 +75,10 @@ void read_global(IniFile& ini, State& s) {
     s.Needle_Clock_Y = to_int(ini.read_integer(k::Needle_Clock_Y, 20));
     s.Needle_Clock_Size = to_int(ini.read_integer(k::Needle_Clock_Size, 200));
     // Only the low 32 bits (ARGB) of the two needle colours are kept.
-    s.Needle_Clock_BG_Color = std::uint32_t(ini.read_integer(k::Needle_Clock_BG_Color, -16777216));
-    s.Needle_Clock_FG_Color = std::uint32_t(ini.read_integer(k::Needle_Clock_FG_Color, -16711936));
+    s.Needle_Clock_BG_Color =
+        std::uint32_t(ini.read_integer(k::Needle_Clock_BG_Color, std::int32_t(core::default_needle_background)));
+    s.Needle_Clock_FG_Color =
+        std::uint32_t(ini.read_integer(k::Needle_Clock_FG_Color, std::int32_t(core::default_needle_colour)));
 }
 
 // Calls `take(n, name, value)` for the first `limit` keys of `group`, n from 1.
@@ -237,10 +240,9 @@ bool create_data_file(State& s) {
     ini.add_comment("");
 
     ini.select_group(k::Global);
-    ini.write_integer(k::BackGroundColor, 14474460);
-    ini.write_integer(k::BackGroundColor_P1, 14474460);
-    ini.write_integer(k::BackGroundColor_P2, 16775408);
-    ini.write_integer(k::BackGroundColor_P3, 13499135);
+    ini.write_integer(k::BackGroundColor, core::default_background);
+    for (std::size_t page = 0; page < std::size(k::page_colour_keys); ++page)
+        ini.write_integer(k::page_colour_keys[page], core::default_page_colours[page]);
     ini.write_integer(k::TextColor, 0);
     ini.write_integer(k::X_Origin, 1);
     ini.write_integer(k::Y_Origin, 1);
@@ -262,10 +264,9 @@ bool create_data_file(State& s) {
     tell(texts::created_title, std::string(texts::created_1) + path + std::string(texts::created_2),
          rt::MessageIcon::Information);
 
-    s.BackGroundColor = 14474460;
-    s.Page_Colors[0] = 14474460;
-    s.Page_Colors[1] = 16775408;
-    s.Page_Colors[2] = 13499135;
+    s.BackGroundColor = core::default_background;
+    for (std::size_t page = 0; page < std::size(k::page_colour_keys); ++page)
+        s.Page_Colors[page] = core::default_page_colours[page];
     return true;
 }
 

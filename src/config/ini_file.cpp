@@ -89,15 +89,6 @@ bool read_all(int fd, std::string& out) {
     }
 }
 
-// The real file behind `path`, so that a link to the data file stays a link.
-std::string resolved(const std::string& path) {
-    char* real = realpath(path.c_str(), nullptr);
-    if (!real) return path;
-    std::string out = real;
-    std::free(real);
-    return out;
-}
-
 }  // namespace
 
 IniFile::~IniFile() { close(); }
@@ -105,7 +96,7 @@ IniFile::~IniFile() { close(); }
 bool IniFile::open(const std::string& path) {
     close();
     if (path.empty()) return false;
-    const std::string real = resolved(path);
+    const std::string real = platform::real_path(path);
     fd_ = open_locked(real, false, writable_);
     if (fd_ < 0) return false;
     std::string bytes;
@@ -120,7 +111,7 @@ bool IniFile::open(const std::string& path) {
 bool IniFile::create(const std::string& path) {
     close();
     if (path.empty()) return false;
-    const std::string real = resolved(path);
+    const std::string real = platform::real_path(path);
     fd_ = open_locked(real, true, writable_);
     if (fd_ < 0) return false;
     begin(real, IniDoc{}, true);  // even an untouched new file is written, marked UTF-8

@@ -24,6 +24,8 @@ inline constexpr std::string_view BackGroundColor = "BackGroundColor";
 inline constexpr std::string_view BackGroundColor_P1 = "BackGroundColor_P1";
 inline constexpr std::string_view BackGroundColor_P2 = "BackGroundColor_P2";
 inline constexpr std::string_view BackGroundColor_P3 = "BackGroundColor_P3";
+// The colours of pages 1 to 3, in page order.
+inline constexpr std::string_view page_colour_keys[] = {BackGroundColor_P1, BackGroundColor_P2, BackGroundColor_P3};
 inline constexpr std::string_view TextColor = "TextColor";
 inline constexpr std::string_view X_Origin = "X_Origin";
 inline constexpr std::string_view Y_Origin = "Y_Origin";

@@ -38,6 +38,7 @@ enum Image : int {
     ImagePageTab1 = 27,         // 27 to 29: 32 x 32 tab pictures of desk pages 1 to 3
     ImagePageTab2 = 28,
     ImagePageTab3 = 29,
+    ImageStationLabel1 = 32,    // 36 x 14 labels of station buttons 1 to 3 (32-34), drawn at run time
     ImagePreferences = 35,
     ImageCalendar = 36,
     ImageShowHide = 37,

@@ -175,9 +175,8 @@ void choose_page_colour(core::State& s, int page) {
     colour = *chosen;
     rt::set_gadget_back_colour(page_gadget[page - 1], colour);
     draw_tab(s, page);
-    constexpr std::string_view keys[] = {config::keys::BackGroundColor_P1, config::keys::BackGroundColor_P2,
-                                         config::keys::BackGroundColor_P3};
-    config::set_string_key(s, config::keys::Global, keys[page - 1], config::format_colour(colour));
+    config::set_string_key(s, config::keys::Global, config::keys::page_colour_keys[page - 1],
+                           config::format_colour(colour));
 }
 
 void page_tab_event(core::State& s, const rt::Event& e) {

@@ -4,6 +4,7 @@
 
 #include "desk/ids.h"
 #include "desk/layout.h"
+#include "platform/files.h"
 #include "rt/image.h"
 
 namespace desk {
@@ -52,10 +53,9 @@ bool write_icon_library(const core::State& s) {
                 strip.argb[std::size_t(y) * library_width + std::size_t(left + x)] =
                     pixels->argb[std::size_t(y) * std::size_t(pixels->width) + std::size_t(x)];
     }
-    if (!rt::set_image_pixels(ImageLibraryStrip, strip)) return false;
-    const bool written = rt::save_png(ImageLibraryStrip, icon_library_path(s));
-    rt::free_image(ImageLibraryStrip);
-    return written;
+    const std::vector<std::uint8_t> png = rt::encode_png(strip);
+    return !png.empty() &&
+           platform::replace_file(icon_library_path(s), {reinterpret_cast<const char*>(png.data()), png.size()});
 }
 
 }  // namespace desk

@@ -32,15 +32,6 @@ bool faulted(WriteStep step) {
     return true;
 }
 
-// The file a path names: the target of a link, so that the link stays one.
-std::string resolved(const std::string& path) {
-    char* real = realpath(path.c_str(), nullptr);
-    if (!real) return path;
-    std::string out = real;
-    std::free(real);
-    return out;
-}
-
 std::pair<std::string, std::string> folder_and_name(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return {".", path};
@@ -67,6 +58,14 @@ void flush_folder(const std::string& path) {
 }
 
 }  // namespace
+
+std::string real_path(const std::string& path) {
+    char* real = realpath(path.c_str(), nullptr);
+    if (!real) return path;
+    std::string out = real;
+    std::free(real);
+    return out;
+}
 
 bool write_all(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -137,7 +136,7 @@ ReadResult read_regular_file(const std::string& path, std::int64_t max_bytes) {
     return result;
 }
 
-FileReplacement::FileReplacement(std::string path) : target_(resolved(path)) {}
+FileReplacement::FileReplacement(std::string path) : target_(real_path(path)) {}
 
 FileReplacement::~FileReplacement() { abandon(); }
 
@@ -210,7 +209,7 @@ bool replace_file(const std::string& path, std::string_view bytes) {
 }
 
 void remove_stale_temporaries(const std::string& path) {
-    const std::string prefix = temporary_prefix(resolved(path));
+    const std::string prefix = temporary_prefix(real_path(path));
     const auto [folder, start] = folder_and_name(prefix);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;

@@ -25,6 +25,10 @@ struct ReadResult {
     bool ok() const { return status == ReadStatus::Ok; }
 };
 
+// The file a path names, through any symbolic links; `path` itself when it
+// names nothing yet.
+std::string real_path(const std::string& path);
+
 // Reads the whole file at `path` when it is a regular file of at most
 // `max_bytes`. The file is opened without blocking and checked before any
 // read, so a FIFO or a device never holds the program; a file that grows while

@@ -8,6 +8,7 @@
 #include "app/end.h"
 #include "app/loop.h"
 #include "app/startup.h"
+#include "core/ids.h"
 #include "rt/app.h"
 #include "support/fixture.h"
 
@@ -42,7 +43,7 @@ protected:
     }
 
     void dispatch(rt::Event e) { app::dispatch(state, e); }
-    void menu(int item) { dispatch({.kind = rt::EventKind::Menu, .window = 9, .object = item}); }
+    void menu(int item) { dispatch({.kind = rt::EventKind::Menu, .window = core::WindowDesk, .object = item}); }
     std::string data_bytes() { return read_file(working_file("Vimo_Desk.ini")); }
 
     std::vector<std::string> argv_storage;

@@ -101,10 +101,10 @@ protected:
     }
 
     void slot_click(int n, rt::EventType type) {
-        dispatch({.kind = rt::EventKind::Gadget, .window = 9, .object = desk::slot_gadget(n), .type = type});
+        dispatch({.kind = rt::EventKind::Gadget, .window = core::WindowDesk, .object = desk::slot_gadget(n), .type = type});
     }
     void drop(int n, rt::DropKind kind, const std::string& data) {
-        dispatch({.kind = rt::EventKind::GadgetDrop, .window = 9, .object = desk::slot_gadget(n),
+        dispatch({.kind = rt::EventKind::GadgetDrop, .window = core::WindowDesk, .object = desk::slot_gadget(n),
                   .drop = {kind, data}});
     }
     // Opens slot n's menu, then chooses `item` in it.

@@ -101,18 +101,18 @@ TEST_F(Desk, PageTabsShowPagesAndChooseTheirColour) {
     start_desk({});
     EXPECT_FALSE(rt::gadget_hidden(desk::GadgetPage1));
     EXPECT_TRUE(rt::gadget_hidden(desk::GadgetPage2));
-    dispatch({.kind = EventKind::Gadget, .window = 9, .object = desk::GadgetPageTab2, .type = EventType::LeftClick});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = desk::GadgetPageTab2, .type = EventType::LeftClick});
     EXPECT_TRUE(rt::gadget_hidden(desk::GadgetPage1));
     EXPECT_FALSE(rt::gadget_hidden(desk::GadgetPage2));
     EXPECT_TRUE(rt::gadget_hidden(desk::GadgetPage3));
 
     dialogs.answer({.colour = rt::rgb(0x12, 0x34, 0x56)});
-    dispatch({.kind = EventKind::Gadget, .window = 9, .object = desk::GadgetPageTab3, .type = EventType::RightClick});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = desk::GadgetPageTab3, .type = EventType::RightClick});
     EXPECT_EQ(state.Page_Colors[2], 0x563412u);
     EXPECT_EQ(saved("Global", "BackGroundColor_P3"), "$563412");
 
     dialogs.answer(rt::ScriptedAnswer{});  // the colour chooser cancelled
-    dispatch({.kind = EventKind::Gadget, .window = 9, .object = desk::GadgetPageTab1, .type = EventType::RightClick});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = desk::GadgetPageTab1, .type = EventType::RightClick});
     EXPECT_EQ(saved("Global", "BackGroundColor_P1"), "<missing>");
     EXPECT_EQ(dialogs.unanswered(), 0);
 }
@@ -195,7 +195,7 @@ TEST_F(Desk, BadLibrariesCountAsMissing) {
 TEST_F(Desk, MoveModeTogglesWithItsButton) {
     const std::string program = make_file("tool.sh");
     start_desk({{2, {program, "Tool"}}});
-    const rt::Event move_button{.kind = EventKind::Gadget, .window = 9, .object = core::GadgetMoveIcons};
+    const rt::Event move_button{.kind = EventKind::Gadget, .window = core::WindowDesk, .object = core::GadgetMoveIcons};
     dispatch(move_button);
     EXPECT_TRUE(state.Move_Icons_Mode);
     ASSERT_TRUE(rt::window_exists(core::WindowBanner));
@@ -214,7 +214,7 @@ TEST_F(Desk, MoveModeTogglesWithItsButton) {
 TEST_F(Desk, DraggedPictureMovesToAFreeSlotOnly) {
     const std::string a = make_file("a.sh"), b = make_file("b.sh");
     start_desk({{1, {a, "A", "-x", "/tmp"}}, {2, {b, "B"}}});
-    dispatch({.kind = EventKind::Gadget, .window = 9, .object = core::GadgetMoveIcons});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = core::GadgetMoveIcons});
 
     // Onto an occupied slot: refused, nothing moves.
     state.Drag_Source_Slot = 1;

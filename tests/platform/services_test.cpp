@@ -17,26 +17,6 @@ struct Fakes {
     platform::Services set() { return {&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell}; }
 };
 
-TEST(Services, InstallReturnsThePreviousSet) {
-    Fakes first, second;
-    const platform::Services found = platform::install(first.set());
-    EXPECT_EQ(&platform::clock(), &first.clock);
-    EXPECT_EQ(&platform::environment(), &first.environment);
-    EXPECT_EQ(&platform::http(), &first.http);
-    EXPECT_EQ(&platform::screen(), &first.screen);
-    EXPECT_EQ(&platform::speech(), &first.speech);
-    EXPECT_EQ(&platform::file_icons(), &first.file_icons);
-    EXPECT_EQ(&platform::tones(), &first.tones);
-    EXPECT_EQ(&platform::shell(), &first.shell);
-
-    const platform::Services previous = platform::install(second.set());
-    EXPECT_EQ(previous.clock, &first.clock);
-    EXPECT_EQ(previous.screen, &first.screen);
-    EXPECT_EQ(&platform::clock(), &second.clock);
-
-    platform::install(found);
-}
-
 TEST(ServicesDeathTest, HalfASetOrNoneIsRefused) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     Fakes fakes;
