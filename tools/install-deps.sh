@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpng-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
   libmpv-dev libespeak-ng-dev espeak-ng-data
+  pulseaudio pulseaudio-utils lame
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils fonts-dejavu-core locales
   python3

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <stdexcept>
 
@@ -108,9 +109,37 @@ void LoopbackServer::run(std::chrono::steady_clock::time_point deadline) {
         if (connection >= 0)
             answer(connection);
     }
-    for (int connection : held_)
-        close(connection);
+    stop_ = true;
+    for (std::thread& kept : kept_)
+        kept.join();
     close(listener_);
+}
+
+void LoopbackServer::keep_open(int connection, std::string endless_body) {
+    std::size_t at = 0;
+    while (!stop_) {
+        pollfd p{connection, short(POLLIN | (endless_body.empty() ? 0 : POLLOUT)), 0};
+        if (poll(&p, 1, poll_interval_ms) < 0 && errno != EINTR)
+            break;
+        if (p.revents & (POLLERR | POLLHUP))
+            break;
+        if (p.revents & POLLIN) {
+            char ignored[512];
+            const ssize_t got = recv(connection, ignored, sizeof ignored, MSG_DONTWAIT);
+            if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
+                break;  // the client hung up
+        }
+        if (p.revents & POLLOUT) {
+            const ssize_t sent = send(connection, endless_body.data() + at, endless_body.size() - at,
+                                      MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent < 0 && errno != EAGAIN && errno != EINTR)
+                break;
+            if (sent > 0)
+                at = (at + static_cast<std::size_t>(sent)) % endless_body.size();
+        }
+    }
+    close(connection);
+    --open_;
 }
 
 void LoopbackServer::answer(int connection) {
@@ -127,17 +156,18 @@ void LoopbackServer::answer(int connection) {
                                  ? std::string()
                                  : head.substr(method_end + 1, path_end - method_end - 1);
 
-    std::string response = http_response(500, "No Script", "no scripted reply for " + path);
-    for (const auto& reply : replies_) {
-        if (reply.path == path) {
-            response = reply.response;
+    ScriptedReply reply{path, http_response(500, "No Script", "no scripted reply for " + path)};
+    for (const auto& scripted : replies_) {
+        if (scripted.path == path) {
+            reply = scripted;
             break;
         }
     }
-    if (response.empty()) {
-        held_.push_back(connection);
+    if (reply.close_at_once) {
+        close(connection);
         return;
     }
+    std::string& response = reply.response;
     const std::string port_marker = "{port}";
     for (std::size_t at; (at = response.find(port_marker)) != std::string::npos;)
         response.replace(at, port_marker.size(), std::to_string(port_));
@@ -145,6 +175,11 @@ void LoopbackServer::answer(int connection) {
     if (method == "HEAD")
         bytes = bytes.substr(0, bytes.find("\r\n\r\n") + 4);
     send_all(connection, bytes);
+    if (response.empty() || reply.hold_open || !reply.endless_body.empty()) {
+        ++open_;
+        kept_.emplace_back(&LoopbackServer::keep_open, this, connection, std::move(reply.endless_body));
+        return;
+    }
     shutdown(connection, SHUT_WR);
     close(connection);
 }
