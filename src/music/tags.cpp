@@ -106,10 +106,10 @@ TagReading read_version23(const FileView& file) {
 
     TagReading reading{TagSource::Version23, {}};
     if (declared < version2_header_bytes || tag.size() < frame_id_bytes) return reading;
-    // Every byte position where a frame header fits in the tag is a candidate,
-    // also inside another frame's data, and a later match wins: only the last
-    // match of each identifier is decoded.
-    const std::size_t last = std::min<std::uint64_t>(tag_bytes - version2_header_bytes, tag.size() - frame_id_bytes);
+    // Every byte position where a whole frame header fits in the tag (up to
+    // `declared`) is a candidate, also inside another frame's data, and a
+    // later match wins: only the last match of each identifier is decoded.
+    const std::size_t last = std::min<std::uint64_t>(declared, tag.size() - frame_id_bytes);
     std::array<std::size_t, frame_field_count> found;
     found.fill(std::string::npos);
     for (std::size_t p = 0; p <= last; ++p) {

@@ -16,6 +16,17 @@
 
 using Lines = std::vector<std::string>;
 
+namespace {
+
+// `count` replacement characters U+FFFD.
+std::string replaced(int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i) out += "\xEF\xBF\xBD";
+    return out;
+}
+
+}  // namespace
+
 TEST(PlaylistFile, EntryTest) {
     const std::pair<std::string, bool> rows[] = {
         {"/home/user/Music/a.mp3", true},
@@ -57,6 +68,8 @@ TEST(PlaylistFile, ReadingLinesAsPlaylistAndAsFavourite) {
         {"NUL splits a line", std::string("/a.mp3\0/b.mp3\r\n", 15), {"/a.mp3", "/b.mp3"}, {"/a.mp3", "/b.mp3"}},
         {"ill-formed UTF-8 becomes U+FFFD", "/\xE9t\xE9.mp3\n/ok\xC3\xA9",
          {"/\xEF\xBF\xBDt\xEF\xBF\xBD.mp3", "/ok\xC3\xA9"}, {"/\xEF\xBF\xBDt\xEF\xBF\xBD.mp3", "/ok\xC3\xA9"}},
+        {"overlong, surrogate and past U+10FFFF forms are ill-formed", "\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80",
+         {}, {replaced(9)}},
         {"UTF-8 mark skipped", "\xEF\xBB\xBF/a.mp3\r\n", {"/a.mp3"}, {"/a.mp3"}},
         {"empty file", "", {}, {}},
     };
