@@ -1,0 +1,116 @@
+#include "music/playlist_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+
+#include "music/text_decoding.h"
+
+namespace music {
+
+namespace {
+
+constexpr std::string_view utf8_mark = "\xEF\xBB\xBF";
+constexpr std::string_view line_ends("\r\n\0", 3);
+constexpr std::string_view network_path_start = "\\\\";
+constexpr std::string_view drive_path_after_letter = ":\\";
+constexpr char line_end_written = '\r';
+
+// Bytes taken by the first character of well-formed UTF-8 text.
+std::size_t first_character_bytes(std::string_view text) {
+    const std::uint8_t lead = text.empty() ? 0 : std::uint8_t(text[0]);
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+// Calls `take` with every line of `bytes` (see the header for the rules).
+template <typename Take>
+void for_each_line(std::string_view bytes, Take take) {
+    if (bytes.starts_with(utf8_mark)) bytes.remove_prefix(utf8_mark.size());
+    std::string cleaned;
+    if (!is_valid_utf8(bytes)) {
+        cleaned = utf8_replacing_invalid(bytes);
+        bytes = cleaned;
+    }
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        std::size_t end = bytes.find_first_of(line_ends, at);
+        if (end == std::string_view::npos) end = bytes.size();
+        take(bytes.substr(at, end - at));
+        at = end + 1;
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++at;
+    }
+}
+
+int open_for_reading(const std::string& path) {
+    // Non-blocking, so that opening a FIFO does not wait for a writer.
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+}
+
+// Reads `fd` to its end; false on a read error or past `cap` bytes.
+bool read_capped(int fd, std::size_t cap, std::string& out) {
+    constexpr std::size_t chunk = 64 * 1024;
+    for (;;) {
+        const std::size_t before = out.size();
+        out.resize(before + chunk);
+        const ssize_t n = ::read(fd, out.data() + before, chunk);
+        out.resize(before + std::size_t(n > 0 ? n : 0));
+        if (n == 0) return true;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || out.size() > cap) return false;
+    }
+}
+
+}  // namespace
+
+bool is_playlist_entry(std::string_view line) {
+    if (line.starts_with('/') || line.starts_with(network_path_start)) return true;
+    const std::size_t letter = first_character_bytes(line);
+    return line.size() > letter && line.substr(letter).starts_with(drive_path_after_letter);
+}
+
+std::vector<std::string> playlist_entries(std::string_view bytes) {
+    std::vector<std::string> entries;
+    for_each_line(bytes, [&](std::string_view line) {
+        if (is_playlist_entry(line)) entries.emplace_back(line);
+    });
+    return entries;
+}
+
+std::vector<std::string> favourite_entries(std::string_view bytes) {
+    std::vector<std::string> entries;
+    for_each_line(bytes, [&](std::string_view line) { entries.emplace_back(line); });
+    return entries;
+}
+
+std::string playlist_bytes(const std::vector<std::string>& paths) {
+    std::size_t total = 0;
+    for (const std::string& path : paths) total += path.size() + 1;
+    std::string bytes;
+    bytes.reserve(total);
+    for (const std::string& path : paths) {
+        if (path.find_first_of(line_ends) != std::string::npos) continue;
+        bytes += path;
+        bytes += line_end_written;
+    }
+    return bytes;
+}
+
+PlaylistFile read_playlist_file(const std::string& path) {
+    const int fd = open_for_reading(path);
+    if (fd < 0) return {errno == ENOENT ? PlaylistFileStatus::Missing : PlaylistFileStatus::Refused, {}};
+    PlaylistFile file;
+    struct stat st{};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
+        std::uint64_t(st.st_size) <= max_playlist_bytes && read_capped(fd, max_playlist_bytes, file.bytes)) {
+        file.status = PlaylistFileStatus::Read;
+    } else {
+        file.bytes.clear();
+    }
+    ::close(fd);
+    return file;
+}
+
+}  // namespace music
