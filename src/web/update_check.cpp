@@ -145,7 +145,7 @@ std::string request_address(std::string_view base, const BuildIdentity& build,
     return url_encode(address);
 }
 
-std::string download_address(std::string_view base) { return concat({base, download_path}); }
+std::string download_address(std::string_view base) { return url_encode(concat({base, download_path})); }
 
 platform::HttpLimits request_limits() {
     platform::HttpLimits limits;

@@ -63,7 +63,7 @@ std::string web_base(platform::Environment& environment);
 std::string request_address(std::string_view base, const BuildIdentity& build,
                             std::string_view language_name, int system_version_code);
 
-// base + "/download.php": opened in the browser when the user accepts a newer
+// base + "/download.php", URL-encoded: opened in the browser when the user accepts a newer
 // build, after which the program ends without saving the data file.
 std::string download_address(std::string_view base);
 
