@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils fonts-dejavu-core locales
   python3
+  clang  # the libFuzzer targets (fuzz/)
 )
 
 missing=()
