@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto animation = rt::decode_animation({data, size});
     if (!animation) return 0;
     if (animation->frames.empty() || animation->frames.size() > std::size_t(rt::max_animation_frames) ||
-        !rt::image_size_allowed(animation->width, animation->height))
+        !rt::image_size_allowed(animation->width, animation->height) ||
+        std::int64_t(animation->width) * animation->height > rt::max_animation_pixels)
         std::abort();
     std::int64_t bytes = 0;
     for (const rt::AnimationFrame& frame : animation->frames) {

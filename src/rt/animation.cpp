@@ -29,11 +29,30 @@ int read_u16(std::span<const std::uint8_t> bytes, std::size_t offset) {
 
 std::int64_t bytes_of(int width, int height) { return std::int64_t(width) * height * bytes_per_pixel; }
 
-// A declared size of 0 leaves the size to the first frame, which the reader then checks.
+bool animation_size_allowed(std::int64_t width, std::int64_t height) {
+    return image_size_allowed(width, height) && width * height <= max_animation_pixels;
+}
+
+// A declared size of 0 leaves the size to the first frame, which is checked once read.
 bool screen_allowed(std::span<const std::uint8_t> bytes) {
     const int width = read_u16(bytes, screen_width_offset);
     const int height = read_u16(bytes, screen_height_offset);
-    return width == 0 || height == 0 || image_size_allowed(width, height);
+    return width == 0 || height == 0 || animation_size_allowed(width, height);
+}
+
+// The reader gives RGB32 (alpha byte 0xFF) or ARGB32, copied as they are;
+// anything else goes through the common conversion.
+Pixels frame_pixels(const QImage& image) {
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32) return to_pixels(image);
+    Pixels out;
+    out.width = image.width();
+    out.height = image.height();
+    out.argb.resize(std::size_t(out.width) * out.height);
+    for (int y = 0; y < out.height; ++y) {
+        const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::copy(line, line + out.width, out.argb.begin() + std::ptrdiff_t(y) * out.width);
+    }
+    return out;
 }
 
 }  // namespace
@@ -52,7 +71,8 @@ std::optional<Animation> decode_animation(std::span<const std::uint8_t> bytes, c
     QImageReader reader(&buffer, "gif");
     reader.setAutoDetectImageFormat(false);
     const QSize first_size = reader.size();
-    if (first_size.isValid() && !image_size_allowed(first_size.width(), first_size.height())) return std::nullopt;
+    if (first_size.isValid() && !animation_size_allowed(first_size.width(), first_size.height()))
+        return std::nullopt;
 
     Animation animation;
     std::int64_t decoded_bytes = 0;
@@ -61,14 +81,14 @@ std::optional<Animation> decode_animation(std::span<const std::uint8_t> bytes, c
         // cap is checked before the frame is decoded.
         if (decoded_bytes + bytes_of(animation.width, animation.height) > caps.bytes) break;
         const QImage image = reader.read();
-        if (image.isNull() || !image_size_allowed(image.width(), image.height())) break;
+        if (image.isNull() || !animation_size_allowed(image.width(), image.height())) break;
         if (!animation.frames.empty() && (image.width() != animation.width || image.height() != animation.height))
             break;
         if (decoded_bytes + bytes_of(image.width(), image.height()) > caps.bytes) break;
         animation.width = image.width();
         animation.height = image.height();
         decoded_bytes += bytes_of(image.width(), image.height());
-        animation.frames.push_back({to_pixels(image), shown_frame_delay(reader.nextImageDelay())});
+        animation.frames.push_back({frame_pixels(image), shown_frame_delay(reader.nextImageDelay())});
     }
     if (animation.frames.empty()) return std::nullopt;
     return animation;

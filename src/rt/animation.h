@@ -14,6 +14,11 @@
 
 namespace rt {
 
+// Largest animation, in pixels of its logical screen (4096 x 4096): each
+// frame is kept whole, and real animations are far smaller. Larger GIFs are
+// refused whole, before decoding, whatever the still-image caps allow.
+inline constexpr std::int64_t max_animation_pixels = 16LL * 1024 * 1024;
+
 // Most frames kept of one animation; the frames after them are not decoded.
 inline constexpr int max_animation_frames = 1000;
 // Most decoded bytes (4 a pixel) of all frames together, one picture at the
@@ -49,7 +54,8 @@ struct AnimationCaps {
 
 // The frames of a GIF, each composed over the ones before as the file asks.
 // Nothing when the bytes are not a GIF, when the size its header declares is
-// over the image caps (refused before any decoding), or when not even the
+// over the image caps or max_animation_pixels (refused before any decoding),
+// or when not even the
 // first frame decodes or fits the caps. A file cut short gives the frames
 // before the cut; one over the caps gives its first frames within them.
 std::optional<Animation> decode_animation(std::span<const std::uint8_t> bytes, const AnimationCaps& caps = {});

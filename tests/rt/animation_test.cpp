@@ -159,6 +159,7 @@ TEST(Animation, RefusesWhatIsNotAGifOrDeclaresASizeOverTheCaps) {
         {"20000 x 20000", gif_file(20000, 20000, {tiny})},
         {"wider than the side cap", gif_file(16385, 1, {tiny})},
         {"over the pixel cap", gif_file(16384, 4097, {tiny})},
+        {"over the animation pixel cap", gif_file(4097, 4096, {tiny})},
         {"largest declared size", gif_file(65535, 65535, {tiny})},
         {"PNG signature", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0}},
     };
@@ -166,6 +167,9 @@ TEST(Animation, RefusesWhatIsNotAGifOrDeclaresASizeOverTheCaps) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(rt::decode_animation(c.file).has_value());
     }
+    const auto largest = rt::decode_animation(gif_file(4096, 4096, {tiny}));
+    ASSERT_TRUE(largest.has_value());
+    EXPECT_EQ(largest->frames[0].pixels.argb[0], blue);
 }
 
 TEST(Animation, FileCutShortGivesTheFramesBeforeTheCut) {
