@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils fonts-dejavu-core locales
   python3
+  clang  # the libFuzzer targets (fuzz/)
 )
 
 missing=()
