@@ -9,7 +9,7 @@ packages=(
   libpng-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
   libmpv-dev libespeak-ng-dev espeak-ng-data
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils fonts-dejavu-core locales
+  xvfb xdotool x11-utils libx11-dev fonts-dejavu-core locales
   python3
 )
 
