@@ -24,6 +24,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <time.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -125,22 +126,14 @@ std::string must_read(const std::string& path) {
     return *text;
 }
 
-const long g_ticks_per_second = sysconf(_SC_CLK_TCK);
-
-// utime + stime of every thread of the process, live and ended, in ms.
+// CPU time of every thread of the process, live and ended, in ms, read from
+// its CPU-time clock (nanoseconds; /proc/PID/stat counts whole clock ticks).
 double cpu_ms(pid_t pid) {
-    const std::string stat = must_read("/proc/" + std::to_string(pid) + "/stat");
-    const auto close_paren = stat.rfind(')');  // the command name may hold spaces and parentheses
-    if (close_paren == std::string::npos) throw std::runtime_error("unreadable /proc stat line");
-    std::istringstream fields(stat.substr(close_paren + 1));
-    std::string field;
-    long long utime = 0, stime = 0;
-    // Fields 3 onwards follow the name; utime is field 14, stime field 15.
-    for (int n = 3; n <= 15 && fields >> field; ++n) {
-        if (n == 14) utime = std::atoll(field.c_str());
-        if (n == 15) stime = std::atoll(field.c_str());
-    }
-    return 1000.0 * double(utime + stime) / double(g_ticks_per_second);
+    clockid_t clock = 0;
+    timespec t{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &t) != 0)
+        throw std::runtime_error("cannot read the CPU time of process " + std::to_string(pid));
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
 }
 
 // A "Name:  value kB" line of a /proc text, in kB; -1 when missing.
@@ -188,7 +181,7 @@ Memory memory(pid_t pid) {
 
 struct Activity {
     double cpu_ms = 0;
-    long long switches = 0;  // voluntary + nonvoluntary, summed over the live threads
+    long long voluntary = 0, switches = 0;  // context switches of the live threads: voluntary, and all
     int threads = 0;
 };
 
@@ -202,8 +195,9 @@ Activity activity(pid_t pid) {
         if (entry->d_name[0] == '.') continue;
         const auto status = read_capped(tasks + "/" + entry->d_name + "/status");
         if (!status) continue;  // the thread ended meanwhile
-        a.switches += std::max(0LL, field_kb(*status, "voluntary_ctxt_switches")) +
-                      std::max(0LL, field_kb(*status, "nonvoluntary_ctxt_switches"));
+        const long long voluntary = std::max(0LL, field_kb(*status, "voluntary_ctxt_switches"));
+        a.voluntary += voluntary;
+        a.switches += voluntary + std::max(0LL, field_kb(*status, "nonvoluntary_ctxt_switches"));
         ++a.threads;
     }
     closedir(dir);
@@ -576,7 +570,7 @@ struct Session {
 
     struct Idle {
         double seconds = 0, cpu_ms = 0;
-        long long switches = 0;
+        long long voluntary = 0, switches = 0;
         int threads = 0;
     };
 
@@ -591,7 +585,8 @@ struct Session {
         sleep_for(std::chrono::seconds(seconds));
         const auto t1 = Clock::now();
         const Activity a1 = activity(running.pid);
-        return {ms_between(t0, t1) / 1000.0, a1.cpu_ms - a0.cpu_ms, a1.switches - a0.switches, a1.threads};
+        return {ms_between(t0, t1) / 1000.0, a1.cpu_ms - a0.cpu_ms, a1.voluntary - a0.voluntary,
+                a1.switches - a0.switches, a1.threads};
     }
 
     // One start on a folder without a library: the program writes it before
@@ -681,7 +676,8 @@ Options parse(int argc, char** argv) {
     return o;
 }
 
-void print_startup(const std::vector<Start>& bare, const std::vector<Start>& ours, const std::string& name) {
+void print_startup(const std::vector<Start>& bare, const std::vector<Start>& ours, const std::string& name,
+                   int settle_s) {
     struct Column {
         const char* heading;
         double (*field)(const Start&);
@@ -693,8 +689,8 @@ void print_startup(const std::vector<Start>& bare, const std::vector<Start>& our
         {"PSS MB", [](const Start& s) { return s.memory.pss_mb; }},
         {"shared objects", [](const Start& s) { return double(s.memory.shared_objects); }},
     };
-    std::printf("\nmedians of %zu interleaved starts each (RSS, PSS and shared objects 10 s after the map)\n",
-                ours.size());
+    std::printf("\nmedians of %zu interleaved starts each (RSS, PSS and shared objects %d s after the map)\n",
+                ours.size(), settle_s);
     std::printf("%-16s", "");
     for (const Column& c : columns) std::printf("%16s", c.heading);
     std::printf("\n%-16s", "bare Qt window");
@@ -718,17 +714,19 @@ void run_startup(Session& session, const Subject& bare, const Subject& ours, con
             std::fflush(stdout);
         }
     }
-    print_startup(bare_starts, our_starts, ours.label);
+    print_startup(bare_starts, our_starts, ours.label, o.settle_s);
 }
 
 void run_idle(Session& session, const Subject& bare, const Subject& ours, int seconds) {
-    std::printf("\nidle over %d s, from %d s after the map; wake-ups: context switches of all threads\n", seconds,
-                idle_settle_s);
-    std::printf("%-16s%12s%16s%14s%12s%10s\n", "", "CPU ms", "% of one core", "wake-ups", "per second", "threads");
+    std::printf("\nidle over %d s, from %d s after the map; wake-ups: context switches of all threads\n"
+                "(voluntary and involuntary; involuntary ones grow with the load of other programs)\n",
+                seconds, idle_settle_s);
+    std::printf("%-16s%10s%16s%14s%16s%10s\n", "", "CPU ms", "% of one core", "wake-ups/s", "voluntary/s", "threads");
     for (const Subject* subject : {&bare, &ours}) {
         const auto i = session.idle(*subject, seconds);
-        std::printf("%-16s%12.0f%16.3f%14lld%12.2f%10d\n", subject->label.c_str(), i.cpu_ms,
-                    100.0 * i.cpu_ms / 1000.0 / i.seconds, i.switches, double(i.switches) / i.seconds, i.threads);
+        std::printf("%-16s%10.1f%16.3f%14.2f%16.2f%10d\n", subject->label.c_str(), i.cpu_ms,
+                    100.0 * i.cpu_ms / 1000.0 / i.seconds, double(i.switches) / i.seconds,
+                    double(i.voluntary) / i.seconds, i.threads);
         std::fflush(stdout);
     }
 }
