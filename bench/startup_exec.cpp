@@ -333,7 +333,7 @@ int ignore_x_error(Display*, XErrorEvent*) { return 0; }  // a window may be gon
 struct XConnection {
     Display* display = nullptr;
     Window root = 0;
-    Atom net_wm_pid = 0, net_wm_name = 0, utf8_string = 0;
+    Atom net_wm_pid = 0, net_wm_name = 0;
 
     explicit XConnection(const std::string& name) {
         display = XOpenDisplay(name.c_str());
@@ -343,7 +343,6 @@ struct XConnection {
         root = DefaultRootWindow(display);
         net_wm_pid = XInternAtom(display, "_NET_WM_PID", False);
         net_wm_name = XInternAtom(display, "_NET_WM_NAME", False);
-        utf8_string = XInternAtom(display, "UTF8_STRING", False);
     }
     XConnection(const XConnection&) = delete;
     XConnection& operator=(const XConnection&) = delete;
@@ -398,8 +397,9 @@ struct XConnection {
 };
 
 // Whether the mapped window `w` is the main window of `pid`: a window of
-// another process never is; one titled `title` is; an untitled one of desk
-// width is. The splash (untitled, 500 wide) and dialogs are not.
+// another process never is; one titled `title` is; one without any name is
+// when it has the desk's width. The splash (no title of its own, 500 wide) and
+// dialogs are not; the names of those are gathered in `others`.
 bool is_main_window(XConnection& x, Window w, pid_t pid, const std::string& title, std::string& others) {
     if (const auto owner = x.window_pid(w); owner && *owner != pid) return false;
     if (const auto name = x.window_name(w)) {
