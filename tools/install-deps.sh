@@ -10,7 +10,7 @@ packages=(
   libmpv-dev libespeak-ng-dev espeak-ng-data
   pulseaudio pulseaudio-utils lame
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils fonts-dejavu-core locales
+  xvfb xdotool x11-utils libx11-dev fonts-dejavu-core locales
   python3
   clang  # the libFuzzer targets (fuzz/)
 )
