@@ -12,7 +12,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils libx11-dev fonts-dejavu-core locales
   python3
-  clang  # the libFuzzer targets (fuzz/)
 )
 
 missing=()

@@ -6,11 +6,6 @@ source "$(dirname "$0")/lib/session.bash"
 "$program" >"$work/log" 2>&1 &
 pid=$!
 
-
-
-# The audio engine is not beside the program: decline its download.
-answer '^Information$' n
-
 answer '^Fichier de données non trouvé \(DataFile NOT found\) $' y
 timeout 20 xdotool search --sync --name '^Ok$' >/dev/null || fail "no confirmation after Yes"
 [[ -f Vimo_Desk.ini ]] || fail "no data file after Yes"

@@ -12,7 +12,6 @@ printf '\xef\xbb\xbf\r\n[Global]\r\nX_Origin = 0\r\nY_Origin = 0\r\nLng = Fr\r\n
 
 start() {
   "$program" >"$work/log" 2>&1 & pid=$!
-  answer '^Information$' n
   w=$(desk) || fail "the desk did not appear"
   sleep 0.5
 }

@@ -29,7 +29,6 @@ pid=$!
 
 
 # The audio engine is not beside the program: decline its download.
-answer '^Information$' n
 desk=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi$' | head -1) || fail "the desk did not appear"
 eval "$(xdotool getwindowgeometry --shell "$desk")"
 
