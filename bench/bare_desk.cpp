@@ -64,8 +64,7 @@ int main(int argc, char** argv) {
             const int n = page * labels_per_page + i;
             auto* label = new QLabel(area);
             label->setPixmap(strip.copy(n * picture_size, 0, picture_size, picture_size));
-            label->setGeometry(column_x[i % column_count], (i / column_count) * row_pitch, picture_size,
-                               picture_size);
+            label->setGeometry(column_x[i % column_count], (i / column_count) * row_pitch, picture_size, picture_size);
         }
         area->setVisible(page == 0);
     }

@@ -2,11 +2,11 @@
 // separators, the calendar and the radio groups.
 //
 //   build/bench/vd_bench --benchmark_min_time=1
-#include <benchmark/benchmark.h>
-
 #include <QGuiApplication>
 #include <clocale>
 #include <cstdlib>
+
+#include <benchmark/benchmark.h>
 
 #include "config/data_file.h"
 #include "config/ini_file.h"
@@ -44,20 +44,24 @@ struct FullDataFile {
             slot.parameters = "--option=" + std::to_string(n) + " \"a file.txt\"";
             slot.start_folder = "/home/user/projects/" + std::to_string(n);
         }
-        for (int i = 0; i < 3; ++i) s.favourites[std::size_t(i)] = {"Station " + std::to_string(i), "St" + std::to_string(i),
-                                                                     "http://radio.example/" + std::to_string(i)};
+        for (int i = 0; i < 3; ++i)
+            s.favourites[std::size_t(i)] = {"Station " + std::to_string(i), "St" + std::to_string(i),
+                                            "http://radio.example/" + std::to_string(i)};
         (void)config::save_all(s);
         config::IniFile ini;
         (void)ini.open(s.Data_File_Path);
         ini.select_group("Separators");
-        for (int n = 1; n <= 30; ++n) ini.write_string("Separator" + std::string(n < 10 ? "00" : "0") + std::to_string(n), "Zone " + std::to_string(n));
+        for (int n = 1; n <= 30; ++n)
+            ini.write_string("Separator" + std::string(n < 10 ? "00" : "0") + std::to_string(n),
+                             "Zone " + std::to_string(n));
         ini.select_group("Calendar");
         for (int n = 1; n <= 3; ++n) {
             ini.write_real("Event_" + std::to_string(n), 1.8e9 + n);
             ini.write_string("Evt_" + std::to_string(n) + "_Text", "Event text");
         }
         ini.select_group("Radio");
-        for (int n = 1; n <= 40; ++n) ini.write_string("Station " + std::to_string(n), "http://radio.example/" + std::to_string(n));
+        for (int n = 1; n <= 40; ++n)
+            ini.write_string("Station " + std::to_string(n), "http://radio.example/" + std::to_string(n));
         ini.close();
     }
 };
@@ -91,7 +95,8 @@ BENCHMARK(save_all)->Unit(benchmark::kMillisecond);
 void single_key_write(benchmark::State& st) {
     full();
     int n = 0;
-    for (auto _ : st) benchmark::DoNotOptimize(config::set_integer_key(core::g_state, "Global", "Zoom", 100 + (++n % 2) * 20));
+    for (auto _ : st)
+        benchmark::DoNotOptimize(config::set_integer_key(core::g_state, "Global", "Zoom", 100 + (++n % 2) * 20));
 }
 BENCHMARK(single_key_write)->Unit(benchmark::kMillisecond);
 

@@ -2,11 +2,11 @@
 // 297 cells of a full desk from the icon library, and writing the library.
 //
 //   build/bench/vd_desk_bench --benchmark_min_time=1
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <clocale>
 #include <cstdlib>
+
+#include <benchmark/benchmark.h>
 
 #include "app/desk_window.h"
 #include "core/images.h"
@@ -34,7 +34,7 @@ struct FullDesk {
         file_icons.answer_all = true;
         platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
         core::load_embedded_images({core::ImageWebShortcut, core::ImageElevationBadge, core::ImagePageTab1,
-                                   core::ImagePageTab2, core::ImagePageTab3});
+                                    core::ImagePageTab2, core::ImagePageTab3});
         reset();
         app::build_desk_window(core::g_state);
         desk::build_desk(core::g_state, nullptr);  // no library yet: the desktop's icons, then the library is written

@@ -18,17 +18,13 @@
 // SIGINT/SIGTERM. The program asks at start for its audio library when
 // libvimo_audio.so (1000 bytes or more) is not beside it: a 2000-byte stand-in
 // is put there for the run and removed afterwards when the harness made it.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <time.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -46,6 +42,11 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <dirent.h>
 
 extern char** environ;
 
@@ -67,7 +68,7 @@ constexpr int separator_count = 30;
 
 constexpr int default_runs = 7;
 constexpr int default_settle_s = 10;
-constexpr int idle_settle_s = 2;                      // after the map, before an idle measurement
+constexpr int idle_settle_s = 2;  // after the map, before an idle measurement
 constexpr auto map_timeout = std::chrono::seconds(60);
 constexpr auto library_timeout = std::chrono::seconds(120);
 constexpr auto term_grace = std::chrono::seconds(3);  // SIGTERM, then SIGKILL
@@ -380,8 +381,8 @@ struct XConnection {
             unsigned long count = 0, left = 0;
             unsigned char* data = nullptr;
             std::optional<std::string> name;
-            if (XGetWindowProperty(display, w, property, 0, 256, False, AnyPropertyType, &type, &format, &count,
-                                   &left, &data) == Success &&
+            if (XGetWindowProperty(display, w, property, 0, 256, False, AnyPropertyType, &type, &format, &count, &left,
+                                   &data) == Success &&
                 type != None && format == 8)
                 name = std::string(reinterpret_cast<char*>(data), count);
             if (data) XFree(data);
@@ -435,10 +436,12 @@ std::string full_data_file() {
         ini += std::string(line) + "\r\n";
     const auto programs = usr_bin_programs(slot_count);
     ini += "[Run]\r\n";
-    for (int n = 1; n <= slot_count; ++n) ini += "Run" + std::to_string(n) + " = " + programs[std::size_t(n - 1)] + "\r\n";
+    for (int n = 1; n <= slot_count; ++n)
+        ini += "Run" + std::to_string(n) + " = " + programs[std::size_t(n - 1)] + "\r\n";
     ini += "[ToolTip]\r\n";
     for (int n = 1; n <= slot_count; ++n)
-        ini += "ToolTip" + std::to_string(n) + " = " + fs::path(programs[std::size_t(n - 1)]).filename().string() + "\r\n";
+        ini +=
+            "ToolTip" + std::to_string(n) + " = " + fs::path(programs[std::size_t(n - 1)]).filename().string() + "\r\n";
     ini += "[Separators]\r\n";
     for (int n = 1; n <= separator_count; ++n) {
         char key[32];
@@ -600,7 +603,8 @@ struct Session {
         const auto limit = Clock::now() + library_timeout;
         std::error_code error;
         while (!fs::exists(written, error)) {
-            if (Clock::now() > limit || ended(running.pid)) throw std::runtime_error("the program wrote no icon library");
+            if (Clock::now() > limit || ended(running.pid))
+                throw std::runtime_error("the program wrote no icon library");
             sleep_for(std::chrono::milliseconds(50));
         }
         sleep_for(std::chrono::milliseconds(500));  // the file is replaced whole; let the program settle
@@ -718,9 +722,10 @@ void run_startup(Session& session, const Subject& bare, const Subject& ours, con
 }
 
 void run_idle(Session& session, const Subject& bare, const Subject& ours, int seconds) {
-    std::printf("\nidle over %d s, from %d s after the map; wake-ups: context switches of all threads\n"
-                "(voluntary and involuntary; involuntary ones grow with the load of other programs)\n",
-                seconds, idle_settle_s);
+    std::printf(
+        "\nidle over %d s, from %d s after the map; wake-ups: context switches of all threads\n"
+        "(voluntary and involuntary; involuntary ones grow with the load of other programs)\n",
+        seconds, idle_settle_s);
     std::printf("%-16s%10s%16s%14s%16s%10s\n", "", "CPU ms", "% of one core", "wake-ups/s", "voluntary/s", "threads");
     for (const Subject* subject : {&bare, &ours}) {
         const auto i = session.idle(*subject, seconds);

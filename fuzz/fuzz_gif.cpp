@@ -2,7 +2,6 @@
 // caps, all of one size, each with a delay of at least the minimum, or
 // nothing; a crash, a hang or an allocation beyond the caps is a finding.
 #include <QCoreApplication>
-
 #include <cstdint>
 #include <cstdlib>
 

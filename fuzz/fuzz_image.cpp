@@ -2,7 +2,6 @@
 // Each must return an image within the caps or nothing; a crash, a hang, an
 // exit or an allocation beyond the caps is a finding.
 #include <QCoreApplication>
-
 #include <cstdint>
 #include <cstdlib>
 

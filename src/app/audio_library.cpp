@@ -29,11 +29,10 @@ void check_audio_library(core::State& s) {
         return;
     }
     s.Audio_Available = 0;
-    const auto answer = rt::message_box(
-        "Information",
-        name + " est nécessaire pour utiliser les Webradio. Télécharger ?\r\n(" + name +
-            " is necessary  To listen WebRadio. Download ? )",
-        rt::MessageButtons::YesNo, rt::MessageIcon::Information);
+    const auto answer = rt::message_box("Information",
+                                        name + " est nécessaire pour utiliser les Webradio. Télécharger ?\r\n(" + name +
+                                            " is necessary  To listen WebRadio. Download ? )",
+                                        rt::MessageButtons::YesNo, rt::MessageIcon::Information);
     if (answer != rt::MessageAnswer::Yes) return;
 
     // Code the program will load: only over HTTPS, capped, and moved into
@@ -46,8 +45,7 @@ void check_audio_library(core::State& s) {
     if (!result.ok || result.status != 200) return;  // a failed transfer says nothing
 
     if (!present(path)) {
-        rt::message_box("Erreur (error)",
-                        "Ne peut pas télécharger " + name + "\r\n(can't download " + name + ")");
+        rt::message_box("Erreur (error)", "Ne peut pas télécharger " + name + "\r\n(can't download " + name + ")");
         std::error_code error;
         std::filesystem::remove(path, error);
         return;

@@ -69,7 +69,7 @@ void install_fatal_error_handler(const char* program_path) {
     const ssize_t n = readlink("/proc/self/exe", g_program, sizeof g_program - 1);
     if (n > 0) g_program[n] = '\0';
     else std::strcpy(g_program, program_path);
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = on_fault;
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);

@@ -6,7 +6,7 @@ namespace app {
 
 // Gadgets of the application core.
 enum Gadget : int {
-    GadgetGrip = 23,              // desk grip bar: menu box, grip lines, close box
+    GadgetGrip = 23,  // desk grip bar: menu box, grip lines, close box
     GadgetSplashProgress = 75,
     GadgetSplashStatus = 76,
     GadgetSplashBuild = 77,
@@ -17,7 +17,7 @@ enum Gadget : int {
     GadgetHeightLabel = 155,
     GadgetHeightRange = 156,
     GadgetHeightTest = 157,
-    GadgetSplashFrame = 500,      // the splash window's own frame, behind its gadgets
+    GadgetSplashFrame = 500,  // the splash window's own frame, behind its gadgets
 };
 
 }  // namespace app

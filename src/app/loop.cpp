@@ -218,7 +218,8 @@ void dispatch(State& s, const rt::Event& e) {
     switch (e.kind) {
     case rt::EventKind::Timer: run(timers, e.object, s, e); break;
     case rt::EventKind::GadgetDrop:
-        if (e.window == core::WindowDesk) desk::drop_on_slot(s, e);  // the clock texts' drops come with the notes and viewer
+        if (e.window == core::WindowDesk)
+            desk::drop_on_slot(s, e);  // the clock texts' drops come with the notes and viewer
         break;
     case rt::EventKind::Tray: tray(s, e); break;
     case rt::EventKind::LeftClick: run(left_clicks, e.window, s, e); break;

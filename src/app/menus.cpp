@@ -1,16 +1,16 @@
 #include "app/menus.h"
-#include "platform/paths.h"
 
 #include <array>
 #include <span>
 #include <string_view>
 
-#include "core/ids.h"
-#include "core/text.h"
-#include "core/images.h"
 #include "clock/date_texts.h"
 #include "config/data_file.h"
 #include "config/keys.h"
+#include "core/ids.h"
+#include "core/images.h"
+#include "core/text.h"
+#include "platform/paths.h"
 #include "rt/dialogs.h"
 #include "rt/menu.h"
 
@@ -40,14 +40,17 @@ constexpr Label desk_menu_head[] = {
     {core::ItemDeskEditData, core::ImageEditData, "Éditer INI\tCtrl + I", "Edit INI File", "Editer le fichier INI"},
 };
 constexpr std::string_view playlists_submenu = "PlayListes MP3/OGG";
-constexpr Label playlists_edit = {core::ItemDeskEditPlaylists, no_image, "Editer", "Edit MRU", "Editer Liste PlayListes"};
+constexpr Label playlists_edit = {core::ItemDeskEditPlaylists, no_image, "Editer", "Edit MRU",
+                                  "Editer Liste PlayListes"};
 constexpr Label desk_menu_tail[] = {
-    {core::ItemDeskMusicInfo, core::ImageMusicInfo, "Fenêtre Info Musique\tCtrl + M", "Show Music Info", "Fenêtre Info Musique"},
+    {core::ItemDeskMusicInfo, core::ImageMusicInfo, "Fenêtre Info Musique\tCtrl + M", "Show Music Info",
+     "Fenêtre Info Musique"},
     {separator, no_image, {}, {}, {}},
     {core::ItemCalendar, core::ImageCalendar, "Calendrier\tCtrl + 0", "Calendar/Schedule", "Calendrier"},
     {separator, no_image, {}, {}, {}},
     {core::ItemDeskHelp, core::ImageHelp, "Afficher l'Aide\tF1", "Show Help", "Afficher l'Aide"},
-    {core::ItemDeskCheckVersion, core::ImageCheckVersion, "Vérifier Version\tCtrl + V", "Check Version", "Vérifier Version"},
+    {core::ItemDeskCheckVersion, core::ImageCheckVersion, "Vérifier Version\tCtrl + V", "Check Version",
+     "Vérifier Version"},
     {core::ItemDeskAbout, core::ImageAbout, "À Propos...\tCtrl + F1", "About...", "À Propos..."},
     {core::ItemDeskQuit, core::ImageQuit, "Quitter\tCtrl + Q", "Quit", "Quitter"},
 };
@@ -57,11 +60,12 @@ constexpr Label slot_menu[] = {
     {separator, no_image, {}, {}, {}},
     {core::ItemSlotRunAsAdmin, core::ImageSlotRunAsAdmin, "Lancer comme Admin.", "Run as Administrator.",
      "Éxécuter comme Administrateur."},
-    {core::ItemSlotToggleAdmin, core::ImageSlotToggleAdmin, "Définir Mode Admin/Utilisateur.", "(un)Set Run as Administrator.",
-     "Définir Mode Admin/Utilisateur."},
+    {core::ItemSlotToggleAdmin, core::ImageSlotToggleAdmin, "Définir Mode Admin/Utilisateur.",
+     "(un)Set Run as Administrator.", "Définir Mode Admin/Utilisateur."},
     {separator, no_image, {}, {}, {}},
     {core::ItemSlotAdd, core::ImageSlotAdd, "Ajouter/Modifier...", "Add/Edit", "Ajouter/Modifier..."},
-    {core::ItemSlotPaste, core::ImageSlotPaste, "Coller le Nom de Fichier", "Paste (full)Filename as New", "Coller le Fichier"},
+    {core::ItemSlotPaste, core::ImageSlotPaste, "Coller le Nom de Fichier", "Paste (full)Filename as New",
+     "Coller le Fichier"},
     {core::ItemSlotRename, core::ImageSlotRename, "Renommer", "Rename", "Renommer"},
     {core::ItemSlotParameters, core::ImageSlotParameters, "Paramètres", "Parameters", "Paramètres"},
     {core::ItemSlotStartFolder, core::ImageSlotStartFolder, "Démarrer dans", "Start Dir", "Répertoire de Lancement"},
@@ -83,7 +87,8 @@ constexpr Label tray_menu[] = {
     {core::ItemTrayPlayOne, core::ImagePlay, "Lire un MP3/OGG", "Read One MP3/OGG", "Lire un MP3/OGG"},
     {separator, no_image, {}, {}, {}},
     {core::ItemTrayPreferences, core::ImagePreferences, "Préférences", "Preferences", "Préférences"},
-    {core::ItemNeedleClock, core::ImageNeedleClock, "Horloge à Aiguilles", "Show Needle Clock", "Afficher Horloge à Aiguilles"},
+    {core::ItemNeedleClock, core::ImageNeedleClock, "Horloge à Aiguilles", "Show Needle Clock",
+     "Afficher Horloge à Aiguilles"},
     {separator, no_image, {}, {}, {}},
     {core::ItemTrayHelp, core::ImageHelp, "Aide", "Show Help", "Aide"},
     {core::ItemTrayAbout, core::ImageAbout, "À Propos...", "About...", "À Propos..."},
@@ -108,12 +113,12 @@ struct Shortcut {
 };
 
 constexpr Shortcut desk_shortcuts[] = {
-    {"Ctrl+P", core::ItemDeskPreferences}, {"Ctrl+D", core::ItemKeyRight}, {"Ctrl+R", core::ItemKeyRight},
-    {"Ctrl+G", core::ItemKeyLeft},         {"Ctrl+L", core::ItemKeyLeft},  {"Ctrl+S", core::ItemKeyResize},
-    {"Ctrl+T", core::ItemTrayOnTop},       {"Ctrl+H", core::ItemDeskHide}, {"Ctrl+V", core::ItemDeskCheckVersion},
-    {"Ctrl+I", core::ItemDeskEditData},    {"Ctrl+1", core::ItemPlaylist1}, {"Ctrl+2", core::ItemPlaylist1 + 1},
+    {"Ctrl+P", core::ItemDeskPreferences}, {"Ctrl+D", core::ItemKeyRight},      {"Ctrl+R", core::ItemKeyRight},
+    {"Ctrl+G", core::ItemKeyLeft},         {"Ctrl+L", core::ItemKeyLeft},       {"Ctrl+S", core::ItemKeyResize},
+    {"Ctrl+T", core::ItemTrayOnTop},       {"Ctrl+H", core::ItemDeskHide},      {"Ctrl+V", core::ItemDeskCheckVersion},
+    {"Ctrl+I", core::ItemDeskEditData},    {"Ctrl+1", core::ItemPlaylist1},     {"Ctrl+2", core::ItemPlaylist1 + 1},
     {"Ctrl+3", core::ItemPlaylist1 + 2},   {"Ctrl+4", core::ItemPlaylist1 + 3}, {"Ctrl+5", core::ItemPlaylist5},
-    {"Ctrl+M", core::ItemDeskMusicInfo},   {"Ctrl+0", core::ItemCalendar}, {"F1", core::ItemTrayHelp},
+    {"Ctrl+M", core::ItemDeskMusicInfo},   {"Ctrl+0", core::ItemCalendar},      {"F1", core::ItemTrayHelp},
     {"Ctrl+F1", core::ItemTrayAbout},      {"Ctrl+Q", core::ItemDeskQuit},
 };
 

@@ -18,40 +18,40 @@ struct FontSpec {
 
 // Font number -> face, size in points, style.
 constexpr FontSpec font_table[] = {
-    {"Verdana", 8},          // 0
-    {"Verdana", 8},          // 1
-    {"Verdana", 16, true},   // 2
-    {"Verdana", 11},         // 3
-    {"Verdana", 9},          // 4
-    {"Verdana", 10},         // 5
-    {"Verdana", 6},          // 6
-    {"Verdana", 8},          // 7
-    {"Verdana", 10},         // 8
-    {"Verdana", 8},          // 9
-    {"Verdana", 7},          // 10
-    {"Verdana", 8},          // 11
-    {"Verdana", 10},         // 12
+    {"Verdana", 8},               // 0
+    {"Verdana", 8},               // 1
+    {"Verdana", 16, true},        // 2
+    {"Verdana", 11},              // 3
+    {"Verdana", 9},               // 4
+    {"Verdana", 10},              // 5
+    {"Verdana", 6},               // 6
+    {"Verdana", 8},               // 7
+    {"Verdana", 10},              // 8
+    {"Verdana", 8},               // 9
+    {"Verdana", 7},               // 10
+    {"Verdana", 8},               // 11
+    {"Verdana", 10},              // 12
     {"Verdana", 8, false, true},  // 13
-    {"Verdana", 8},          // 14
-    {"Verdana", 10, true},   // 15
-    {"Verdana", 10},         // 16
-    {"Verdana", 10},         // 17
-    {"Verdana", 16, true},   // 18
-    {"Verdana", 9},          // 19
-    {"Verdana", 6},          // 20
-    {"Verdana", 8},          // 21
-    {"Verdana", 10, true},   // 22
-    {"Verdana", 9},          // 23
-    {"Verdana", 10},         // 24
-    {"Verdana", 8},          // 25
-    {"Verdana", 9},          // 26
-    {"Verdana", 10},         // 27
-    {"Verdana", 10, true},   // 28
-    {"Verdana", 10},         // 29
-    {"Consolas", 9},         // 30
-    {"Consolas", 10},        // 31
-    {"Verdana", 9},          // 32
-    {"Verdana", 8},          // 33
+    {"Verdana", 8},               // 14
+    {"Verdana", 10, true},        // 15
+    {"Verdana", 10},              // 16
+    {"Verdana", 10},              // 17
+    {"Verdana", 16, true},        // 18
+    {"Verdana", 9},               // 19
+    {"Verdana", 6},               // 20
+    {"Verdana", 8},               // 21
+    {"Verdana", 10, true},        // 22
+    {"Verdana", 9},               // 23
+    {"Verdana", 10},              // 24
+    {"Verdana", 8},               // 25
+    {"Verdana", 9},               // 26
+    {"Verdana", 10},              // 27
+    {"Verdana", 10, true},        // 28
+    {"Verdana", 10},              // 29
+    {"Consolas", 9},              // 30
+    {"Consolas", 10},             // 31
+    {"Verdana", 9},               // 32
+    {"Verdana", 8},               // 33
 };
 
 void fonts(int first, int last) {

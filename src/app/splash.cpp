@@ -41,7 +41,8 @@ void draw_banner(const core::State& s) {
 
 void open_splash(const core::State& s) {
     using F = rt::WindowFlag;
-    rt::open_window(core::WindowSplash, 0, 0, width, height, "", F::Borderless | F::NoTaskbar | F::ScreenCentered | F::TopMost);
+    rt::open_window(core::WindowSplash, 0, 0, width, height, "",
+                    F::Borderless | F::NoTaskbar | F::ScreenCentered | F::TopMost);
     rt::set_window_background(core::WindowSplash, white);
     rt::create_progress_gadget(GadgetSplashProgress, 3, 117, 494, 20, 0, splash_progress_max);
 

@@ -64,22 +64,19 @@ Opaque* pointer_of(Handle handle) {
 // must be locked.
 Instance* instance_of(Registry& registry, const FMOD_SYSTEM* system) {
     for (const auto& instance : registry.instances)
-        if (instance->system == handle_of(system))
-            return instance.get();
+        if (instance->system == handle_of(system)) return instance.get();
     return nullptr;
 }
 
 Instance* instance_of(Registry& registry, const FMOD_CHANNEL* channel) {
     for (const auto& instance : registry.instances)
-        if (instance->channel == handle_of(channel))
-            return instance.get();
+        if (instance->channel == handle_of(channel)) return instance.get();
     return nullptr;
 }
 
 const Stream* stream_of(const Instance& instance, const FMOD_SOUND* sound) {
     for (const Stream& stream : instance.streams)
-        if (stream.handle == handle_of(sound))
-            return &stream;
+        if (stream.handle == handle_of(sound)) return &stream;
     return nullptr;
 }
 
@@ -98,12 +95,10 @@ extern "C" {
 
 int FMOD_System_Create(FMOD_SYSTEM** system) {
     return guarded([&]() -> int {
-        if (!system)
-            return VIMO_AUDIO_BAD_ARGUMENT;
+        if (!system) return VIMO_AUDIO_BAD_ARGUMENT;
         *system = nullptr;
         auto instance = std::make_unique<Instance>();
-        if (!audio_engine::create_player(instance->player))
-            return VIMO_AUDIO_ENGINE_FAILED;
+        if (!audio_engine::create_player(instance->player)) return VIMO_AUDIO_ENGINE_FAILED;
         Registry& live = registry();
         std::lock_guard lock(live.mutex);
         instance->system = ++live.last_handle;
@@ -120,8 +115,7 @@ int FMOD_System_Init(FMOD_SYSTEM* system, int, unsigned int, void*) {
         Registry& live = registry();
         std::lock_guard lock(live.mutex);
         Instance* instance = instance_of(live, system);
-        if (!instance)
-            return VIMO_AUDIO_BAD_HANDLE;
+        if (!instance) return VIMO_AUDIO_BAD_HANDLE;
         return audio_engine::start_player(instance->player) ? VIMO_AUDIO_OK : VIMO_AUDIO_ENGINE_FAILED;
     });
 }
@@ -129,22 +123,16 @@ int FMOD_System_Init(FMOD_SYSTEM* system, int, unsigned int, void*) {
 int FMOD_System_CreateStream(FMOD_SYSTEM* system, const char* name_or_address, unsigned int, void*,
                              FMOD_SOUND** sound) {
     return guarded([&]() -> int {
-        if (sound)
-            *sound = nullptr;
+        if (sound) *sound = nullptr;
         Registry& live = registry();
         std::lock_guard lock(live.mutex);
         Instance* instance = instance_of(live, system);
-        if (!instance)
-            return VIMO_AUDIO_BAD_HANDLE;
-        if (!instance->player.started)
-            return VIMO_AUDIO_NOT_INITIALISED;
-        if (!sound || !name_or_address)
-            return VIMO_AUDIO_BAD_ARGUMENT;
-        const std::string_view address(name_or_address,
-                                       strnlen(name_or_address, audio_engine::max_address_bytes + 1));
+        if (!instance) return VIMO_AUDIO_BAD_HANDLE;
+        if (!instance->player.started) return VIMO_AUDIO_NOT_INITIALISED;
+        if (!sound || !name_or_address) return VIMO_AUDIO_BAD_ARGUMENT;
+        const std::string_view address(name_or_address, strnlen(name_or_address, audio_engine::max_address_bytes + 1));
         std::string target = audio_engine::stream_target(address);
-        if (target.empty())
-            return VIMO_AUDIO_BAD_ARGUMENT;
+        if (target.empty()) return VIMO_AUDIO_BAD_ARGUMENT;
         const Handle handle = ++live.last_handle;
         instance->streams.push_back({handle, std::move(target)});
         *sound = pointer_of<FMOD_SOUND>(handle);
@@ -154,18 +142,15 @@ int FMOD_System_CreateStream(FMOD_SYSTEM* system, const char* name_or_address, u
 
 int FMOD_System_PlaySound(FMOD_SYSTEM* system, int, FMOD_SOUND* sound, int paused, FMOD_CHANNEL** channel) {
     return guarded([&]() -> int {
-        if (channel)
-            *channel = nullptr;
+        if (channel) *channel = nullptr;
         Registry& live = registry();
         std::lock_guard lock(live.mutex);
         Instance* instance = instance_of(live, system);
         const Stream* stream = instance ? stream_of(*instance, sound) : nullptr;
-        if (!stream)
-            return VIMO_AUDIO_BAD_HANDLE;
+        if (!stream) return VIMO_AUDIO_BAD_HANDLE;
         if (!audio_engine::play(instance->player, stream->target, paused != 0))
             return instance->player.started ? VIMO_AUDIO_ENGINE_FAILED : VIMO_AUDIO_NOT_INITIALISED;
-        if (channel)
-            *channel = pointer_of<FMOD_CHANNEL>(instance->channel);
+        if (channel) *channel = pointer_of<FMOD_CHANNEL>(instance->channel);
         return VIMO_AUDIO_OK;
     });
 }
@@ -175,8 +160,7 @@ int FMOD_Channel_SetVolume(FMOD_CHANNEL* channel, float volume) {
         Registry& live = registry();
         std::lock_guard lock(live.mutex);
         Instance* instance = instance_of(live, channel);
-        if (!instance)
-            return VIMO_AUDIO_BAD_HANDLE;
+        if (!instance) return VIMO_AUDIO_BAD_HANDLE;
         return audio_engine::set_volume(instance->player, volume) ? VIMO_AUDIO_OK : VIMO_AUDIO_ENGINE_FAILED;
     });
 }
@@ -186,8 +170,7 @@ int FMOD_Channel_Stop(FMOD_CHANNEL* channel) {
         Registry& live = registry();
         std::lock_guard lock(live.mutex);
         Instance* instance = instance_of(live, channel);
-        if (!instance)
-            return VIMO_AUDIO_BAD_HANDLE;
+        if (!instance) return VIMO_AUDIO_BAD_HANDLE;
         return audio_engine::stop(instance->player) ? VIMO_AUDIO_OK : VIMO_AUDIO_NOT_INITIALISED;
     });
 }
@@ -206,8 +189,7 @@ int FMOD_System_Release(FMOD_SYSTEM* system) {
                 }
             }
         }
-        if (!released)
-            return VIMO_AUDIO_BAD_HANDLE;
+        if (!released) return VIMO_AUDIO_BAD_HANDLE;
         released.reset();  // ends the player outside the lock
         return VIMO_AUDIO_OK;
     });

@@ -7,10 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <mpv/client.h>
-
 #include <cmath>
 #include <filesystem>
+
+#include <mpv/client.h>
 
 namespace audio_engine {
 
@@ -63,21 +63,18 @@ float clamped_loudness(float loudness) {
 double mpv_volume(float loudness) { return 100.0 * std::cbrt(double(clamped_loudness(loudness))); }
 
 bool has_scheme(std::string_view address, std::string_view scheme) {
-    if (address.size() < scheme.size())
-        return false;
+    if (address.size() < scheme.size()) return false;
     for (std::size_t i = 0; i < scheme.size(); ++i) {
         const char c = address[i];
-        if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != scheme[i])
-            return false;
+        if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != scheme[i]) return false;
     }
     return true;
 }
 
 bool is_regular_file(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat status{};
+    if (fd < 0) return false;
+    struct stat status {};
     const bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     close(fd);
     return regular;
@@ -87,16 +84,14 @@ bool is_regular_file(const std::string& path) {
 // A dropped station shows here as MPV_EVENT_END_FILE.
 void drain_events(Player* player) {
     while (!player->closing)
-        if (mpv_wait_event(player->mpv, -1)->event_id == MPV_EVENT_SHUTDOWN)
-            return;
+        if (mpv_wait_event(player->mpv, -1)->event_id == MPV_EVENT_SHUTDOWN) return;
 }
 
 }  // namespace
 
 bool create_player(Player& player) {
     mpv_handle* mpv = mpv_create();
-    if (!mpv)
-        return false;
+    if (!mpv) return false;
     for (const Option& option : player_options) {
         if (mpv_set_option_string(mpv, option.name, option.value) < 0 && option.required) {
             mpv_terminate_destroy(mpv);
@@ -108,16 +103,14 @@ bool create_player(Player& player) {
 }
 
 bool start_player(Player& player) {
-    if (!player.mpv || player.started || mpv_initialize(player.mpv) < 0)
-        return false;
+    if (!player.mpv || player.started || mpv_initialize(player.mpv) < 0) return false;
     player.events = std::thread(drain_events, &player);
     player.started = true;
     return true;
 }
 
 void destroy_player(Player& player) {
-    if (!player.mpv)
-        return;
+    if (!player.mpv) return;
     if (player.events.joinable()) {
         player.closing = true;
         mpv_wakeup(player.mpv);
@@ -129,28 +122,23 @@ void destroy_player(Player& player) {
 }
 
 std::string stream_target(std::string_view address) {
-    if (address.empty() || address.size() > max_address_bytes)
-        return {};
+    if (address.empty() || address.size() > max_address_bytes) return {};
     for (const char c : address)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)  // would end up in a request line
             return {};
-    if (has_scheme(address, "http://") || has_scheme(address, "https://"))
-        return std::string(address);
-    if (address.find("://") != std::string_view::npos)
-        return {};
+    if (has_scheme(address, "http://") || has_scheme(address, "https://")) return std::string(address);
+    if (address.find("://") != std::string_view::npos) return {};
     // A path: a FIFO or a device would stall the player, and an absolute
     // path is never taken for one of mpv's own protocols or for "-".
     const std::string path(address);
-    if (!is_regular_file(path))
-        return {};
+    if (!is_regular_file(path)) return {};
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     return error ? std::string() : absolute.string();
 }
 
 bool play(Player& player, const std::string& target, bool paused) {
-    if (!player.started || target.empty())
-        return false;
+    if (!player.started || target.empty()) return false;
     int pause = paused ? 1 : 0;
     double volume = mpv_volume(player.volume);
     const char* command[] = {"loadfile", target.c_str(), "replace", nullptr};
@@ -161,8 +149,7 @@ bool play(Player& player, const std::string& target, bool paused) {
 
 bool set_volume(Player& player, float loudness) {
     player.volume = clamped_loudness(loudness);
-    if (!player.started)
-        return true;
+    if (!player.started) return true;
     double volume = mpv_volume(player.volume);
     return mpv_set_property(player.mpv, "volume", MPV_FORMAT_DOUBLE, &volume) >= 0;
 }

@@ -32,10 +32,10 @@ typedef struct FMOD_CHANNEL FMOD_CHANNEL; /* the instance's one playing channel 
 /* Results. Callers may ignore them; they say why a call did nothing. */
 enum {
     VIMO_AUDIO_OK = 0,
-    VIMO_AUDIO_BAD_HANDLE = 1,        /* null, unknown or released handle */
-    VIMO_AUDIO_BAD_ARGUMENT = 2,      /* null out-pointer, or an address the engine does not open */
-    VIMO_AUDIO_NOT_INITIALISED = 3,   /* FMOD_System_Init has not succeeded on the instance */
-    VIMO_AUDIO_ENGINE_FAILED = 4      /* libmpv refused (numeric locale, out of memory) */
+    VIMO_AUDIO_BAD_HANDLE = 1,      /* null, unknown or released handle */
+    VIMO_AUDIO_BAD_ARGUMENT = 2,    /* null out-pointer, or an address the engine does not open */
+    VIMO_AUDIO_NOT_INITIALISED = 3, /* FMOD_System_Init has not succeeded on the instance */
+    VIMO_AUDIO_ENGINE_FAILED = 4    /* libmpv refused (numeric locale, out of memory) */
 };
 
 /* The one mode FMOD_System_CreateStream knows: open a network or file stream. */
@@ -47,8 +47,7 @@ VIMO_AUDIO_API int FMOD_System_Create(FMOD_SYSTEM** system);
 /* Readies the instance to open streams. The channel count, flags and driver
  * data are accepted and ignored: an instance plays one stream at a time. A
  * second call fails and changes nothing. */
-VIMO_AUDIO_API int FMOD_System_Init(FMOD_SYSTEM* system, int max_channels, unsigned int flags,
-                                    void* extra_driver_data);
+VIMO_AUDIO_API int FMOD_System_Init(FMOD_SYSTEM* system, int max_channels, unsigned int flags, void* extra_driver_data);
 
 /* Records `name_or_address` (NUL-terminated UTF-8, at most 8192 bytes) as a
  * stream of the instance and gives its handle in *sound; null there on
@@ -56,15 +55,15 @@ VIMO_AUDIO_API int FMOD_System_Init(FMOD_SYSTEM* system, int max_channels, unsig
  * answer with included) and paths of regular files. Nothing connects yet:
  * the stream is opened when it is played. `mode` other than
  * VIMO_AUDIO_MODE_STREAM and `extra_info` are ignored. */
-VIMO_AUDIO_API int FMOD_System_CreateStream(FMOD_SYSTEM* system, const char* name_or_address,
-                                            unsigned int mode, void* extra_info, FMOD_SOUND** sound);
+VIMO_AUDIO_API int FMOD_System_CreateStream(FMOD_SYSTEM* system, const char* name_or_address, unsigned int mode,
+                                            void* extra_info, FMOD_SOUND** sound);
 
 /* Starts playing `sound` on the instance's channel, replacing whatever played
  * there, at the channel's last volume (1.0 until set), held still when
  * `paused` is non-zero. Gives the channel in *channel when it is not null.
  * Returns before the station answers. The channel index is ignored. */
-VIMO_AUDIO_API int FMOD_System_PlaySound(FMOD_SYSTEM* system, int channel_index, FMOD_SOUND* sound,
-                                         int paused, FMOD_CHANNEL** channel);
+VIMO_AUDIO_API int FMOD_System_PlaySound(FMOD_SYSTEM* system, int channel_index, FMOD_SOUND* sound, int paused,
+                                         FMOD_CHANNEL** channel);
 
 /* Loudness as a listener hears it, linear from 0.0 (silent) to 1.0 (the
  * stream as recorded); values below 0 and NaN count as 0.0, values above 1 as

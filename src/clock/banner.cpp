@@ -33,8 +33,7 @@ constexpr TextPlace message_place{105, 15, 390, 30};
 // drops every event queued before or meanwhile: clicks, menu choices and ticks
 // are lost, while handlers bound to a window event run as they come.
 void drop_window_events() {
-    while (rt::wait_event(0)) {
-    }
+    while (rt::wait_event(0)) {}
 }
 
 }  // namespace
@@ -46,8 +45,8 @@ void show_notice(const core::State& s, const std::string& message, const std::st
     rt::open_window(core::WindowBanner, x, banner_y, banner_width, banner_height, "",
                     rt::WindowFlag::Borderless | rt::WindowFlag::NoTaskbar, core::WindowDesk);
     rt::set_window_background(core::WindowBanner, colour);
-    rt::create_text_gadget(GadgetBannerTitle, title_place.x, title_place.y, title_place.width,
-                           title_place.height, s.identity.program_name);
+    rt::create_text_gadget(GadgetBannerTitle, title_place.x, title_place.y, title_place.width, title_place.height,
+                           s.identity.program_name);
     rt::set_gadget_font(GadgetBannerTitle, core::FontBannerTitle);
     rt::create_text_gadget(GadgetBannerText, message_place.x, message_place.y, message_place.width,
                            message_place.height, message, rt::TextFlag::Centre);

@@ -1,11 +1,11 @@
 #include "clock/clock_bar.h"
 
+#include "clock/ids.h"
 #include "core/ids.h"
 #include "core/images.h"
-#include "clock/ids.h"
 #include "platform/services.h"
-#include "rt/events.h"
 #include "rt/dragdrop.h"
+#include "rt/events.h"
 #include "rt/gadget.h"
 
 namespace clocks {
@@ -19,7 +19,7 @@ struct Text {
     int gadget;
     int x, y, w, h;
     const char* text;
-    int font;                  // -1: the default font
+    int font;  // -1: the default font
     const char* tooltip;
     core::Colour background;
 };
@@ -29,7 +29,8 @@ constexpr Text clock_texts[] = {
     {core::GadgetSeconds, 74, 16, 35, 18, "--", core::FontSeconds, nullptr, clock_colour},
     {core::GadgetMarker, 74, 34, 35, 15, "", core::FontTiny, nullptr, clock_colour},
     {core::GadgetDayName, 1, 46, 108, 20, "---", core::FontDayName, nullptr, clock_colour},
-    {core::GadgetDate, 1, 66, 108, 20, "-- ------", core::FontDate, "Cliquer pour afficher le calendrier", clock_colour},
+    {core::GadgetDate, 1, 66, 108, 20, "-- ------", core::FontDate, "Cliquer pour afficher le calendrier",
+     clock_colour},
     {core::GadgetDayOfYear, 1, 87, 52, 15, "Jour", -1, nullptr, day_number_colour},
     {core::GadgetWeek, 52, 87, 57, 15, "Semaine", -1, nullptr, day_number_colour},
 };
@@ -37,7 +38,8 @@ constexpr Text clock_texts[] = {
 // Inside the stopwatch and countdown container.
 constexpr Text timer_texts[] = {
     {core::GadgetStopwatch, 20, 2, 65, 16, "--:--:--", core::FontClockSmall, "Chronomètre (StopWatch)", clock_colour},
-    {core::GadgetCountdown, 20, 20, 65, 16, "--:--:--", core::FontClockSmall, "Compte à rebours (CountDown)", clock_colour},
+    {core::GadgetCountdown, 20, 20, 65, 16, "--:--:--", core::FontClockSmall, "Compte à rebours (CountDown)",
+     clock_colour},
 };
 
 struct Button {
@@ -123,7 +125,8 @@ void build_clock_bar(const core::State&) {
     rt::close_container_gadget();
 
     // Dropped files open in the viewer; dropped text becomes a note.
-    for (int gadget : {core::GadgetTime, core::GadgetSeconds, core::GadgetMarker, core::GadgetDayName, core::GadgetDate})
+    for (int gadget :
+         {core::GadgetTime, core::GadgetSeconds, core::GadgetMarker, core::GadgetDayName, core::GadgetDate})
         rt::enable_gadget_drop(gadget, rt::DropKind::Files | rt::DropKind::Text);
 }
 

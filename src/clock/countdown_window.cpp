@@ -1,9 +1,9 @@
 #include "clock/countdown_window.h"
 
-#include "core/ids.h"
-#include "core/images.h"
 #include "clock/ids.h"
 #include "clock/stopwatch.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "rt/gadget.h"
 #include "rt/window.h"
 

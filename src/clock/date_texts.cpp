@@ -15,14 +15,14 @@ namespace {
 
 constexpr std::array<std::string_view, 7> french_days = {"Dimanche", "Lundi",    "Mardi", "Mercredi",
                                                          "Jeudi",    "Vendredi", "Samedi"};
-constexpr std::array<std::string_view, 12> french_months = {"Janvier", "Février",  "Mars",      "Avril",
-                                                            "Mai",     "Juin",     "Juillet",   "Août",
+constexpr std::array<std::string_view, 12> french_months = {"Janvier",   "Février", "Mars",     "Avril",
+                                                            "Mai",       "Juin",    "Juillet",  "Août",
                                                             "Septembre", "Octobre", "Novembre", "Décembre"};
 constexpr std::array<std::string_view, 7> english_days = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                           "Thursday", "Friday", "Saturday"};
-constexpr std::array<std::string_view, 12> english_months = {"January", "February", "March",     "April",
-                                                             "May",     "June",     "July",      "August",
-                                                             "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> english_months = {"January",   "February", "March",    "April",
+                                                             "May",       "June",     "July",     "August",
+                                                             "September", "October",  "November", "December"};
 
 constexpr int days_per_week = 7;
 constexpr int last_week_of_the_year_before = 52;

@@ -7,8 +7,8 @@ namespace clocks {
 
 enum Gadget : int {
     // Notice banner.
-    GadgetBannerTitle = 113,          // the program's name
-    GadgetBannerText = 114,           // the message
+    GadgetBannerTitle = 113,  // the program's name
+    GadgetBannerText = 114,   // the message
 
     // Calendar window.
     GadgetMonthCalendar = 61,
@@ -30,11 +30,11 @@ enum Gadget : int {
     GadgetSmallClockTime = 117,
     GadgetSmallClockSeconds = 118,
     GadgetSmallClockMarker = 119,
-    GadgetSmallClockGrip = 120,       // drag area
+    GadgetSmallClockGrip = 120,  // drag area
 
     // Countdown settings window.
-    GadgetCountdownDefine = 121,      // "Définir"
-    GadgetCountdownStart = 122,       // "Démarrer"
+    GadgetCountdownDefine = 121,  // "Définir"
+    GadgetCountdownStart = 122,   // "Démarrer"
     GadgetCountdownHours = 123,
     GadgetCountdownMinutes = 124,
     GadgetCountdownSeconds = 125,

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "clock/ids.h"
+#include "clock/texts.h"
 #include "core/drag.h"
 #include "core/ids.h"
 #include "core/images.h"
-#include "clock/ids.h"
-#include "clock/texts.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/draw.h"
@@ -97,9 +97,7 @@ void stroke_line_to(const NeedleClock& n, int x, int y, double width, rt::Colour
 
 }  // namespace
 
-int needle_clock_size(int stored) {
-    return stored < smallest_size || stored > largest_size ? default_size : stored;
-}
+int needle_clock_size(int stored) { return stored < smallest_size || stored > largest_size ? default_size : stored; }
 
 void compute_needle_points(NeedleClock& n, int size) {
     n.size = size;

@@ -85,8 +85,8 @@ void stopwatch_step(core::State& s) {
 std::string countdown_text(std::int64_t remaining_ms) {
     const std::int64_t total_minutes = remaining_ms / ms_per_minute;
     const auto seconds = std::int64_t(std::fmod(double(remaining_ms) / double(ms_per_minute) * 60.0, 60.0));
-    return std::to_string(total_minutes / minutes_per_hour) + ":" + two_digits(total_minutes % minutes_per_hour) +
-           ":" + two_digits(seconds);
+    return std::to_string(total_minutes / minutes_per_hour) + ":" + two_digits(total_minutes % minutes_per_hour) + ":" +
+           two_digits(seconds);
 }
 
 bool apply_countdown(core::State& s, const std::string& hours_text, const std::string& minutes_text,

@@ -30,8 +30,8 @@ std::string countdown_text(std::int64_t remaining_ms);
 // display shows the set text, button 9 is enabled and `message` is kept.
 // Otherwise tells the user why and returns false; a zero duration also stops
 // a running countdown.
-bool apply_countdown(core::State& s, const std::string& hours, const std::string& minutes,
-                     const std::string& seconds, const std::string& message);
+bool apply_countdown(core::State& s, const std::string& hours, const std::string& minutes, const std::string& seconds,
+                     const std::string& message);
 // Counts the set duration down from now.
 void start_countdown(core::State& s);
 // Button 9: starts the whole set duration again, or stops and shows the set text.

@@ -1,5 +1,4 @@
 #include "config/data_file.h"
-#include "platform/paths.h"
 
 #include <cmath>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "config/multiline.h"
 #include "config/texts.h"
 #include "core/ids.h"
+#include "platform/paths.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/gadget.h"
@@ -91,9 +91,8 @@ void walk(IniFile& ini, std::string_view group, int limit, Take take) {
 
 void read_slots_and_lists(IniFile& ini, State& s) {
     const int slots = core::slot_count_max;
-    walk(ini, k::MRU, core::mru_count, [&](int n, const std::string&, std::string value) {
-        s.MRU[std::size_t(n)] = std::move(value);
-    });
+    walk(ini, k::MRU, core::mru_count,
+         [&](int n, const std::string&, std::string value) { s.MRU[std::size_t(n)] = std::move(value); });
 
     if (ini.select_group(k::Separators)) {
         ini.examine_keys();
@@ -122,9 +121,8 @@ void read_slots_and_lists(IniFile& ini, State& s) {
         }
     }
 
-    walk(ini, k::ToolTip, slots, [&](int n, const std::string&, std::string value) {
-        s.slot_table[std::size_t(n)].title = std::move(value);
-    });
+    walk(ini, k::ToolTip, slots,
+         [&](int n, const std::string&, std::string value) { s.slot_table[std::size_t(n)].title = std::move(value); });
 
     // The n-th key of these two groups makes the load read the key numbered n.
     for (auto [group, prefix, field] : {std::tuple{k::Parameters, k::ParamPrefix, &core::Slot::parameters},
@@ -209,10 +207,10 @@ LoadResult load_data_file(State& s) {
     if (!ini.open(s.Data_File_Path)) {
         const std::string name =
             s.Data_File_Path.empty() ? s.identity.data_file_name : platform::file_name(s.Data_File_Path);
-        const std::string text = std::string(texts::not_found_1) + name + std::string(texts::not_found_2) +
-                                 name + std::string(texts::not_found_3);
-        const auto answer = rt::message_box(std::string(texts::not_found_title), text,
-                                            rt::MessageButtons::YesNo, rt::MessageIcon::Question);
+        const std::string text = std::string(texts::not_found_1) + name + std::string(texts::not_found_2) + name +
+                                 std::string(texts::not_found_3);
+        const auto answer = rt::message_box(std::string(texts::not_found_title), text, rt::MessageButtons::YesNo,
+                                            rt::MessageIcon::Question);
         if (answer != rt::MessageAnswer::Yes) return LoadResult::Declined;
         return create_data_file(s) ? LoadResult::Created : LoadResult::CreateFailed;
     }

@@ -35,10 +35,8 @@ bool save_all(core::State& state);
 
 // Writes one key. When the file cannot be opened or written, tells the user
 // in the language `Lng` ("Fr" or "Us"; no message for another value).
-bool set_integer_key(const core::State& state, std::string_view group, std::string_view key,
-                     std::int64_t value);
-bool set_string_key(const core::State& state, std::string_view group, std::string_view key,
-                    std::string_view value);
+bool set_integer_key(const core::State& state, std::string_view group, std::string_view key, std::int64_t value);
+bool set_string_key(const core::State& state, std::string_view group, std::string_view key, std::string_view value);
 
 // The key of separator `n`'s title in group Separators: "Separator" + n in
 // three digits ("Separator007").

@@ -130,9 +130,7 @@ std::string ini_write(const IniDoc& doc) {
                 out += "; ";
                 out += l.value;
                 break;
-            case IniLine::Kind::Raw:
-                out += l.key;
-                break;
+            case IniLine::Kind::Raw: out += l.key; break;
             }
             out += line_end;
         }
@@ -160,8 +158,8 @@ std::int64_t read_digits(std::string_view text, int base, bool negative) {
         }
         value = value * std::uint64_t(base) + std::uint64_t(digit);
     }
-    if (negative) return value == std::uint64_t(max) + 1 ? std::numeric_limits<std::int64_t>::min()
-                                                          : -std::int64_t(value);
+    if (negative)
+        return value == std::uint64_t(max) + 1 ? std::numeric_limits<std::int64_t>::min() : -std::int64_t(value);
     return std::int64_t(value);
 }
 
@@ -197,15 +195,13 @@ double parse_real(std::string_view text) {
         text.remove_prefix(1);
     }
     // Only plain decimal notation: from_chars alone would also take "inf" and "nan".
-    if (text.empty() || !((text.front() >= '0' && text.front() <= '9') || text.front() == '.'))
-        return 0;
+    if (text.empty() || !((text.front() >= '0' && text.front() <= '9') || text.front() == '.')) return 0;
     double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                     std::chars_format::general);
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: the nearest value that exists.
-        value = (text.find_first_of("eE") != std::string_view::npos &&
-                 text.find("e-") == std::string_view::npos && text.find("E-") == std::string_view::npos)
+        value = (text.find_first_of("eE") != std::string_view::npos && text.find("e-") == std::string_view::npos &&
+                 text.find("E-") == std::string_view::npos)
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
     } else if (ec != std::errc()) {
@@ -218,8 +214,7 @@ std::string format_real(double value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
     char buffer[128];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::general, 64);
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 64);
     return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 

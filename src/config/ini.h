@@ -19,7 +19,7 @@ struct IniLine {
 };
 
 struct IniGroup {
-    std::string name;   // "" for the lines before the first header (no header is written)
+    std::string name;  // "" for the lines before the first header (no header is written)
     std::vector<IniLine> lines;
 };
 

@@ -59,15 +59,15 @@ int open_locked(const std::string& path, bool create, bool& writable) {
             fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         }
         if (fd < 0) return -1;
-        struct stat by_fd{}, by_path{};
+        struct stat by_fd {
+        }, by_path{};
         if (fstat(fd, &by_fd) != 0 || !S_ISREG(by_fd.st_mode)) {
             ::close(fd);
             return -1;
         }
         const bool locked = lock(fd, writable, deadline);
         if (!locked) return fd;
-        if (stat(path.c_str(), &by_path) == 0 && by_path.st_ino == by_fd.st_ino &&
-            by_path.st_dev == by_fd.st_dev)
+        if (stat(path.c_str(), &by_path) == 0 && by_path.st_ino == by_fd.st_ino && by_path.st_dev == by_fd.st_dev)
             return fd;
         ::close(fd);
     }
@@ -165,9 +165,7 @@ IniGroup* IniFile::group() {
     return &doc_.groups.back();
 }
 
-const IniGroup* IniFile::group() const {
-    return group_index_ >= 0 ? &doc_.groups[std::size_t(group_index_)] : nullptr;
-}
+const IniGroup* IniFile::group() const { return group_index_ >= 0 ? &doc_.groups[std::size_t(group_index_)] : nullptr; }
 
 const IniLine* IniFile::find(std::string_view key) const {
     const IniGroup* g = group();
@@ -223,9 +221,7 @@ void IniFile::write_string(std::string_view key, std::string_view value) {
     last_line_ = int(at);
 }
 
-void IniFile::write_integer(std::string_view key, std::int64_t value) {
-    write_string(key, std::to_string(value));
-}
+void IniFile::write_integer(std::string_view key, std::int64_t value) { write_string(key, std::to_string(value)); }
 
 void IniFile::write_real(std::string_view key, double value) { write_string(key, format_real(value)); }
 

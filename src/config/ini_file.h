@@ -82,8 +82,8 @@ private:
     std::string path_;
     IniDoc doc_;
     std::string group_name_;
-    int group_index_ = 0;           // -1 when the selected group does not exist yet
-    int last_group_ = 0;            // where the last entry was written
+    int group_index_ = 0;  // -1 when the selected group does not exist yet
+    int last_group_ = 0;   // where the last entry was written
     int last_line_ = -1;
     int walk_line_ = -1;
 };

@@ -10,8 +10,7 @@ namespace config::texts {
 inline constexpr std::string_view not_found_title = "Fichier de données non trouvé (DataFile NOT found) ";
 // Followed by the file name, then not_found_2, the file name and not_found_3.
 inline constexpr std::string_view not_found_1 = "Le Fichier: ";
-inline constexpr std::string_view not_found_2 =
-    " n'existe pas.Voulez-vous en Créer un Nouveau? \n\nFile: ";
+inline constexpr std::string_view not_found_2 = " n'existe pas.Voulez-vous en Créer un Nouveau? \n\nFile: ";
 inline constexpr std::string_view not_found_3 = " does Not exist. Do you want to Create one New ?";
 
 inline constexpr std::string_view create_failed_title = "Error";

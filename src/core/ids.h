@@ -8,7 +8,7 @@
 namespace core {
 
 enum Window : int {
-    WindowOwner = 0,           // hidden owner of the tool windows
+    WindowOwner = 0,  // hidden owner of the tool windows
     WindowPicture = 7,
     WindowDesk = 9,
     WindowRadio = 10,
@@ -62,9 +62,9 @@ enum MenuItem : int {
     ItemTrayHelp = 25,
     ItemTrayAbout = 26,
     ItemTrayQuit = 27,
-    ItemPlaylist1 = 28,        // 28 to 32: favourite playlists 1 to 5
+    ItemPlaylist1 = 28,  // 28 to 32: favourite playlists 1 to 5
     ItemPlaylist5 = 32,
-    ItemKeyLeft = 34,          // raised by the keyboard shortcuts only
+    ItemKeyLeft = 34,  // raised by the keyboard shortcuts only
     ItemKeyRight = 35,
     ItemKeyResize = 36,
     ItemTrayPreferences = 37,
@@ -102,59 +102,59 @@ enum MenuItem : int {
 };
 
 enum Timer : int {
-    TimerTick = 1,             // desk, every second
-    TimerDate = 2,             // desk, every minute
-    TimerBanner = 3,           // banner, closes it
-    TimerNeedleRedraw = 4,     // needle clock, bound to its window: redraws the face
+    TimerTick = 1,          // desk, every second
+    TimerDate = 2,          // desk, every minute
+    TimerBanner = 3,        // banner, closes it
+    TimerNeedleRedraw = 4,  // needle clock, bound to its window: redraws the face
 };
 
 inline constexpr int TrayIcon = 0;
 
 // Numbered fonts (Verdana unless noted; size in points), loaded at start.
 enum Font : int {
-    Font8 = 0,                 // 8: the default font, measured for the station labels
-    FontSeparator = 1,         // 8: separator titles
-    FontTime = 2,              // 16 bold
-    FontDayName = 3,           // 11
-    FontSeconds = 4,           // 9
-    FontDate = 5,              // 10
-    FontTiny = 6,              // 6: AM / PM marker, number of a free slot
-    FontClockSmall = 7,        // 8: stopwatch, countdown, now playing, station buttons
-    FontSplashText = 9,        // 8
-    FontSplashVersion = 10,    // 7
-    FontDialog = 12,           // 10: "Move To" dialog, slot information target
-    FontBannerTitle = 15,      // 10 bold
-    FontBannerText = 16,       // 10
-    FontCalendar = 17,         // 10: the calendar's event dates and texts
-    FontSmallClockTime = 18,   // 16 bold
-    FontSmallClockSeconds = 19,// 9
-    FontSmallClockMarker = 20, // 6
-    FontInfoTitle = 22,        // 10 bold: slot information title
-    FontHeightSpin = 24,       // 10
-    FontSmallLabel = 25,       // 8: desk height label, icon reload text
-    FontHeightRange = 26,      // 9
-    FontMusicInfo = 33,        // 8
+    Font8 = 0,                   // 8: the default font, measured for the station labels
+    FontSeparator = 1,           // 8: separator titles
+    FontTime = 2,                // 16 bold
+    FontDayName = 3,             // 11
+    FontSeconds = 4,             // 9
+    FontDate = 5,                // 10
+    FontTiny = 6,                // 6: AM / PM marker, number of a free slot
+    FontClockSmall = 7,          // 8: stopwatch, countdown, now playing, station buttons
+    FontSplashText = 9,          // 8
+    FontSplashVersion = 10,      // 7
+    FontDialog = 12,             // 10: "Move To" dialog, slot information target
+    FontBannerTitle = 15,        // 10 bold
+    FontBannerText = 16,         // 10
+    FontCalendar = 17,           // 10: the calendar's event dates and texts
+    FontSmallClockTime = 18,     // 16 bold
+    FontSmallClockSeconds = 19,  // 9
+    FontSmallClockMarker = 20,   // 6
+    FontInfoTitle = 22,          // 10 bold: slot information title
+    FontHeightSpin = 24,         // 10
+    FontSmallLabel = 25,         // 8: desk height label, icon reload text
+    FontHeightRange = 26,        // 9
+    FontMusicInfo = 33,          // 8
 };
 
 // Gadgets of the clock bar, in the desk window.
 enum ClockBarGadget : int {
-    GadgetTimersRow = 6,              // container of the stopwatch and countdown
+    GadgetTimersRow = 6,  // container of the stopwatch and countdown
     GadgetCountdown = 7,
     GadgetStopwatch = 8,
     GadgetCountdownStartStop = 9,
     GadgetCountdownSet = 10,
     GadgetStopwatchReset = 11,
     GadgetStopwatchStartStop = 12,
-    GadgetTime = 13,                  // hours and minutes
+    GadgetTime = 13,  // hours and minutes
     GadgetDayName = 14,
     GadgetSeconds = 15,
-    GadgetDate = 16,                  // day and month
+    GadgetDate = 16,  // day and month
     GadgetDayOfYear = 17,
     GadgetWeek = 18,
     GadgetNowPlayingBand = 19,
     GadgetNowPlaying = 20,
-    GadgetVolume = 21,                // slider 0 to 100
-    GadgetMarker = 22,                // AM / PM
+    GadgetVolume = 21,  // slider 0 to 100
+    GadgetMarker = 22,  // AM / PM
     GadgetPlayerBand = 27,
     GadgetPlaylist = 28,
     GadgetPlay = 29,
@@ -162,7 +162,7 @@ enum ClockBarGadget : int {
     GadgetStop = 31,
     GadgetNextFile = 32,
     GadgetLoop = 33,
-    GadgetFavourite1 = 34,            // favourite station buttons 1 to 3
+    GadgetFavourite1 = 34,  // favourite station buttons 1 to 3
     GadgetFavourite2 = 35,
     GadgetFavourite3 = 36,
     GadgetToolsRow = 37,

@@ -11,14 +11,14 @@ namespace core {
 
 // All 16 x 16 except where the comment gives another size.
 enum Image : int {
-    ImageLogo = 1,              // 48 x 48, drawn over the splash and about banners
-    ImageProgramIcon = 2,       // 48 x 48, the tray icon
-    ImageElevationBadge = 5,    // drawn over the bottom-right quarter of an elevated slot
-    ImageWebShortcut = 6,       // 32 x 32, the picture of a web slot
+    ImageLogo = 1,            // 48 x 48, drawn over the splash and about banners
+    ImageProgramIcon = 2,     // 48 x 48, the tray icon
+    ImageElevationBadge = 5,  // drawn over the bottom-right quarter of an elevated slot
+    ImageWebShortcut = 6,     // 32 x 32, the picture of a web slot
     ImageSlotInfo = 7,
-    ImageSlotAdd = 8,           // slot "Add/Edit" and "Add to Playlist"
+    ImageSlotAdd = 8,  // slot "Add/Edit" and "Add to Playlist"
     ImageSlotPaste = 9,
-    ImageEditData = 10,         // edit the data file
+    ImageEditData = 10,  // edit the data file
     ImageSlotRename = 11,
     ImageSlotParameters = 12,
     ImageSlotStartFolder = 13,
@@ -27,30 +27,30 @@ enum Image : int {
     ImageSlotMove = 16,
     ImageSlotRemove = 17,
     ImageSlotRunAsAdmin = 18,
-    ImageMuted = 19,            // mute icon while the music is off
-    ImageSounding = 20,         // mute icon while the music is on
+    ImageMuted = 19,     // mute icon while the music is off
+    ImageSounding = 20,  // mute icon while the music is on
     ImageSlotToggleAdmin = 21,
-    ImageDelete = 22,           // delete a file from the playlist
-    ImagePlayFromHere = 23,     // play the playlist from this file
-    ImagePlaylists = 24,        // favourite playlists submenu
+    ImageDelete = 22,        // delete a file from the playlist
+    ImagePlayFromHere = 23,  // play the playlist from this file
+    ImagePlaylists = 24,     // favourite playlists submenu
     ImageCheckVersion = 25,
     ImageNeedleClock = 26,
-    ImagePageTab1 = 27,         // 27 to 29: 32 x 32 tab pictures of desk pages 1 to 3
+    ImagePageTab1 = 27,  // 27 to 29: 32 x 32 tab pictures of desk pages 1 to 3
     ImagePageTab2 = 28,
     ImagePageTab3 = 29,
-    ImageStationLabel1 = 32,    // 36 x 14 labels of station buttons 1 to 3 (32-34), drawn at run time
+    ImageStationLabel1 = 32,  // 36 x 14 labels of station buttons 1 to 3 (32-34), drawn at run time
     ImagePreferences = 35,
     ImageCalendar = 36,
     ImageShowHide = 37,
     ImageOnTop = 38,
-    ImageLeft = 39,             // desk to the left of the screen
+    ImageLeft = 39,  // desk to the left of the screen
     ImageRight = 40,
-    ImageResize = 41,           // desk height
+    ImageResize = 41,  // desk height
     ImageTalkingClock = 42,
     ImageHelp = 43,
     ImageAbout = 44,
     ImageQuit = 45,
-    ImagePlay = 46,             // play one music file; also the music information item
+    ImagePlay = 46,  // play one music file; also the music information item
     ImageMusicInfo = ImagePlay,
     // Clock bar: stopwatch and countdown buttons 11, 12, 10, 9.
     ImageStopwatchReset = 47,
@@ -69,10 +69,10 @@ enum Image : int {
     ImageToolCalendar = 58,
     ImageToolWebRadio = 59,
     ImageToolMoveIcons = 60,
-    ImageCountdownClock = 61,   // picture 133 of the countdown settings window
-    ImageRadio = 62,            // picture 48 of the web radio window
-    ImageLicences = 63,         // 32 x 32, picture 92 of the about window
-    ImagePlaylistNew = 64,      // playlist manager menu items 67, 68
+    ImageCountdownClock = 61,  // picture 133 of the countdown settings window
+    ImageRadio = 62,           // picture 48 of the web radio window
+    ImageLicences = 63,        // 32 x 32, picture 92 of the about window
+    ImagePlaylistNew = 64,     // playlist manager menu items 67, 68
     ImagePlaylistQuit = 65,
     // Needle clock menu items 59, 64, 65, 66.
     ImageNeedleOnTop = 66,

@@ -13,9 +13,9 @@
 
 namespace core {
 
-inline constexpr int slot_count_max = 300;       // slots are numbered 1-300
-inline constexpr int separator_count = 31;       // separators are numbered 1-31
-inline constexpr int separator_titles = 30;      // titles of separators 1-30 are stored
+inline constexpr int slot_count_max = 300;   // slots are numbered 1-300
+inline constexpr int separator_count = 31;   // separators are numbered 1-31
+inline constexpr int separator_titles = 30;  // titles of separators 1-30 are stored
 inline constexpr int page_colour_count = 21;
 inline constexpr int favourite_station_count = 3;
 inline constexpr int mru_count = 5;
@@ -24,7 +24,7 @@ inline constexpr int mru_count = 5;
 using Colour = std::uint32_t;
 
 // The desk's background and the three pages' colours of a new data file.
-inline constexpr Colour default_background = 14474460;                     // $DCDCDC
+inline constexpr Colour default_background = 14474460;                            // $DCDCDC
 inline constexpr Colour default_page_colours[] = {14474460, 16775408, 13499135};  // $DCDCDC, $FFF8F0, $CDFAFF
 
 // The needle clock's colours, ARGB with the alpha in the top byte.
@@ -32,27 +32,27 @@ inline constexpr std::uint32_t default_needle_background = 0xFF000000u;  // opaq
 inline constexpr std::uint32_t default_needle_colour = 0xFF00FF00u;      // opaque green
 
 struct Slot {
-    int number = 0;             // 1-300; 0 for the unused entry 0
-    std::string target;         // program, document, folder or web address; "" when free
-    int elevated = 0;           // 1 launches with elevation
+    int number = 0;      // 1-300; 0 for the unused entry 0
+    std::string target;  // program, document, folder or web address; "" when free
+    int elevated = 0;    // 1 launches with elevation
     std::string parameters;
     std::string start_folder;
-    std::string title;          // tooltip and slot menu title
-    int control = -1;           // gadget number of the slot's picture; -1 when none
-    int picture = -1;           // image number of the 32 x 32 picture; -1 when none
-    int x = 0, y = 0;           // cell position inside its page, pixels
+    std::string title;  // tooltip and slot menu title
+    int control = -1;   // gadget number of the slot's picture; -1 when none
+    int picture = -1;   // image number of the 32 x 32 picture; -1 when none
+    int x = 0, y = 0;   // cell position inside its page, pixels
 };
 
 struct Separator {
     std::string title;
-    int title_band = -1;        // gadget number
-    int click_area = -1;        // gadget number
+    int title_band = -1;  // gadget number
+    int click_area = -1;  // gadget number
 };
 
 struct FavouriteStation {
-    std::string name;           // shown as the button's tooltip
-    std::string short_label;    // drawn on the button, at most 5 letters
-    std::string address;        // stream address
+    std::string name;         // shown as the button's tooltip
+    std::string short_label;  // drawn on the button, at most 5 letters
+    std::string address;      // stream address
 };
 
 // The build time of this version, as a date value: 2018-09-14 09:28:10.
@@ -62,8 +62,8 @@ struct Identity {
     std::string program_name = "Vimo Duzi";
     std::string edition = "2017 Edition";
     std::string version = "3.16.17";
-    std::string build_date = "2018.09.14 09:28";   // build time, "%yyyy.%mm.%dd %hh:%ii"
-    std::string build_stamp = "201809140928";      // build time, "%yyyy%mm%dd%hh%ii"
+    std::string build_date = "2018.09.14 09:28";  // build time, "%yyyy.%mm.%dd %hh:%ii"
+    std::string build_stamp = "201809140928";     // build time, "%yyyy%mm%dd%hh%ii"
     std::string base_name = "Vimo_Desk";
     std::string data_file_name = "Vimo_Desk.ini";
     std::string architecture = "x64";
@@ -108,7 +108,7 @@ struct State {
     int Slot_Count = slot_count_max;
     int Icon_Size = 32;
     int Viewer_Max_Width = 800, Viewer_Max_Height = 600;
-    std::array<std::string, mru_count + 1> MRU;          // entries 1-5
+    std::array<std::string, mru_count + 1> MRU;  // entries 1-5
     std::string Music_Dir;
     int X_WinInfo = 200, Y_WinInfo = 5;
     std::string ToDo_FileName;
@@ -132,7 +132,7 @@ struct State {
     int Window_Dragging = 0;
     int Drag_Offset_X = 0, Drag_Offset_Y = 0;
     int Selected_Slot = 0;
-    int Drag_Source_Slot = 0;   // slot whose picture is dragged in move mode; 0 when none
+    int Drag_Source_Slot = 0;  // slot whose picture is dragged in move mode; 0 when none
     std::string Station_Separator = " --- ";
 
     // Fixed tables, allocated once; index 0 is unused where numbering starts at 1.

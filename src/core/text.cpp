@@ -8,9 +8,7 @@ Language language_of(std::string_view lng) {
     return Language::Other;
 }
 
-std::string Text::in(std::string_view lng) const {
-    return std::string(language_of(lng) == Language::French ? fr : en);
-}
+std::string Text::in(std::string_view lng) const { return std::string(language_of(lng) == Language::French ? fr : en); }
 
 std::optional<std::string> Text::strictly_in(std::string_view lng) const {
     switch (language_of(lng)) {

@@ -1,14 +1,14 @@
-#include "core/ids.h"
 #include "desk/desk.h"
 
 #include <string>
 
 #include "app/ids.h"
-#include "core/images.h"
 #include "clock/banner.h"
 #include "config/data_file.h"
 #include "config/ini.h"
 #include "config/keys.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "desk/editing.h"
 #include "desk/icon_commands.h"
 #include "desk/icon_library.h"
@@ -104,8 +104,7 @@ void colour_separators(const core::State& s, int last, rt::Colour back, rt::Colo
 }
 
 void tell_occupied(const core::State& s) {
-    rt::message_box(texts::sorry.in(s.Lng), texts::occupied.in(s.Lng), rt::MessageButtons::Ok,
-                    rt::MessageIcon::Error);
+    rt::message_box(texts::sorry.in(s.Lng), texts::occupied.in(s.Lng), rt::MessageButtons::Ok, rt::MessageIcon::Error);
 }
 
 }  // namespace
@@ -190,8 +189,7 @@ void page_tab_event(core::State& s, const rt::Event& e) {
 void toggle_move_mode(core::State& s) {
     if (!s.Move_Icons_Mode) {
         s.Move_Icons_Mode = true;
-        clocks::show_notice(s, texts::move_mode.in(s.Lng), "",
-                            move_notice_colour, move_notice_seconds);
+        clocks::show_notice(s, texts::move_mode.in(s.Lng), "", move_notice_colour, move_notice_seconds);
         rt::activate_window(core::WindowDesk);
         if (s.Show_Separators == 1) colour_separators(s, red_separators_last, red, white);
     } else {

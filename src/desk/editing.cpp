@@ -1,5 +1,4 @@
 #include "desk/editing.h"
-#include "platform/paths.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +14,7 @@
 #include "desk/pictures.h"
 #include "desk/texts.h"
 #include "desk/web_icons.h"
+#include "platform/paths.h"
 #include "rt/clipboard.h"
 #include "rt/dialogs.h"
 #include "rt/gadget.h"
@@ -192,8 +192,8 @@ void rename_separator(core::State& s, int n) {
 void change_parameters(core::State& s) {
     core::Slot* slot = selected(s);
     if (!slot) return;
-    const auto answer = rt::input_box(std::string(texts::parameters_title), std::string(texts::parameters_prompt),
-                                      slot->parameters);
+    const auto answer =
+        rt::input_box(std::string(texts::parameters_title), std::string(texts::parameters_prompt), slot->parameters);
     if (!answer || *answer == slot->parameters) return;
     slot->parameters = *answer;
     config::save_all(s);
@@ -259,8 +259,8 @@ void text_dropped(core::State& s, int n, const std::string& text) {
         make_web_shortcut(s, n, address);
         return;
     }
-    rt::message_box(texts::error.in(s.Lng), texts::text_on_occupied.in(s.Lng),
-                    rt::MessageButtons::Ok, rt::MessageIcon::Error);
+    rt::message_box(texts::error.in(s.Lng), texts::text_on_occupied.in(s.Lng), rt::MessageButtons::Ok,
+                    rt::MessageIcon::Error);
 }
 
 void move_slot_without_library(core::State& s, int source, int target) {

@@ -1,15 +1,15 @@
-#include "core/ids.h"
-#include "platform/paths.h"
 #include "desk/icon_commands.h"
 
 #include <filesystem>
 
+#include "core/ids.h"
 #include "desk/icon_library.h"
 #include "desk/ids.h"
 #include "desk/layout.h"
 #include "desk/pictures.h"
 #include "desk/texts.h"
 #include "desk/web_icons.h"
+#include "platform/paths.h"
 #include "rt/app.h"
 #include "rt/dialogs.h"
 #include "rt/draw.h"
@@ -34,8 +34,7 @@ core::Slot* selected(core::State& s) {
 }
 
 bool ask_reload(const core::State& s) {
-    const auto answer = rt::message_box(std::string(texts::reload_title),
-                                        texts::reload_question.in(s.Lng),
+    const auto answer = rt::message_box(std::string(texts::reload_title), texts::reload_question.in(s.Lng),
                                         rt::MessageButtons::YesNo, rt::MessageIcon::Question);
     return answer == rt::MessageAnswer::Yes;
 }

@@ -16,9 +16,9 @@
 
 #include "desk/launch_texts.h"
 #include "desk/layout.h"
-#include "platform/shell_words.h"
 #include "platform/desktop_entry.h"
 #include "platform/services.h"
+#include "platform/shell_words.h"
 #include "rt/dialogs.h"
 
 namespace desk {
@@ -47,10 +47,8 @@ TargetKind classify(const std::string& target) {
     if (!fs::is_regular_file(target, ec))
         return TargetKind::Document;  // folders, devices and the like open with the opener
     std::string extension = fs::path(target).extension().string();
-    for (char& c : extension)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == ".desktop")
-        return TargetKind::DesktopEntry;
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".desktop") return TargetKind::DesktopEntry;
     // access() also says no for files on a partition mounted without exec.
     return access(target.c_str(), X_OK) == 0 ? TargetKind::Executable : TargetKind::Document;
 }
@@ -77,10 +75,8 @@ void report(const core::State& s, const StartResult& r, Rights rights, const std
 
 void open_target(const core::State& s, const std::string& target) {
     const StartResult r = platform::shell().open(target);
-    if (r.failure == StartFailure::NoProgram)
-        error_box(s, texts::no_opener, target);
-    else if (!r)
-        error_box(s, texts::not_started, target);
+    if (r.failure == StartFailure::NoProgram) error_box(s, texts::no_opener, target);
+    else if (!r) error_box(s, texts::not_started, target);
 }
 
 StartResult start(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
@@ -92,13 +88,11 @@ StartResult start(const std::string& program, const std::vector<std::string>& ar
 
 std::optional<std::string> read_capped(const std::string& path, std::size_t max_bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+    if (!in) return std::nullopt;
     std::string bytes(max_bytes + 1, '\0');
     in.read(bytes.data(), std::streamsize(bytes.size()));
     bytes.resize(std::size_t(in.gcount()));
-    if (bytes.size() > max_bytes)
-        return std::nullopt;
+    if (bytes.size() > max_bytes) return std::nullopt;
     return bytes;
 }
 
@@ -124,10 +118,8 @@ void run_desktop_entry(const core::State& s, const core::Slot& slot, const std::
     // The slot's own start folder wins over the entry's; without either, the
     // home folder, as the desktop's menus do.
     std::string folder = slot.start_folder;
-    if (folder.empty())
-        folder = entry->path;
-    if (folder.empty())
-        folder = platform::environment().user_folder(platform::UserFolder::Home);
+    if (folder.empty()) folder = entry->path;
+    if (folder.empty()) folder = platform::environment().user_folder(platform::UserFolder::Home);
     if (!is_folder(folder)) {
         error_box(s, texts::bad_folder, folder);
         return;
@@ -217,11 +209,9 @@ bool ready(const core::State& s, const core::Slot& slot) {
 // A launch with the rights the slot's flag asks for; any flag but 0 or 1 is
 // taken for a free slot.
 void launch_as_flagged(const core::State& s, int n, std::optional<std::vector<std::string>> given) {
-    if (!valid_slot(n))
-        return;
+    if (!valid_slot(n)) return;
     const core::Slot& slot = s.slot_table[std::size_t(n)];
-    if (!ready(s, slot))
-        return;
+    if (!ready(s, slot)) return;
     if (slot.elevated != 0 && slot.elevated != 1) {
         sorry();
         return;
@@ -232,11 +222,9 @@ void launch_as_flagged(const core::State& s, int n, std::optional<std::vector<st
 }  // namespace
 
 void launch_slot(core::State& s, int slot) {
-    if (!valid_slot(slot))
-        return;
+    if (!valid_slot(slot)) return;
     const core::Slot& entry = s.slot_table[std::size_t(slot)];
-    if (!ready(s, entry))
-        return;
+    if (!ready(s, entry)) return;
     if (entry.elevated == 0) {
         run_target(s, entry, std::nullopt, Rights::User);
     } else if (entry.elevated == 1) {
@@ -248,11 +236,9 @@ void launch_slot(core::State& s, int slot) {
 }
 
 void launch_slot_elevated(const core::State& s, int slot) {
-    if (!valid_slot(slot))
-        return;
+    if (!valid_slot(slot)) return;
     const core::Slot& entry = s.slot_table[std::size_t(slot)];
-    if (ready(s, entry))
-        run_target(s, entry, std::nullopt, Rights::Administrator);
+    if (ready(s, entry)) run_target(s, entry, std::nullopt, Rights::Administrator);
 }
 
 void launch_with_dropped_files(const core::State& s, int slot, const std::string& files) {
@@ -260,13 +246,10 @@ void launch_with_dropped_files(const core::State& s, int slot, const std::string
     std::size_t begin = 0;
     while (begin <= files.size()) {
         std::size_t end = files.find('\n', begin);
-        if (end == std::string::npos)
-            end = files.size();
+        if (end == std::string::npos) end = files.size();
         std::string name = files.substr(begin, end - begin);
-        if (!name.empty() && name.back() == '\r')
-            name.pop_back();
-        if (!name.empty())
-            args.push_back(std::move(name));
+        if (!name.empty() && name.back() == '\r') name.pop_back();
+        if (!name.empty()) args.push_back(std::move(name));
         begin = end + 1;
     }
     launch_as_flagged(s, slot, std::move(args));

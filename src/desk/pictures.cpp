@@ -1,8 +1,8 @@
-#include "core/ids.h"
 #include "desk/pictures.h"
 
 #include <cstdio>
 
+#include "core/ids.h"
 #include "core/images.h"
 #include "desk/ids.h"
 #include "desk/layout.h"
@@ -41,7 +41,8 @@ bool load_file_icon(const std::string& path) {
 void draw_file_icon(core::Slot& slot, bool badge) {
     if (!rt::start_drawing_image(slot.picture)) return;
     if (rt::image_exists(ImageFileIcon)) rt::draw_image(ImageFileIcon, 0, 0, icon_size, icon_size);
-    if (badge && rt::image_exists(core::ImageElevationBadge)) rt::draw_image(core::ImageElevationBadge, badge_x, badge_y);
+    if (badge && rt::image_exists(core::ImageElevationBadge))
+        rt::draw_image(core::ImageElevationBadge, badge_x, badge_y);
     rt::stop_drawing();
 }
 

@@ -24,7 +24,7 @@ int g_move_source = 0;
 
 constexpr int move_width = 450, move_height = 36;
 constexpr int move_right_of_desk = 105, move_left_of_desk = 455;
-constexpr int move_right_room = 555;   // screen width a window right of the desk needs
+constexpr int move_right_room = 555;  // screen width a window right of the desk needs
 constexpr int move_below_desk_top = 233;
 
 void tell_move_refused(const core::State& s, const std::string& text) {
@@ -66,8 +66,7 @@ void open_move_dialog(core::State& s) {
     const int x = desk_x <= screen_width - move_right_room ? desk_x + move_right_of_desk : desk_x - move_left_of_desk;
     const int y = rt::window_y(core::WindowDesk) + move_below_desk_top;
     using F = rt::WindowFlag;
-    rt::open_window(core::WindowSlotMove, x, y, move_width, move_height,
-                    texts::move_title.in(s.Lng),
+    rt::open_window(core::WindowSlotMove, x, y, move_width, move_height, texts::move_title.in(s.Lng),
                     F::Tool | F::CloseBox | F::Resizable, core::WindowDesk);
     rt::create_combo_gadget(GadgetMoveList, 6, 6, 379, 25);
     rt::set_gadget_font(GadgetMoveList, core::FontDialog);

@@ -9,13 +9,14 @@ namespace desk::texts {
 
 using core::Text;
 
-inline constexpr Text free_tooltip{" Libre", " Free"};   // after the slot number
+inline constexpr Text free_tooltip{" Libre", " Free"};  // after the slot number
 inline constexpr Text free_item{"Libre", "Free"};
 inline constexpr std::string_view info_item_suffix = " (Info Prog.)";
 inline constexpr std::string_view untitled = "Information";
 inline constexpr std::string_view web_title = "URL";
 
-inline constexpr Text move_mode{"Vous pouvez maintenant déplacer les icônes sur le desk", "You can now move icons on desk"};
+inline constexpr Text move_mode{"Vous pouvez maintenant déplacer les icônes sur le desk",
+                                "You can now move icons on desk"};
 
 inline constexpr Text sorry{"Désolé", "Sorry"};
 inline constexpr Text occupied{"Cet emplacement est déjà occupé.", "This location is already occupied."};
@@ -36,7 +37,8 @@ inline constexpr std::string_view parameters_prompt = "Paramètres de lancement 
 inline constexpr std::string_view start_folder_title = "Démarrer en / (Start Folder)";
 
 inline constexpr Text move_title{"Sélectionnez un emplacement libre", "Select a free space"};
-inline constexpr Text move_none{"Choisissez d'abord un emplacement dans la liste.", "First choose a location in the list."};
+inline constexpr Text move_none{"Choisissez d'abord un emplacement dans la liste.",
+                                "First choose a location in the list."};
 // Around the slot number.
 inline constexpr Text move_no_cell_1{"L'emplacement ", "Location "};
 inline constexpr Text move_no_cell_2{" n'a pas de case sur le desk : choisissez-en un autre.",
@@ -57,7 +59,8 @@ inline constexpr std::string_view reload_title = "Information";
 inline constexpr Text reload_question{"Recharger les icônes originales\n(Les icônes personnalisées seront supprimées)",
                                       "Reload the original icons ?\n(Custom icons will be deleted)"};
 inline constexpr std::string_view old_icons_title = "Nettoyage (cleanning)";
-inline constexpr std::string_view old_icons_question = "Supprimer les anciennes icônes ?\n(Drop folder of old icons ? (yes))";
+inline constexpr std::string_view old_icons_question =
+    "Supprimer les anciennes icônes ?\n(Drop folder of old icons ? (yes))";
 
 inline constexpr std::string_view separator_rename_title = "Renommer (rename)";
 // Around the separator number.

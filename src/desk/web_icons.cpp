@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "core/images.h"
 #include "config/data_file.h"
+#include "core/images.h"
 #include "desk/icon_library.h"
 #include "desk/ids.h"
 #include "desk/layout.h"
@@ -60,8 +60,7 @@ platform::HttpLimits site_icon_limits() {
 }
 
 std::string site_icon_file() {
-    return platform::with_trailing_separator(
-               platform::environment().user_folder(platform::UserFolder::Temporary)) +
+    return platform::with_trailing_separator(platform::environment().user_folder(platform::UserFolder::Temporary)) +
            "Favicon.ico";
 }
 

@@ -102,7 +102,7 @@ PlaylistFile read_playlist_file(const std::string& path) {
     const int fd = open_for_reading(path);
     if (fd < 0) return {errno == ENOENT ? PlaylistFileStatus::Missing : PlaylistFileStatus::Refused, {}};
     PlaylistFile file;
-    struct stat st{};
+    struct stat st {};
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
         std::uint64_t(st.st_size) <= max_playlist_bytes && read_capped(fd, max_playlist_bytes, file.bytes)) {
         file.status = PlaylistFileStatus::Read;

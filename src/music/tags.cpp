@@ -81,9 +81,7 @@ std::string decode_frame_text(std::uint8_t encoding, std::string_view text) {
 // The text of the frame whose identifier starts at `p`. Header bytes past the
 // end of the tag count as 0; the text ends at the end of the tag.
 std::string frame_text(std::string_view tag, std::size_t p) {
-    const auto byte_at = [&](std::size_t i) -> std::uint8_t {
-        return i < tag.size() ? std::uint8_t(tag[i]) : 0;
-    };
+    const auto byte_at = [&](std::size_t i) -> std::uint8_t { return i < tag.size() ? std::uint8_t(tag[i]) : 0; };
     std::uint32_t size = 0;
     for (std::size_t i = 0; i < 4; ++i) size = size << 8 | byte_at(p + frame_size_offset + i);
     if (size == 0) return {};
@@ -178,7 +176,7 @@ TagReading read_tags(const std::string& path) {
     // Non-blocking, so that opening a FIFO does not wait for a writer.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return {};
-    struct stat st{};
+    struct stat st {};
     if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) return {};
     const int descriptor = fd.get();
     return read_tags(FileView{std::uint64_t(st.st_size), [descriptor](std::uint64_t offset, std::size_t length) {

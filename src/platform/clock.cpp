@@ -4,8 +4,8 @@
 #include "platform/clock.h"
 
 #include <cassert>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <thread>
 
@@ -25,20 +25,17 @@ constexpr std::int64_t floor_div(std::int64_t a, std::int64_t b) {
 }
 
 // The remainder that goes with floor_div: 0 to b-1 for positive b.
-constexpr std::int64_t floor_mod(std::int64_t a, std::int64_t b) {
-    return a - floor_div(a, b) * b;
-}
+constexpr std::int64_t floor_mod(std::int64_t a, std::int64_t b) { return a - floor_div(a, b) * b; }
 
 // Days from 1970-01-01 to the given date; month 1-12, any day.
 // Eras of 400 years (146097 days) make the calendar periodic.
 constexpr std::int64_t days_from_civil(std::int64_t year, int month, std::int64_t day) {
     year -= month <= 2;
     const std::int64_t era = floor_div(year, 400);
-    const std::int64_t year_of_era = year - era * 400;                    // 0-399
-    const std::int64_t month_from_march = (month + 9) % 12;               // March = 0
+    const std::int64_t year_of_era = year - era * 400;       // 0-399
+    const std::int64_t month_from_march = (month + 9) % 12;  // March = 0
     const std::int64_t day_of_era_year = (153 * month_from_march + 2) / 5 + day - 1;
-    const std::int64_t day_of_era =
-        year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_era_year;
+    const std::int64_t day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_era_year;
     return era * 146097 + day_of_era - 719468;
 }
 
@@ -51,14 +48,11 @@ constexpr Civil civil_from_days(std::int64_t days) {
     days += 719468;
     const std::int64_t era = floor_div(days, 146097);
     const std::int64_t day_of_era = days - era * 146097;  // 0-146096
-    const std::int64_t year_of_era =
-        (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-    const std::int64_t day_of_year =
-        day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+    const std::int64_t year_of_era = (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+    const std::int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
     const std::int64_t month_from_march = (5 * day_of_year + 2) / 153;
     const int day = static_cast<int>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
-    const int month = static_cast<int>(month_from_march < 10 ? month_from_march + 3
-                                                             : month_from_march - 9);
+    const int month = static_cast<int>(month_from_march < 10 ? month_from_march + 3 : month_from_march - 9);
     return {year_of_era + era * 400 + (month <= 2), month, day};
 }
 
@@ -94,8 +88,8 @@ std::int64_t SystemClock::local_now() {
     const std::time_t now = std::time(nullptr);
     std::tm fields{};
     localtime_r(&now, &fields);
-    return date_value(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
-                      fields.tm_min, fields.tm_sec);
+    return date_value(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour, fields.tm_min,
+                      fields.tm_sec);
 }
 
 std::int64_t SystemClock::monotonic_ms() {
@@ -105,8 +99,7 @@ std::int64_t SystemClock::monotonic_ms() {
 }
 
 void SystemClock::sleep_ms(int ms) {
-    if (ms > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 void FakeClock::advance_ms(std::int64_t ms) {
@@ -132,8 +125,12 @@ std::string format_date(std::string_view mask, std::int64_t date_value) {
         std::string_view token;
         std::string value;
     };
-    const Field fields[] = {{"%yyyy", std::to_string(t.year)}, {"%yy", two(t.year)}, {"%mm", two(t.month)},
-                            {"%dd", two(t.day)},               {"%hh", two(t.hour)}, {"%ii", two(t.minute)},
+    const Field fields[] = {{"%yyyy", std::to_string(t.year)},
+                            {"%yy", two(t.year)},
+                            {"%mm", two(t.month)},
+                            {"%dd", two(t.day)},
+                            {"%hh", two(t.hour)},
+                            {"%ii", two(t.minute)},
                             {"%ss", two(t.second)}};
     std::string out;
     for (std::size_t i = 0; i < mask.size();) {

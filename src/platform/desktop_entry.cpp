@@ -14,10 +14,8 @@ constexpr std::string_view utf8_mark = "\xEF\xBB\xBF";
 constexpr std::string_view entry_group = "Desktop Entry";
 
 std::string_view trim_spaces(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
 }
 
@@ -36,7 +34,10 @@ std::string decode_value(std::string_view value) {
         case 't': out += '\t'; break;
         case 'r': out += '\r'; break;
         case '\\': out += '\\'; break;
-        default: out += value[i]; out += value[i + 1]; break;
+        default:
+            out += value[i];
+            out += value[i + 1];
+            break;
         }
         ++i;
     }
@@ -54,13 +55,11 @@ struct Word {
     bool quoted = false;  // "" stays an (empty) argument
 
     void add_text(char c) {
-        if (pieces.empty() || pieces.back().kind != Piece::Kind::Text)
-            pieces.push_back({Piece::Kind::Text, {}});
+        if (pieces.empty() || pieces.back().kind != Piece::Kind::Text) pieces.push_back({Piece::Kind::Text, {}});
         pieces.back().text += c;
     }
     void add_text(const std::string& s) {
-        for (char c : s)
-            add_text(c);
+        for (char c : s) add_text(c);
     }
     bool only(Piece::Kind kind) const { return pieces.size() == 1 && pieces.front().kind == kind; }
 };
@@ -124,8 +123,7 @@ std::optional<std::vector<Word>> split_exec(const std::string& exec, const Deskt
 }  // namespace
 
 std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes) {
-    if (bytes.substr(0, utf8_mark.size()) == utf8_mark)
-        bytes.remove_prefix(utf8_mark.size());
+    if (bytes.substr(0, utf8_mark.size()) == utf8_mark) bytes.remove_prefix(utf8_mark.size());
 
     DesktopEntry entry;
     bool found = false, inside = false;
@@ -134,15 +132,12 @@ std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes) {
     std::size_t line_start = 0;
     while (line_start < bytes.size()) {
         std::size_t line_end = bytes.find('\n', line_start);
-        if (line_end == std::string_view::npos)
-            line_end = bytes.size();
+        if (line_end == std::string_view::npos) line_end = bytes.size();
         std::string_view line = bytes.substr(line_start, line_end - line_start);
         line_start = line_end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         line = trim_spaces(line);
-        if (line.empty() || line.front() == '#')
-            continue;
+        if (line.empty() || line.front() == '#') continue;
         if (line.front() == '[') {
             // Only the first group of that name counts; a repeat is an error of the file.
             inside = !found && line == "[" + std::string(entry_group) + "]";
@@ -150,8 +145,7 @@ std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes) {
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (!inside || equals == std::string_view::npos)
-            continue;
+        if (!inside || equals == std::string_view::npos) continue;
         const std::string_view key = trim_spaces(line.substr(0, equals));
         const std::string value = decode_value(trim_spaces(line.substr(equals + 1)));
         // The first value of a key wins; later repeats are errors of the file.
@@ -169,8 +163,7 @@ std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes) {
         take("URL", seen_url, [&] { entry.url = value; });
         take("Terminal", seen_terminal, [&] { entry.terminal = value == "true" || value == "1"; });
     }
-    if (!found)
-        return std::nullopt;
+    if (!found) return std::nullopt;
     return entry;
 }
 
@@ -178,30 +171,24 @@ std::optional<std::vector<std::vector<std::string>>> exec_command_lines(const De
                                                                         const std::vector<std::string>& files,
                                                                         const std::string& entry_path) {
     auto words = split_exec(entry.exec, entry, entry_path);
-    if (!words || words->empty())
-        return std::nullopt;
+    if (!words || words->empty()) return std::nullopt;
 
     bool one_file = false, all_files = false;
     for (const Word& word : *words) {
         for (const Piece& piece : word.pieces) {
-            if (piece.kind == Piece::Kind::File)
-                one_file = true;
+            if (piece.kind == Piece::Kind::File) one_file = true;
             if (piece.kind == Piece::Kind::Files) {
-                if (!word.only(Piece::Kind::Files))
-                    return std::nullopt;
+                if (!word.only(Piece::Kind::Files)) return std::nullopt;
                 all_files = true;
             }
         }
     }
-    if (one_file && all_files)
-        return std::nullopt;
+    if (one_file && all_files) return std::nullopt;
 
     // The file each command line gets for %f; "" when none.
     std::vector<std::string> runs;
-    if (one_file && files.size() > 1)
-        runs = files;
-    else
-        runs.push_back(files.empty() ? std::string() : files.front());
+    if (one_file && files.size() > 1) runs = files;
+    else runs.push_back(files.empty() ? std::string() : files.front());
 
     std::vector<std::vector<std::string>> lines;
     for (const std::string& file : runs) {
@@ -218,8 +205,7 @@ std::optional<std::vector<std::vector<std::string>>> exec_command_lines(const De
                 }
                 continue;
             }
-            if (word.only(Piece::Kind::File) && !word.quoted && file.empty() && files.empty())
-                continue;
+            if (word.only(Piece::Kind::File) && !word.quoted && file.empty() && files.empty()) continue;
             std::string text;
             for (const Piece& piece : word.pieces) {
                 switch (piece.kind) {
@@ -231,10 +217,8 @@ std::optional<std::vector<std::vector<std::string>>> exec_command_lines(const De
             }
             line.push_back(std::move(text));
         }
-        if (!one_file && !all_files)
-            line.insert(line.end(), files.begin(), files.end());
-        if (line.empty() || line.front().empty())
-            return std::nullopt;
+        if (!one_file && !all_files) line.insert(line.end(), files.begin(), files.end());
+        if (line.empty() || line.front().empty()) return std::nullopt;
         lines.push_back(std::move(line));
     }
     return lines;

@@ -18,13 +18,13 @@ inline constexpr std::size_t desktop_entry_max_bytes = 1024 * 1024;
 // The keys of the [Desktop Entry] group the launcher uses, their string
 // escapes (\s \n \t \r \\) decoded. Localised variants (Name[fr]) are ignored.
 struct DesktopEntry {
-    std::string type;      // "Application", "Link", "Directory"; "" when absent
+    std::string type;  // "Application", "Link", "Directory"; "" when absent
     std::string name;
     std::string icon;
-    std::string exec;      // the command line, still in Exec quoting
-    std::string path;      // working folder; "" when absent
-    std::string url;       // the address of a "Link" entry
-    bool terminal = false; // run inside a terminal emulator
+    std::string exec;       // the command line, still in Exec quoting
+    std::string path;       // working folder; "" when absent
+    std::string url;        // the address of a "Link" entry
+    bool terminal = false;  // run inside a terminal emulator
 };
 
 // The [Desktop Entry] group of `bytes`; nothing when there is no such group.

@@ -19,8 +19,7 @@ constexpr const char* data_folder_name = "Vimo_Desk";
 
 std::optional<std::string> non_empty_variable(Environment& env, const char* name) {
     auto value = env.variable(name);
-    if (value && value->empty())
-        return std::nullopt;
+    if (value && value->empty()) return std::nullopt;
     return value;
 }
 
@@ -28,21 +27,18 @@ std::string passwd_field(bool want_home) {
     std::vector<char> buffer(16 * 1024);
     passwd entry{};
     passwd* found = nullptr;
-    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
-        return {};
+    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return {};
     const char* field = want_home ? found->pw_dir : found->pw_name;
     return field ? field : "";
 }
 
 std::string home_folder(Environment& env) {
-    if (auto home = non_empty_variable(env, "HOME"))
-        return without_trailing_separator(*home);
+    if (auto home = non_empty_variable(env, "HOME")) return without_trailing_separator(*home);
     return without_trailing_separator(passwd_field(true));
 }
 
 std::string config_folder(Environment& env) {
-    if (auto config = non_empty_variable(env, "XDG_CONFIG_HOME"))
-        return without_trailing_separator(*config);
+    if (auto config = non_empty_variable(env, "XDG_CONFIG_HOME")) return without_trailing_separator(*config);
     return home_folder(env) + "/.config";
 }
 
@@ -52,8 +48,7 @@ std::string config_folder(Environment& env) {
 // caller falls back to the usual English name.
 std::optional<std::string> user_dirs_entry(Environment& env, const std::string& key) {
     std::ifstream file(config_folder(env) + "/user-dirs.dirs", std::ios::binary);
-    if (!file)
-        return std::nullopt;
+    if (!file) return std::nullopt;
     std::string text(user_dirs_max_bytes, '\0');
     file.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(file.gcount()));
@@ -62,16 +57,13 @@ std::optional<std::string> user_dirs_entry(Environment& env, const std::string& 
     std::size_t line_start = 0;
     while (line_start < text.size()) {
         std::size_t line_end = text.find('\n', line_start);
-        if (line_end == std::string::npos)
-            line_end = text.size();
+        if (line_end == std::string::npos) line_end = text.size();
         std::string_view line(text.data() + line_start, line_end - line_start);
         line_start = line_end + 1;
 
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
-            line.remove_prefix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
         const std::string prefix = key + "=\"";
-        if (line.substr(0, prefix.size()) != prefix)
-            continue;
+        if (line.substr(0, prefix.size()) != prefix) continue;
         line.remove_prefix(prefix.size());
 
         std::string value;
@@ -86,22 +78,19 @@ std::optional<std::string> user_dirs_entry(Environment& env, const std::string& 
                 value += line[i];
             }
         }
-        if (!closed)
-            continue;
+        if (!closed) continue;
         const std::string home_prefix = "$HOME";
         if (value.compare(0, home_prefix.size(), home_prefix) == 0 &&
             (value.size() == home_prefix.size() || value[home_prefix.size()] == path_separator))
             value = home_folder(env) + value.substr(home_prefix.size());
-        else if (value.empty() || value.front() != path_separator)
-            continue;
+        else if (value.empty() || value.front() != path_separator) continue;
         result = without_trailing_separator(value);  // the last entry wins, as when sourced by a shell
     }
     return result;
 }
 
 std::string xdg_user_folder(Environment& env, const char* key, const char* fallback_name) {
-    if (auto folder = user_dirs_entry(env, key))
-        return *folder;
+    if (auto folder = user_dirs_entry(env, key)) return *folder;
     return home_folder(env) + path_separator + fallback_name;
 }
 
@@ -109,16 +98,14 @@ std::string xdg_user_folder(Environment& env, const char* key, const char* fallb
 
 std::optional<std::string> SystemEnvironment::variable(const std::string& name) {
     const char* value = std::getenv(name.c_str());
-    if (!value)
-        return std::nullopt;
+    if (!value) return std::nullopt;
     return std::string(value);
 }
 
 std::string SystemEnvironment::working_folder() {
     std::vector<char> buffer(4096);
     while (!getcwd(buffer.data(), buffer.size())) {
-        if (errno != ERANGE)
-            return {};  // the folder was removed under us: no working folder
+        if (errno != ERANGE) return {};  // the folder was removed under us: no working folder
         buffer.resize(buffer.size() * 2);
     }
     return without_trailing_separator(buffer.data());
@@ -128,13 +115,11 @@ std::string SystemEnvironment::program_folder() {
     std::vector<char> buffer(4096);
     for (;;) {
         const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (length < 0)
-            return {};
+        if (length < 0) return {};
         if (static_cast<std::size_t>(length) < buffer.size()) {
             std::string path(buffer.data(), static_cast<std::size_t>(length));
             const std::size_t slash = path.rfind(path_separator);
-            if (slash == std::string::npos)
-                return {};
+            if (slash == std::string::npos) return {};
             return slash == 0 ? std::string(1, path_separator) : path.substr(0, slash);
         }
         buffer.resize(buffer.size() * 2);
@@ -144,39 +129,30 @@ std::string SystemEnvironment::program_folder() {
 std::string SystemEnvironment::user_folder(UserFolder which) {
     switch (which) {
     case UserFolder::Temporary:
-        if (auto tmp = non_empty_variable(*this, "TMPDIR"))
-            return without_trailing_separator(*tmp);
+        if (auto tmp = non_empty_variable(*this, "TMPDIR")) return without_trailing_separator(*tmp);
         return "/tmp";
-    case UserFolder::Desktop:
-        return xdg_user_folder(*this, "XDG_DESKTOP_DIR", "Desktop");
-    case UserFolder::Music:
-        return xdg_user_folder(*this, "XDG_MUSIC_DIR", "Music");
-    case UserFolder::Documents:
-        return xdg_user_folder(*this, "XDG_DOCUMENTS_DIR", "Documents");
-    case UserFolder::Home:
-        return home_folder(*this);
-    case UserFolder::Config:
-        return config_folder(*this);
+    case UserFolder::Desktop: return xdg_user_folder(*this, "XDG_DESKTOP_DIR", "Desktop");
+    case UserFolder::Music: return xdg_user_folder(*this, "XDG_MUSIC_DIR", "Music");
+    case UserFolder::Documents: return xdg_user_folder(*this, "XDG_DOCUMENTS_DIR", "Documents");
+    case UserFolder::Home: return home_folder(*this);
+    case UserFolder::Config: return config_folder(*this);
     }
     return {};
 }
 
 std::string SystemEnvironment::login_name() {
-    if (auto user = non_empty_variable(*this, "USER"))
-        return *user;
+    if (auto user = non_empty_variable(*this, "USER")) return *user;
     return passwd_field(false);
 }
 
 std::optional<std::string> FakeEnvironment::variable(const std::string& name) {
     auto found = variables.find(name);
-    if (found == variables.end())
-        return std::nullopt;
+    if (found == variables.end()) return std::nullopt;
     return found->second;
 }
 
 std::string FakeEnvironment::user_folder(UserFolder which) {
-    if (auto found = folders.find(which); found != folders.end())
-        return found->second;
+    if (auto found = folders.find(which); found != folders.end()) return found->second;
     switch (which) {
     case UserFolder::Temporary: return "/nonexistent/temporary";
     case UserFolder::Desktop: return "/nonexistent/desktop";
@@ -190,14 +166,10 @@ std::string FakeEnvironment::user_folder(UserFolder which) {
 
 std::string per_user_data_folder(Environment& env) {
     std::string base;
-    if (auto appdata = non_empty_variable(env, "APPDATA"))
-        base = *appdata;
-    else if (auto config = non_empty_variable(env, "XDG_CONFIG_HOME"))
-        base = *config;
-    else if (auto home = non_empty_variable(env, "HOME"))
-        base = with_trailing_separator(*home) + ".config";
-    else
-        base = with_trailing_separator(env.user_folder(UserFolder::Home)) + ".config";
+    if (auto appdata = non_empty_variable(env, "APPDATA")) base = *appdata;
+    else if (auto config = non_empty_variable(env, "XDG_CONFIG_HOME")) base = *config;
+    else if (auto home = non_empty_variable(env, "HOME")) base = with_trailing_separator(*home) + ".config";
+    else base = with_trailing_separator(env.user_folder(UserFolder::Home)) + ".config";
     return with_trailing_separator(with_trailing_separator(base) + data_folder_name);
 }
 

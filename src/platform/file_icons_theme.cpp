@@ -1,13 +1,12 @@
 // File icons from the desktop's icon theme, through the toolkit.
+#include <sys/stat.h>
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QMimeDatabase>
 #include <QPixmap>
-
-#include <sys/stat.h>
-
 #include <fstream>
 
 #include "platform/desktop_entry.h"

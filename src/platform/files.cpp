@@ -6,7 +6,6 @@
 // temporary file whose lock can be taken belongs to a writer that died.
 #include "platform/files.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -16,6 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
+
+#include <dirent.h>
 
 namespace platform {
 

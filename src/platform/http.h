@@ -15,15 +15,15 @@ struct HttpLimits {
     int connect_timeout_ms = 5000;
     int total_timeout_ms = 20000;
     std::int64_t max_bytes = 8 * 1024 * 1024;  // larger bodies fail the transfer
-    bool https_only = false;                    // refuse plain http, also on redirects
+    bool https_only = false;                   // refuse plain http, also on redirects
 };
 
 struct HttpResult {
-    bool ok = false;           // transfer completed (any status code); false on
-                               // time-out, size cap, refused protocol or redirect
-    long status = 0;           // HTTP status code, 0 when no answer came
-    std::string body;          // get_to_memory only
-    std::string error;         // why the transfer failed, for tests and notes
+    bool ok = false;    // transfer completed (any status code); false on
+                        // time-out, size cap, refused protocol or redirect
+    long status = 0;    // HTTP status code, 0 when no answer came
+    std::string body;   // get_to_memory only
+    std::string error;  // why the transfer failed, for tests and notes
 };
 
 class Http {
@@ -35,8 +35,7 @@ public:
     // place only when the transfer completed with status 200; otherwise `path`
     // is left as it was. Another status gives ok with that status; a failed
     // transfer, or a failure to write or move the file, gives not ok.
-    virtual HttpResult get_to_file(const std::string& url, const std::string& path,
-                                   const HttpLimits& limits = {}) = 0;
+    virtual HttpResult get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits = {}) = 0;
     // HEAD request: only the status matters.
     virtual HttpResult head(const std::string& url, const HttpLimits& limits = {}) = 0;
 };
@@ -46,8 +45,7 @@ public:
     CurlHttp();
     ~CurlHttp() override;
     HttpResult get(const std::string& url, const HttpLimits& limits = {}) override;
-    HttpResult get_to_file(const std::string& url, const std::string& path,
-                           const HttpLimits& limits = {}) override;
+    HttpResult get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits = {}) override;
     HttpResult head(const std::string& url, const HttpLimits& limits = {}) override;
 };
 
@@ -72,8 +70,7 @@ public:
     const std::vector<Request>& requests() const { return requests_; }
 
     HttpResult get(const std::string& url, const HttpLimits& limits = {}) override;
-    HttpResult get_to_file(const std::string& url, const std::string& path,
-                           const HttpLimits& limits = {}) override;
+    HttpResult get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits = {}) override;
     HttpResult head(const std::string& url, const HttpLimits& limits = {}) override;
 
 private:

@@ -1,10 +1,5 @@
 // HTTP over libcurl. Each call is one blocking easy transfer with the limits
 // of HttpLimits; no handle or connection is kept between calls.
-#include "platform/http.h"
-
-#include "platform/files.h"
-
-#include <curl/curl.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -15,6 +10,11 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+
+#include <curl/curl.h>
+
+#include "platform/files.h"
+#include "platform/http.h"
 
 namespace platform {
 
@@ -96,18 +96,15 @@ HttpResult transfer(const std::string& url, const HttpLimits& limits, Verb verb,
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.max_bytes));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
-    if (verb == Verb::Head)
-        curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    if (verb == Verb::Head) curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
 
     const CURLcode code = curl_easy_perform(curl);
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.status);
     result.ok = code == CURLE_OK;
-    if (sink.over_cap)
-        result.error = "body larger than " + std::to_string(sink.max_bytes) + " bytes";
+    if (sink.over_cap) result.error = "body larger than " + std::to_string(sink.max_bytes) + " bytes";
     else if (sink.write_failed)
         result.error = std::string("could not write the body: ") + std::strerror(sink.write_errno);
-    else if (!result.ok)
-        result.error = error_text[0] ? error_text : curl_easy_strerror(code);
+    else if (!result.ok) result.error = error_text[0] ? error_text : curl_easy_strerror(code);
     return result;
 }
 
@@ -122,13 +119,11 @@ HttpResult CurlHttp::get(const std::string& url, const HttpLimits& limits) {
     Sink sink;
     sink.memory = &body;
     HttpResult result = transfer(url, limits, Verb::Get, sink);
-    if (result.ok)
-        result.body = std::move(body);
+    if (result.ok) result.body = std::move(body);
     return result;
 }
 
-HttpResult CurlHttp::get_to_file(const std::string& url, const std::string& path,
-                                 const HttpLimits& limits) {
+HttpResult CurlHttp::get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits) {
     FileReplacement file(path);
     if (!file.open()) {
         HttpResult failed;

@@ -1,9 +1,9 @@
 // Canned HTTP answers for tests. The limits' size cap and https_only are
 // honoured so code under test sees the same refusals as with the real one.
-#include "platform/http.h"
-
 #include <fstream>
 #include <limits>
+
+#include "platform/http.h"
 
 namespace platform {
 
@@ -11,8 +11,7 @@ namespace {
 
 constexpr long status_ok = 200;
 
-HttpResult answer(const FakeHttp::Response* response, const std::string& url,
-                  const HttpLimits& limits) {
+HttpResult answer(const FakeHttp::Response* response, const std::string& url, const HttpLimits& limits) {
     HttpResult result;
     if (!response) {
         result.error = "no canned response for " + url;
@@ -34,8 +33,7 @@ HttpResult answer(const FakeHttp::Response* response, const std::string& url,
 const FakeHttp::Response* FakeHttp::find(const std::string& url) const {
     // The latest serve() of an address wins.
     for (auto it = responses_.rbegin(); it != responses_.rend(); ++it)
-        if (it->first == url)
-            return &it->second;
+        if (it->first == url) return &it->second;
     return nullptr;
 }
 
@@ -43,13 +41,11 @@ HttpResult FakeHttp::get(const std::string& url, const HttpLimits& limits) {
     requests_.push_back({Method::Get, url, {}});
     const Response* response = find(url);
     HttpResult result = answer(response, url, limits);
-    if (result.ok)
-        result.body = response->body;
+    if (result.ok) result.body = response->body;
     return result;
 }
 
-HttpResult FakeHttp::get_to_file(const std::string& url, const std::string& path,
-                                 const HttpLimits& limits) {
+HttpResult FakeHttp::get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits) {
     requests_.push_back({Method::GetToFile, url, path});
     const Response* response = find(url);
     HttpResult result = answer(response, url, limits);

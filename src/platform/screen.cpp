@@ -15,14 +15,11 @@ constexpr Desktop headless_desktop{0, 0, 1024, 768};
 // The screens with the primary first; empty without an application or display.
 QList<QScreen*> ordered_screens() {
     QList<QScreen*> result;
-    if (!QGuiApplication::instance())
-        return result;
+    if (!QGuiApplication::instance()) return result;
     QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary)
-        result.append(primary);
+    if (primary) result.append(primary);
     for (QScreen* screen : QGuiApplication::screens())
-        if (screen && screen != primary)
-            result.append(screen);
+        if (screen && screen != primary) result.append(screen);
     return result;
 }
 
@@ -40,10 +37,8 @@ int SystemScreen::desktop_count() {
 
 Desktop SystemScreen::desktop(int index) {
     const auto screens = ordered_screens();
-    if (screens.isEmpty())
-        return headless_desktop;
-    if (index < 0 || index >= screens.size())
-        index = 0;
+    if (screens.isEmpty()) return headless_desktop;
+    if (index < 0 || index >= screens.size()) index = 0;
     return to_desktop(screens[index]);
 }
 

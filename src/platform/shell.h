@@ -13,11 +13,11 @@ namespace platform {
 
 // Why a start failed, so the caller can say it in the user's words.
 enum class StartFailure {
-    None,            // started
-    NoProgram,       // the program (or the opener, or pkexec) was not found
-    NotExecutable,   // the file exists but the system cannot run it (no program format, no permission)
-    Folder,          // the working folder could not be entered
-    Other,           // anything else (out of processes, refused argument...)
+    None,           // started
+    NoProgram,      // the program (or the opener, or pkexec) was not found
+    NotExecutable,  // the file exists but the system cannot run it (no program format, no permission)
+    Folder,         // the working folder could not be entered
+    Other,          // anything else (out of processes, refused argument...)
 };
 
 struct StartResult {
@@ -36,8 +36,7 @@ public:
                                             const std::string& working_folder) = 0;
     // The same with administrator rights, through pkexec, which asks for the
     // password itself; the result only says whether pkexec started.
-    [[nodiscard]] virtual StartResult start_elevated(const std::string& program,
-                                                     const std::vector<std::string>& args,
+    [[nodiscard]] virtual StartResult start_elevated(const std::string& program, const std::vector<std::string>& args,
                                                      const std::string& working_folder) = 0;
     // Opens a document, folder, web or mailto address with the desktop's
     // opener (xdg-open, else gio open). NoProgram when there is no opener.
@@ -75,7 +74,7 @@ public:
     enum class Verb { Start, StartElevated, Open };
     struct Request {
         Verb verb{};
-        std::string program;            // the opened target for Open
+        std::string program;  // the opened target for Open
         std::vector<std::string> args;
         std::string working_folder;
         bool operator==(const Request&) const = default;

@@ -16,8 +16,7 @@ public:
     // default voice. `rate`: -10 (slowest) to 10 (fastest), 0 normal.
     // `volume_percent`: 0 to 100. Without a voice or an audio device nothing
     // is heard and the call returns at once.
-    virtual void speak(const std::string& text, const std::string& language, int rate,
-                       int volume_percent) = 0;
+    virtual void speak(const std::string& text, const std::string& language, int rate, int volume_percent) = 0;
 };
 
 // espeak-ng, played synchronously on the default audio output.

@@ -1,12 +1,12 @@
 // Speech through espeak-ng in synchronous playback: without an audio device
 // the synthesis call fails at once, which is the silence the program wants
 // (the asynchronous mode would report success and play nothing).
-#include "platform/speech.h"
+#include <algorithm>
+#include <cmath>
 
 #include <espeak-ng/speak_lib.h>
 
-#include <algorithm>
-#include <cmath>
+#include "platform/speech.h"
 
 namespace platform {
 

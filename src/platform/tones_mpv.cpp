@@ -3,13 +3,13 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <mpv/client.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+
+#include <mpv/client.h>
 
 #include "platform/files.h"
 #include "platform/tones.h"
@@ -61,11 +61,11 @@ std::string tune_wave_file(const std::vector<Tone>& tune) {
     out += "RIFF";
     put_u32(out, 36 + data_bytes);
     out += "WAVEfmt ";
-    put_u32(out, 16);                              // size of the format chunk
-    put_u16(out, 1);                               // PCM
+    put_u32(out, 16);  // size of the format chunk
+    put_u16(out, 1);   // PCM
     put_u16(out, channels);
     put_u32(out, tone_sample_rate);
-    put_u32(out, tone_sample_rate * block);        // bytes per second
+    put_u32(out, tone_sample_rate * block);  // bytes per second
     put_u16(out, block);
     put_u16(out, bits);
     out += "data";
@@ -101,8 +101,13 @@ void MpvTones::play(const std::vector<Tone>& tune) {
     mpv_handle* player = mpv_create();
     if (!player) return;
     // No "null" output: without a device the file ends at once instead of playing silence.
-    for (auto [name, value] : {std::pair{"ao", "pulse,alsa"}, {"vid", "no"}, {"ytdl", "no"}, {"config", "no"},
-                               {"terminal", "no"}, {"audio-display", "no"}, {"idle", "no"}})
+    for (auto [name, value] : {std::pair{"ao", "pulse,alsa"},
+                               {"vid", "no"},
+                               {"ytdl", "no"},
+                               {"config", "no"},
+                               {"terminal", "no"},
+                               {"audio-display", "no"},
+                               {"idle", "no"}})
         mpv_set_option_string(player, name, value);
     if (mpv_initialize(player) < 0) {
         mpv_terminate_destroy(player);

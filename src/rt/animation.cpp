@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-
 #include <algorithm>
 #include <limits>
 
@@ -23,9 +22,7 @@ constexpr int bytes_per_pixel = 4;
 // Megabytes the toolkit's reader may allocate for one picture, as for still images.
 constexpr int toolkit_allocation_limit_mb = static_cast<int>(max_image_pixels * bytes_per_pixel / (1024 * 1024));
 
-int read_u16(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return bytes[offset] | bytes[offset + 1] << 8;
-}
+int read_u16(std::span<const std::uint8_t> bytes, std::size_t offset) { return bytes[offset] | bytes[offset + 1] << 8; }
 
 std::int64_t bytes_of(int width, int height) { return std::int64_t(width) * height * bytes_per_pixel; }
 
@@ -63,16 +60,15 @@ std::optional<Animation> decode_animation(std::span<const std::uint8_t> bytes, c
         return std::nullopt;
 
     QImageReader::setAllocationLimit(toolkit_allocation_limit_mb);
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<qsizetype>(bytes.size()));
+    const QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "gif");
     reader.setAutoDetectImageFormat(false);
     const QSize first_size = reader.size();
-    if (first_size.isValid() && !animation_size_allowed(first_size.width(), first_size.height()))
-        return std::nullopt;
+    if (first_size.isValid() && !animation_size_allowed(first_size.width(), first_size.height())) return std::nullopt;
 
     Animation animation;
     std::int64_t decoded_bytes = 0;

@@ -37,12 +37,12 @@ constexpr int shown_frame_delay(int delay_ms) {
 }
 
 struct AnimationFrame {
-    Pixels pixels;  // the whole picture as shown at this frame's turn
+    Pixels pixels;                          // the whole picture as shown at this frame's turn
     int delay_ms = default_frame_delay_ms;  // time shown, already through shown_frame_delay
 };
 
 struct Animation {
-    int width = 0;   // of every frame
+    int width = 0;  // of every frame
     int height = 0;
     std::vector<AnimationFrame> frames;  // at least one; in the order shown
 };

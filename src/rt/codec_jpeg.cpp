@@ -1,12 +1,12 @@
 // JPEG through libjpeg, read from memory. libjpeg's own error handler calls
 // exit(), so an error manager that longjmps back is installed; warnings count
 // as errors, since they mean corrupt or truncated data from outside.
-#include "rt/codec.h"
-
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE
 
 #include <jpeglib.h>
+
+#include "rt/codec.h"
 
 namespace rt {
 namespace {
@@ -21,9 +21,7 @@ struct ErrorManager {
     std::jmp_buf jump;
 };
 
-[[noreturn]] void fail(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
-}
+[[noreturn]] void fail(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1); }
 
 // Level -1 is a warning; higher levels are traces, which are ignored.
 void on_message(j_common_ptr info, int level) {
@@ -31,13 +29,11 @@ void on_message(j_common_ptr info, int level) {
 }
 
 void on_progress(j_common_ptr info) {
-    if (info->is_decompressor &&
-        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > max_scans)
-        fail(info);
+    if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > max_scans) fail(info);
 }
 
-bool read_jpeg(jpeg_decompress_struct& jpeg, ErrorManager& errors,
-               std::span<const std::uint8_t> bytes, Pixels& out, std::vector<JSAMPLE>& row) {
+bool read_jpeg(jpeg_decompress_struct& jpeg, ErrorManager& errors, std::span<const std::uint8_t> bytes, Pixels& out,
+               std::vector<JSAMPLE>& row) {
     if (setjmp(errors.jump)) return false;
     jpeg.mem->max_memory_to_use = max_working_memory;
     jpeg_mem_src(&jpeg, bytes.data(), static_cast<unsigned long>(bytes.size()));
@@ -45,8 +41,7 @@ bool read_jpeg(jpeg_decompress_struct& jpeg, ErrorManager& errors,
     if (!image_size_allowed(jpeg.image_width, jpeg.image_height)) return false;
     jpeg.out_color_space = JCS_RGB;
     jpeg_start_decompress(&jpeg);
-    if (jpeg.output_components != 3 || jpeg.output_width != jpeg.image_width ||
-        jpeg.output_height != jpeg.image_height)
+    if (jpeg.output_components != 3 || jpeg.output_width != jpeg.image_width || jpeg.output_height != jpeg.image_height)
         return false;
 
     const std::size_t width = jpeg.output_width;

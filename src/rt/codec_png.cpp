@@ -1,12 +1,12 @@
 // PNG through libpng, read from and written to memory. libpng reports errors
 // by longjmp: the setjmp sits in small functions whose locals have no
 // destructors, and everything they fill is owned by the caller.
-#include "rt/codec.h"
+#include <bit>
+#include <cstring>
 
 #include <png.h>
 
-#include <bit>
-#include <cstring>
+#include "rt/codec.h"
 
 namespace rt {
 namespace {
@@ -51,22 +51,19 @@ void ask_for_argb_words(png_structp png) {
 constexpr std::uint64_t max_deflate_ratio = 1032;
 
 bool data_can_hold(png_structp png, png_infop info, std::size_t rest) {
-    const std::uint64_t bits_per_pixel =
-        std::uint64_t{png_get_bit_depth(png, info)} * png_get_channels(png, info);
+    const std::uint64_t bits_per_pixel = std::uint64_t{png_get_bit_depth(png, info)} * png_get_channels(png, info);
     const std::uint64_t row_bytes = 1 + (png_get_image_width(png, info) * bits_per_pixel + 7) / 8;
     return row_bytes * png_get_image_height(png, info) <= rest * max_deflate_ratio;
 }
 
-bool read_png(png_structp png, png_infop info, MemoryReader& reader, Pixels& out,
-              std::vector<png_bytep>& rows) {
+bool read_png(png_structp png, png_infop info, MemoryReader& reader, Pixels& out, std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_read_fn(png, &reader, read_from_memory);
     png_set_user_limits(png, max_image_side, max_image_side);
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
-    if (!image_size_allowed(width, height) || !data_can_hold(png, info, reader.bytes.size() - reader.pos))
-        return false;
+    if (!image_size_allowed(width, height) || !data_can_hold(png, info, reader.bytes.size() - reader.pos)) return false;
 
     png_set_expand(png);
     png_set_strip_16(png);
@@ -89,20 +86,19 @@ bool read_png(png_structp png, png_infop info, MemoryReader& reader, Pixels& out
     return true;
 }
 
-bool write_png(png_structp png, png_infop info, const Pixels& image,
-               std::vector<std::uint8_t>& out, std::vector<png_bytep>& rows) {
+bool write_png(png_structp png, png_infop info, const Pixels& image, std::vector<std::uint8_t>& out,
+               std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, &out, write_to_memory, flush_nothing);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width),
-                 static_cast<png_uint_32>(image.height), 8, PNG_COLOR_TYPE_RGB_ALPHA,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
+                 PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     ask_for_argb_words(png);
     rows.resize(static_cast<std::size_t>(image.height));
     for (int y = 0; y < image.height; ++y) {
         // libpng copies each row before transforming it, so the source stays untouched.
-        rows[y] = reinterpret_cast<png_bytep>(
-            const_cast<std::uint32_t*>(image.argb.data() + std::size_t(y) * image.width));
+        rows[y] =
+            reinterpret_cast<png_bytep>(const_cast<std::uint32_t*>(image.argb.data() + std::size_t(y) * image.width));
     }
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
@@ -112,8 +108,7 @@ bool write_png(png_structp png, png_infop info, const Pixels& image,
 }  // namespace
 
 std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < png_signature_size || png_sig_cmp(bytes.data(), 0, png_signature_size) != 0)
-        return std::nullopt;
+    if (bytes.size() < png_signature_size || png_sig_cmp(bytes.data(), 0, png_signature_size) != 0) return std::nullopt;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, on_error, on_warning);
     if (!png) return std::nullopt;
     png_infop info = png_create_info_struct(png);
@@ -131,8 +126,7 @@ std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes) {
 }
 
 std::vector<std::uint8_t> encode_png(const Pixels& image) {
-    if (!image_size_allowed(image.width, image.height) ||
-        image.argb.size() != std::size_t(image.width) * image.height)
+    if (!image_size_allowed(image.width, image.height) || image.argb.size() != std::size_t(image.width) * image.height)
         return {};
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, on_error, on_warning);
     if (!png) return {};

@@ -2,7 +2,6 @@
 // conversions between Pixels and the toolkit's images.
 #include <QBuffer>
 #include <QImageReader>
-
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -60,8 +59,8 @@ std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, I
     const char* name = toolkit_format_name(format);
     if (!name || bytes.size() > std::size_t(std::numeric_limits<int>::max())) return std::nullopt;
     QImageReader::setAllocationLimit(toolkit_allocation_limit_mb);
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<qsizetype>(bytes.size()));
+    const QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -77,8 +76,7 @@ std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, I
         if (size.isValid() && !image_size_allowed(size.width(), size.height())) return std::nullopt;
         QImage image = reader.read();
         if (image.isNull() || !image_size_allowed(image.width(), image.height())) continue;
-        if (best.isNull() || image.width() * image.height() > best.width() * best.height())
-            best = std::move(image);
+        if (best.isNull() || image.width() * image.height() > best.width() * best.height()) best = std::move(image);
     }
     if (best.isNull()) return std::nullopt;
     return to_pixels(best);

@@ -94,8 +94,7 @@ std::optional<ScriptedAnswer> DialogScript::take(ShownDialog d) {
     return a;
 }
 
-MessageAnswer message_box(const std::string& title, const std::string& text, MessageButtons buttons,
-                          MessageIcon icon) {
+MessageAnswer message_box(const std::string& title, const std::string& text, MessageButtons buttons, MessageIcon icon) {
     if (g_script) {
         auto a = g_script->take({DialogKind::Message, title, text, buttons, icon, {}});
         return a ? a->message : dismissed(buttons);
@@ -112,8 +111,7 @@ MessageAnswer message_box(const std::string& title, const std::string& text, Mes
     }
 }
 
-std::optional<std::string> input_box(const std::string& title, const std::string& prompt,
-                                     const std::string& initial) {
+std::optional<std::string> input_box(const std::string& title, const std::string& prompt, const std::string& initial) {
     if (g_script) {
         auto a = g_script->take({DialogKind::Input, title, prompt, {}, {}, initial});
         return a ? a->text : std::nullopt;
@@ -130,9 +128,8 @@ std::optional<std::string> input_box(const std::string& title, const std::string
 
 namespace {
 
-std::optional<std::vector<std::string>> file_dialog(DialogKind kind, const std::string& title,
-                                                    const std::string& start, const std::string& filter,
-                                                    bool many = false) {
+std::optional<std::vector<std::string>> file_dialog(DialogKind kind, const std::string& title, const std::string& start,
+                                                    const std::string& filter, bool many = false) {
     if (g_script) {
         auto a = g_script->take({kind, title, start, {}, {}, filter});
         if (!a) return std::nullopt;

@@ -31,8 +31,7 @@ struct FontChoice {
 // button answers Cancel, or No when there is no Cancel button, or Ok for a
 // lone Ok button.
 MessageAnswer message_box(const std::string& title, const std::string& text,
-                          MessageButtons buttons = MessageButtons::Ok,
-                          MessageIcon icon = MessageIcon::None);
+                          MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::None);
 
 // One-line text entry. Returns nothing when the user cancels, and the text
 // (possibly empty) when the user confirms.
@@ -43,8 +42,7 @@ std::optional<std::string> input_box(const std::string& title, const std::string
 // Each returns nothing when cancelled.
 std::optional<std::string> open_file(const std::string& title, const std::string& start_path,
                                      const std::string& filter = {});
-std::optional<std::vector<std::string>> open_files(const std::string& title,
-                                                   const std::string& start_path,
+std::optional<std::vector<std::string>> open_files(const std::string& title, const std::string& start_path,
                                                    const std::string& filter = {});
 std::optional<std::string> save_file(const std::string& title, const std::string& start_path,
                                      const std::string& filter = {});
@@ -60,10 +58,10 @@ std::optional<FontChoice> choose_font(const FontChoice& initial);
 struct ShownDialog {
     DialogKind kind{};
     std::string title;
-    std::string text;      // message or prompt; start path for the choosers
+    std::string text;  // message or prompt; start path for the choosers
     MessageButtons buttons{};
     MessageIcon icon{};
-    std::string initial;   // initial text of an input box
+    std::string initial;  // initial text of an input box
 };
 
 // A scripted answer. A message box takes `message`; an input box or a file or

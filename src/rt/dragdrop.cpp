@@ -69,8 +69,7 @@ protected:
             queue_event(std::move(e));
             return true;
         }
-        default:
-            return false;
+        default: return false;
         }
     }
 

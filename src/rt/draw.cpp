@@ -2,7 +2,6 @@
 #include "rt/draw.h"
 
 #include <QFontMetricsF>
-
 #include <algorithm>
 #include <cmath>
 
@@ -67,8 +66,7 @@ void end_drawing_on_image(int image) {
 
 void end_drawing_inside(const QWidget* widget) {
     const auto& drawing = state().drawing;
-    if (drawing && drawing->canvas && widget &&
-        (drawing->canvas == widget || widget->isAncestorOf(drawing->canvas)))
+    if (drawing && drawing->canvas && widget && (drawing->canvas == widget || widget->isAncestorOf(drawing->canvas)))
         stop_drawing();
 }
 
@@ -163,8 +161,8 @@ void stroke_path(double width, Colour colour, int alpha) {
     auto& d = state().drawing;
     if (!d) return;
     d->painter.setRenderHint(QPainter::Antialiasing, true);
-    d->painter.strokePath(d->path, QPen(to_qcolor(colour, std::clamp(alpha, 0, 255)), width,
-                                        Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    d->painter.strokePath(
+        d->path, QPen(to_qcolor(colour, std::clamp(alpha, 0, 255)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     d->painter.setRenderHint(QPainter::Antialiasing, false);
     d->path = QPainterPath();
 }

@@ -1,7 +1,6 @@
 // The event queue and its wait.
 #include <QCursor>
 #include <QDeadlineTimer>
-
 #include <algorithm>
 
 #include "rt/internal.h"
@@ -35,9 +34,8 @@ void queue_event(Event e) {
 
 bool is_queued(EventKind kind, int window, int object) {
     const auto& q = state().queue;
-    return std::any_of(q.begin(), q.end(), [&](const Event& e) {
-        return e.kind == kind && e.window == window && e.object == object;
-    });
+    return std::any_of(q.begin(), q.end(),
+                       [&](const Event& e) { return e.kind == kind && e.window == window && e.object == object; });
 }
 
 void queue_gadget_event(QWidget* widget, int gadget, EventType type, std::optional<QPoint> local) {
@@ -56,8 +54,8 @@ void queue_gadget_event(QWidget* widget, int gadget, EventType type, std::option
 
     // A stream of moves becomes one: the latest position replaces the queued one.
     auto& q = state().queue;
-    if (type == EventType::MouseMove && !q.empty() && q.back().kind == EventKind::Gadget &&
-        q.back().object == gadget && q.back().type == EventType::MouseMove) {
+    if (type == EventType::MouseMove && !q.empty() && q.back().kind == EventKind::Gadget && q.back().object == gadget &&
+        q.back().type == EventType::MouseMove) {
         q.back() = std::move(e);
         return;
     }

@@ -48,8 +48,8 @@ struct MousePosition {
 
 struct Event {
     EventKind kind = EventKind::Gadget;
-    int window = -1;  // window number; -1 when none
-    int object = -1;  // gadget, menu item, timer or tray icon number
+    int window = -1;   // window number; -1 when none
+    int object = -1;   // gadget, menu item, timer or tray icon number
     EventType type{};  // for gadget and tray events
     DropData drop;     // for gadget drops
     MousePosition mouse;

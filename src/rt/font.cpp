@@ -2,7 +2,6 @@
 #include "rt/font.h"
 
 #include <QFontMetrics>
-
 #include <algorithm>
 
 #include "rt/internal.h"

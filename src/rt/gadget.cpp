@@ -10,7 +10,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
-
 #include <algorithm>
 
 #include "rt/internal.h"
@@ -78,8 +77,7 @@ void use_gadget_list(int window) {
     if (w) state().gadget_lists.push_back(w);
 }
 
-void create_text_gadget(int number, int x, int y, int width, int height, const std::string& text,
-                        unsigned flags) {
+void create_text_gadget(int number, int x, int y, int width, int height, const std::string& text, unsigned flags) {
     add_gadget<QLabel>(number, GadgetKind::Text, x, y, width, height, [&](QWidget* parent) {
         auto* label = new QLabel(parent);
         // Text from the data file is shown as it is, never as markup.
@@ -95,8 +93,7 @@ void create_text_gadget(int number, int x, int y, int width, int height, const s
     });
 }
 
-void create_button_gadget(int number, int x, int y, int width, int height, const std::string& text,
-                          unsigned flags) {
+void create_button_gadget(int number, int x, int y, int width, int height, const std::string& text, unsigned flags) {
     add_gadget<QPushButton>(number, GadgetKind::Button, x, y, width, height, [&](QWidget* parent) {
         auto* button = new QPushButton(to_qstring(text), parent);
         button->setCheckable(flags & ButtonFlag::Toggle);
@@ -107,8 +104,7 @@ void create_button_gadget(int number, int x, int y, int width, int height, const
     });
 }
 
-void create_image_button_gadget(int number, int x, int y, int width, int height, int image,
-                                unsigned flags) {
+void create_image_button_gadget(int number, int x, int y, int width, int height, int image, unsigned flags) {
     add_gadget<QPushButton>(number, GadgetKind::ImageButton, x, y, width, height, [&](QWidget* parent) {
         auto* button = new QPushButton(parent);
         button->setCheckable(flags & ButtonFlag::Toggle);
@@ -284,8 +280,8 @@ int gadget_state(int number) {
     if (const auto* bar = gadget_as<QProgressBar>(number, {GadgetKind::Progress})) return bar->value();
     if (const auto* spin = gadget_as<QSpinBox>(number, {GadgetKind::Spin})) return spin->value();
     if (const auto* slider = gadget_as<QSlider>(number, {GadgetKind::Slider})) return slider->value();
-    if (const auto* button = gadget_as<QAbstractButton>(
-            number, {GadgetKind::Button, GadgetKind::ImageButton, GadgetKind::Checkbox}))
+    if (const auto* button =
+            gadget_as<QAbstractButton>(number, {GadgetKind::Button, GadgetKind::ImageButton, GadgetKind::Checkbox}))
         return button->isChecked() ? 1 : 0;
     return 0;
 }

@@ -24,8 +24,8 @@ namespace rt {
 struct TextFlag {
     enum : unsigned {
         Centre = 1u << 0,
-        Right = 1u << 1,  // left aligned when neither is set
-        Border = 1u << 2, // a sunken frame
+        Right = 1u << 1,   // left aligned when neither is set
+        Border = 1u << 2,  // a sunken frame
     };
 };
 
@@ -38,13 +38,10 @@ struct ButtonFlag {
 // Makes window `window` the current gadget list (and closes open containers).
 void use_gadget_list(int window);
 
-void create_text_gadget(int number, int x, int y, int width, int height, const std::string& text,
-                        unsigned flags = 0);
-void create_button_gadget(int number, int x, int y, int width, int height, const std::string& text,
-                          unsigned flags = 0);
+void create_text_gadget(int number, int x, int y, int width, int height, const std::string& text, unsigned flags = 0);
+void create_button_gadget(int number, int x, int y, int width, int height, const std::string& text, unsigned flags = 0);
 // `image`: an image number shown at its own size, or -1 for none.
-void create_image_button_gadget(int number, int x, int y, int width, int height, int image,
-                                unsigned flags = 0);
+void create_image_button_gadget(int number, int x, int y, int width, int height, int image, unsigned flags = 0);
 // Shows `image` (or nothing for -1) at the top left, unscaled.
 void create_image_gadget(int number, int x, int y, int width, int height, int image);
 void create_progress_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);

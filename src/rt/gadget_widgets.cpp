@@ -35,9 +35,7 @@ void ImageWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     queue_gadget_event(this, number, EventType::LeftDoubleClick, event->position().toPoint());
 }
 
-CanvasWidget::CanvasWidget(int number, QWidget* parent) : QWidget(parent), number(number) {
-    setMouseTracking(true);
-}
+CanvasWidget::CanvasWidget(int number, QWidget* parent) : QWidget(parent), number(number) { setMouseTracking(true); }
 
 void CanvasWidget::fit_surface() {
     const QSize wanted = size().expandedTo(QSize(1, 1));
@@ -96,8 +94,7 @@ protected:
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPoint at = mouse->position().toPoint();
-            if (mouse->button() == Qt::RightButton)
-                queue_gadget_event(button_, gadget_, EventType::RightClick, at);
+            if (mouse->button() == Qt::RightButton) queue_gadget_event(button_, gadget_, EventType::RightClick, at);
             if (mouse->button() == Qt::LeftButton) press_ = at;
             break;
         }
@@ -113,11 +110,8 @@ protected:
             }
             break;
         }
-        case QEvent::MouseButtonRelease:
-            press_.reset();
-            break;
-        default:
-            break;
+        case QEvent::MouseButtonRelease: press_.reset(); break;
+        default: break;
         }
         return false;
     }

@@ -17,8 +17,7 @@ constexpr std::int64_t max_image_file_bytes = 512ll * 1024 * 1024;
 bool store(int number, QImage image) {
     if (image.isNull()) return false;
     end_drawing_on_image(number);
-    state().images[number] = image.format() == image_format ? std::move(image)
-                                                            : image.convertToFormat(image_format);
+    state().images[number] = image.format() == image_format ? std::move(image) : image.convertToFormat(image_format);
     return true;
 }
 
@@ -53,8 +52,7 @@ bool save_png(int number, const std::string& path) {
     const auto pixels = image_pixels(number);
     if (!pixels) return false;
     const std::vector<std::uint8_t> bytes = encode_png(*pixels);
-    return !bytes.empty() &&
-           platform::replace_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    return !bytes.empty() && platform::replace_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 bool set_image_pixels(int number, const Pixels& pixels) {

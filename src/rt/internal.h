@@ -17,7 +17,6 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
-
 #include <deque>
 #include <functional>
 #include <map>
@@ -35,9 +34,7 @@ namespace rt {
 
 inline QString to_qstring(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 inline std::string to_utf8(const QString& s) { return s.toUtf8().toStdString(); }
-inline QColor to_qcolor(Colour c, int alpha = 255) {
-    return QColor(red_of(c), green_of(c), blue_of(c), alpha);
-}
+inline QColor to_qcolor(Colour c, int alpha = 255) { return QColor(red_of(c), green_of(c), blue_of(c), alpha); }
 
 // A numbered window. The close box and the window's own mouse clicks become events.
 class WindowWidget final : public QWidget {
@@ -94,8 +91,22 @@ void watch_button_mouse(QAbstractButton* button, int gadget);
 std::string combo_current_text(QWidget* combo);
 
 enum class GadgetKind {
-    Text, Button, ImageButton, Image, Progress, Canvas, Container, String, Checkbox, Spin, Slider, Combo,
-    Editor, Frame, Calendar, DateField,
+    Text,
+    Button,
+    ImageButton,
+    Image,
+    Progress,
+    Canvas,
+    Container,
+    String,
+    Checkbox,
+    Spin,
+    Slider,
+    Combo,
+    Editor,
+    Frame,
+    Calendar,
+    DateField,
 };
 
 struct Gadget {
@@ -111,9 +122,9 @@ std::string own_kind_text(const Gadget& g);
 // The open drawing: on a numbered image or on a canvas gadget's surface.
 struct Drawing {
     QPainter painter;
-    int image = -1;               // image number, or -1 when drawing on a canvas
+    int image = -1;  // image number, or -1 when drawing on a canvas
     QPointer<CanvasWidget> canvas;
-    QPainterPath path;            // the vector path being built
+    QPainterPath path;  // the vector path being built
 };
 
 struct Shortcut {
@@ -170,7 +181,6 @@ void queue_event(Event e);
 // True when an event of this kind, window and object is already queued.
 bool is_queued(EventKind kind, int window, int object);
 // Queues a gadget event, with the mouse at `local` in the gadget (or now, when not given).
-void queue_gadget_event(QWidget* widget, int gadget, EventType type,
-                        std::optional<QPoint> local = std::nullopt);
+void queue_gadget_event(QWidget* widget, int gadget, EventType type, std::optional<QPoint> local = std::nullopt);
 
 }  // namespace rt

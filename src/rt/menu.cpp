@@ -29,8 +29,7 @@ QAction* item_of(int menu, int item) {
     if (!root) return nullptr;
     // Submenus are children of the root menu, so this finds their items too.
     for (QAction* action : root->findChildren<QAction*>()) {
-        if (action->property(item_property).toInt() == item && action->property(item_property).isValid())
-            return action;
+        if (action->property(item_property).toInt() == item && action->property(item_property).isValid()) return action;
     }
     return nullptr;
 }
@@ -124,8 +123,7 @@ void free_menu(int menu) {
     State& s = state();
     const auto found = s.menus.find(menu);
     if (found == s.menus.end()) return;
-    if (!s.menu_being_built.empty() && s.menu_being_built.front() == found->second.get())
-        s.menu_being_built.clear();
+    if (!s.menu_being_built.empty() && s.menu_being_built.front() == found->second.get()) s.menu_being_built.clear();
     s.menus.erase(found);
 }
 
@@ -177,8 +175,7 @@ bool add_keyboard_shortcut(int window, const std::string& keys, int item) {
 void remove_keyboard_shortcut(int window, const std::string& keys) {
     const auto parsed = parse_keys(keys);
     if (!parsed) return;
-    std::erase_if(state().shortcuts,
-                  [&](const Shortcut& s) { return s.window == window && s.keys == *parsed; });
+    std::erase_if(state().shortcuts, [&](const Shortcut& s) { return s.window == window && s.keys == *parsed; });
 }
 
 }  // namespace rt

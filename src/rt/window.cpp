@@ -5,7 +5,6 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QScreen>
-
 #include <algorithm>
 
 #include "rt/internal.h"
@@ -100,11 +99,11 @@ void with_window(int number, Change change) {
 
 }  // namespace
 
-void open_window(int number, int x, int y, int width, int height, const std::string& title,
-                 unsigned flags, int parent) {
+void open_window(int number, int x, int y, int width, int height, const std::string& title, unsigned flags,
+                 int parent) {
     close_window(number);
-    auto* w = new WindowWidget(number, window_widget(parent), toolkit_flags(flags),
-                               (flags & WindowFlag::Resizable) != 0);
+    auto* w =
+        new WindowWidget(number, window_widget(parent), toolkit_flags(flags), (flags & WindowFlag::Resizable) != 0);
     w->setWindowTitle(to_qstring(title));
     set_inner_size(*w, width, height);
     if (flags & WindowFlag::ScreenCentered) {
@@ -139,8 +138,12 @@ void close_window(int number) {
 
 bool window_exists(int number) { return window_widget(number) != nullptr; }
 
-void show_window(int number) { with_window(number, [](WindowWidget& w) { w.show(); }); }
-void hide_window(int number) { with_window(number, [](WindowWidget& w) { w.hide(); }); }
+void show_window(int number) {
+    with_window(number, [](WindowWidget& w) { w.show(); });
+}
+void hide_window(int number) {
+    with_window(number, [](WindowWidget& w) { w.hide(); });
+}
 
 bool window_visible(int number) {
     const WindowWidget* w = window_widget(number);
@@ -215,8 +218,7 @@ void set_window_size_limits(int number, int min_width, int min_height, int max_w
     with_window(number, [&](WindowWidget& w) {
         if (!w.resizable) return;
         w.setMinimumSize(std::max(min_width, 0), std::max(min_height, 0));
-        w.setMaximumSize(max_width > 0 ? max_width : QWIDGETSIZE_MAX,
-                         max_height > 0 ? max_height : QWIDGETSIZE_MAX);
+        w.setMaximumSize(max_width > 0 ? max_width : QWIDGETSIZE_MAX, max_height > 0 ? max_height : QWIDGETSIZE_MAX);
     });
 }
 

@@ -31,8 +31,8 @@ struct WindowFlag {
 // Opens window `number` (replacing an open window with that number) and makes
 // it the current gadget list. `parent`: a window number, or -1 for none; a
 // child window stays above its parent and closes with it.
-void open_window(int number, int x, int y, int width, int height, const std::string& title,
-                 unsigned flags, int parent = -1);
+void open_window(int number, int x, int y, int width, int height, const std::string& title, unsigned flags,
+                 int parent = -1);
 // Closes and forgets the window with its gadgets and timers; nothing when not open.
 void close_window(int number);
 bool window_exists(int number);

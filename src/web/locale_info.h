@@ -13,8 +13,7 @@ namespace web {
 // The locale that names the language of messages, as the C library chooses
 // it: the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty;
 // "" when none is. (LANGUAGE, a GNU priority list, is not consulted.)
-std::string messages_locale(const std::optional<std::string>& lc_all,
-                            const std::optional<std::string>& lc_messages,
+std::string messages_locale(const std::optional<std::string>& lc_all, const std::optional<std::string>& lc_messages,
                             const std::optional<std::string>& lang);
 
 // The language and country of `locale` ("language[_COUNTRY][.codeset][@modifier]")

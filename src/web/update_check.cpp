@@ -27,8 +27,7 @@ bool is_ascii_letter_or_digit(unsigned char c) {
 
 // Characters that may stand in an address as they are.
 bool may_stand_in_url(unsigned char c) {
-    if (is_ascii_letter_or_digit(c))
-        return true;
+    if (is_ascii_letter_or_digit(c)) return true;
     constexpr std::string_view kept = "-._~:/?#[]@!$&'()*+,;=%";
     return kept.find(static_cast<char>(c)) != std::string_view::npos;
 }
@@ -45,20 +44,17 @@ std::string escape_value(std::string_view value) {
     constexpr std::string_view separators = "%&=#+?";
     std::string out;
     for (const char c : value) {
-        if (separators.find(c) != std::string_view::npos)
-            append_escape(out, static_cast<unsigned char>(c));
-        else
-            out += c;
+        if (separators.find(c) != std::string_view::npos) append_escape(out, static_cast<unsigned char>(c));
+        else out += c;
     }
     return out;
 }
 
 // Windows-1252 code points of bytes 0x80-0x9F; 0 where the code page has none.
 constexpr std::array<char32_t, 32> cp1252_high = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 void append_utf8(std::string& out, char32_t c) {
@@ -81,12 +77,10 @@ std::optional<std::string> decode_version(std::string_view bytes) {
     for (const char ch : bytes) {
         const auto byte = static_cast<unsigned char>(ch);
         char32_t c = byte;
-        if (byte < 0x20 || byte == 0x7F)
-            return std::nullopt;
+        if (byte < 0x20 || byte == 0x7F) return std::nullopt;
         if (byte >= 0x80 && byte < 0xA0) {
             c = cp1252_high[byte - 0x80];
-            if (c == 0)
-                return std::nullopt;
+            if (c == 0) return std::nullopt;
         }
         append_utf8(out, c);
     }
@@ -104,8 +98,7 @@ CheckOutcome failed(FailureKind kind, long status = 0, std::string detail = {}) 
 
 std::string concat(std::initializer_list<std::string_view> parts) {
     std::string out;
-    for (const auto part : parts)
-        out += part;
+    for (const auto part : parts) out += part;
     return out;
 }
 
@@ -115,8 +108,7 @@ Language language_of(std::string_view lng) { return lng == "Fr" ? Language::Fren
 
 std::string web_base(const std::optional<std::string>& variable) {
     std::string base = variable && !variable->empty() ? *variable : std::string(built_in_web_base);
-    while (!base.empty() && base.back() == '/')
-        base.pop_back();
+    while (!base.empty() && base.back() == '/') base.pop_back();
     return base;
 }
 
@@ -129,19 +121,17 @@ std::string url_encode(std::string_view address) {
     out.reserve(address.size());
     for (const char ch : address) {
         const auto c = static_cast<unsigned char>(ch);
-        if (may_stand_in_url(c))
-            out += ch;
-        else
-            append_escape(out, c);
+        if (may_stand_in_url(c)) out += ch;
+        else append_escape(out, c);
     }
     return out;
 }
 
-std::string request_address(std::string_view base, const BuildIdentity& build,
-                            std::string_view language_name, int system_version_code) {
-    const std::string address = concat({base, request_path, "?ID=", escape_value(build.build_stamp),
-                                        "&V=", escape_value(build.version), "&L=", escape_value(language_name),
-                                        "&W=", std::to_string(system_version_code)});
+std::string request_address(std::string_view base, const BuildIdentity& build, std::string_view language_name,
+                            int system_version_code) {
+    const std::string address =
+        concat({base, request_path, "?ID=", escape_value(build.build_stamp), "&V=", escape_value(build.version),
+                "&L=", escape_value(language_name), "&W=", std::to_string(system_version_code)});
     return url_encode(address);
 }
 
@@ -157,12 +147,10 @@ platform::HttpLimits request_limits() {
 }
 
 std::optional<std::int64_t> stamp_value(std::string_view stamp) {
-    if (stamp.size() != stamp_length)
-        return std::nullopt;
+    if (stamp.size() != stamp_length) return std::nullopt;
     std::int64_t value = 0;
     for (const char c : stamp) {
-        if (!is_digit(c))
-            return std::nullopt;
+        if (!is_digit(c)) return std::nullopt;
         value = value * 10 + (c - '0');  // 12 digits stay far below 2^63
     }
     return value;
@@ -173,36 +161,26 @@ ParsedAnswer parse_answer(std::string_view body) {
     if (line.size() <= version_offset)
         return problem("first line of " + std::to_string(line.size()) + " bytes is too short");
     const std::string_view stamp = line.substr(stamp_offset, stamp_length);
-    if (!stamp_value(stamp))
-        return problem("the stamp at offset 10 is not 12 digits");
-    if (line[stamp_end] != ' ')
-        return problem("no space after the stamp");
+    if (!stamp_value(stamp)) return problem("the stamp at offset 10 is not 12 digits");
+    if (line[stamp_end] != ' ') return problem("no space after the stamp");
     const std::string_view raw_version = line.substr(version_offset);
-    if (raw_version.size() > version_max_bytes)
-        return problem("the version is longer than 64 bytes");
+    if (raw_version.size() > version_max_bytes) return problem("the version is longer than 64 bytes");
     auto version = decode_version(raw_version);
-    if (!version)
-        return problem("the version holds a control character");
+    if (!version) return problem("the version holds a control character");
     return {PublishedBuild{std::string(stamp), std::move(*version)}, {}};
 }
 
 CheckOutcome decide(const platform::HttpResult& result, const BuildIdentity& own) {
-    if (!result.ok)
-        return failed(FailureKind::NoAnswer, 0, result.error);
-    if (result.status != status_ok)
-        return failed(FailureKind::Status, result.status);
-    if (result.body.empty())
-        return failed(FailureKind::Empty);
-    if (static_cast<std::int64_t>(result.body.size()) > answer_cap_bytes)
-        return failed(FailureKind::TooLarge);
+    if (!result.ok) return failed(FailureKind::NoAnswer, 0, result.error);
+    if (result.status != status_ok) return failed(FailureKind::Status, result.status);
+    if (result.body.empty()) return failed(FailureKind::Empty);
+    if (static_cast<std::int64_t>(result.body.size()) > answer_cap_bytes) return failed(FailureKind::TooLarge);
     ParsedAnswer parsed = parse_answer(result.body);
-    if (!parsed.build)
-        return failed(FailureKind::Garbled);
+    if (!parsed.build) return failed(FailureKind::Garbled);
     // The stamp is fixed at build time; a bad one is a build fault, and it
     // must not pass for "up to date" either.
     const auto own_value = stamp_value(own.build_stamp);
-    if (!own_value)
-        return failed(FailureKind::OwnStamp);
+    if (!own_value) return failed(FailureKind::OwnStamp);
 
     CheckOutcome outcome;
     outcome.verdict = *stamp_value(parsed.build->stamp) > *own_value ? Verdict::Newer : Verdict::UpToDate;
@@ -221,20 +199,15 @@ std::string failure_reason(Language language, const Failure& failure) {
     switch (failure.kind) {
     case FailureKind::NoAnswer: {
         std::string reason(fr ? texts::no_answer_fr : texts::no_answer_us);
-        if (!failure.detail.empty())
-            reason += " (" + failure.detail + ")";
+        if (!failure.detail.empty()) reason += " (" + failure.detail + ")";
         return reason;
     }
     case FailureKind::Status:
         return std::string(fr ? texts::status_fr : texts::status_us) + std::to_string(failure.status);
-    case FailureKind::Empty:
-        return std::string(fr ? texts::empty_fr : texts::empty_us);
-    case FailureKind::TooLarge:
-        return std::string(fr ? texts::too_large_fr : texts::too_large_us);
-    case FailureKind::Garbled:
-        return std::string(fr ? texts::garbled_fr : texts::garbled_us);
-    case FailureKind::OwnStamp:
-        return std::string(fr ? texts::own_stamp_fr : texts::own_stamp_us);
+    case FailureKind::Empty: return std::string(fr ? texts::empty_fr : texts::empty_us);
+    case FailureKind::TooLarge: return std::string(fr ? texts::too_large_fr : texts::too_large_us);
+    case FailureKind::Garbled: return std::string(fr ? texts::garbled_fr : texts::garbled_us);
+    case FailureKind::OwnStamp: return std::string(fr ? texts::own_stamp_fr : texts::own_stamp_us);
     }
     return {};
 }
@@ -244,18 +217,16 @@ MessageBoxText outcome_box(Language language, const BuildIdentity& own, const Ch
     switch (outcome.verdict) {
     case Verdict::Newer: {
         const PublishedBuild& p = outcome.published;
-        std::string text =
-            fr ? concat({texts::newer_fr_1, p.stamp, texts::newer_fr_2, p.version, texts::newer_fr_3,
-                         own.build_stamp, texts::newer_fr_4, own.version, texts::newer_fr_5})
-               : concat({texts::newer_us_1, p.stamp, texts::newer_us_2, p.version, texts::newer_us_3,
-                         own.build_stamp, texts::newer_us_4, own.version, texts::newer_us_5});
-        return {std::string(fr ? texts::newer_title_fr : texts::newer_title_us), std::move(text),
-                BoxIcon::Information, BoxButtons::YesNo};
+        std::string text = fr ? concat({texts::newer_fr_1, p.stamp, texts::newer_fr_2, p.version, texts::newer_fr_3,
+                                        own.build_stamp, texts::newer_fr_4, own.version, texts::newer_fr_5})
+                              : concat({texts::newer_us_1, p.stamp, texts::newer_us_2, p.version, texts::newer_us_3,
+                                        own.build_stamp, texts::newer_us_4, own.version, texts::newer_us_5});
+        return {std::string(fr ? texts::newer_title_fr : texts::newer_title_us), std::move(text), BoxIcon::Information,
+                BoxButtons::YesNo};
     }
     case Verdict::UpToDate:
         return {std::string(fr ? texts::up_to_date_title_fr : texts::up_to_date_title_us),
-                std::string(fr ? texts::up_to_date_fr : texts::up_to_date_us), BoxIcon::Information,
-                BoxButtons::Ok};
+                std::string(fr ? texts::up_to_date_fr : texts::up_to_date_us), BoxIcon::Information, BoxButtons::Ok};
     case Verdict::Failed:
         return {std::string(fr ? texts::failed_title_fr : texts::failed_title_us),
                 std::string(fr ? texts::failed_fr : texts::failed_us) + failure_reason(language, outcome.failure),

@@ -60,8 +60,8 @@ std::string web_base(platform::Environment& environment);
 // language name + "&W=" + system version code, URL-encoded as a whole. A
 // value's own "%", "&", "=", "#", "+" and "?" are escaped first, so no value
 // can add or cut a key.
-std::string request_address(std::string_view base, const BuildIdentity& build,
-                            std::string_view language_name, int system_version_code);
+std::string request_address(std::string_view base, const BuildIdentity& build, std::string_view language_name,
+                            int system_version_code);
 
 // base + "/download.php", URL-encoded: opened in the browser when the user accepts a newer
 // build, after which the program ends without saving the data file.
@@ -124,9 +124,8 @@ struct CheckOutcome {
 [[nodiscard]] CheckOutcome decide(const platform::HttpResult& result, const BuildIdentity& own);
 
 // Sends the request through `http` with request_limits() and decides.
-[[nodiscard]] CheckOutcome check_for_update(platform::Http& http, std::string_view base,
-                                            const BuildIdentity& own, std::string_view language_name,
-                                            int system_version_code);
+[[nodiscard]] CheckOutcome check_for_update(platform::Http& http, std::string_view base, const BuildIdentity& own,
+                                            std::string_view language_name, int system_version_code);
 
 // --- What the user sees --------------------------------------------------------
 

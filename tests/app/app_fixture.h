@@ -19,9 +19,7 @@ protected:
     ~AppScenario() override { rt::shutdown(); }
 
     // A data file in the working folder holding `body` after the mark.
-    void data_file(const std::string& body) {
-        write_file(working_file("Vimo_Desk.ini"), "\xEF\xBB\xBF\r\n" + body);
-    }
+    void data_file(const std::string& body) { write_file(working_file("Vimo_Desk.ini"), "\xEF\xBB\xBF\r\n" + body); }
     // The audio engine library beside the program, `size` bytes long.
     void audio_library(std::size_t size) { write_file(working_file("libvimo_audio.so"), std::string(size, 'x')); }
 

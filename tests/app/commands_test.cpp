@@ -60,7 +60,8 @@ TEST_F(Commands, HeightTestAcceptsOneToTenZones) {
 }
 
 TEST_F(Commands, TrayClicksToggleTheDeskAndKeepTheShowMark) {
-    dispatch({.kind = EventKind::Tray, .window = core::WindowDesk, .object = core::TrayIcon, .type = EventType::LeftClick});
+    dispatch(
+        {.kind = EventKind::Tray, .window = core::WindowDesk, .object = core::TrayIcon, .type = EventType::LeftClick});
     EXPECT_FALSE(rt::window_visible(core::WindowDesk));
     EXPECT_EQ(state.Desk_Visible, 0);
     EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayShowHide));
@@ -99,7 +100,8 @@ TEST_F(Commands, LanguageSwitchRelabelsBothWaysWithoutHintsAndWritesAtOnce) {
     EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskQuit), "Quitter");
     EXPECT_EQ(rt::menu_item_text(core::MenuSlot, core::ItemSlotRunAsAdmin), "Éxécuter comme Administrateur.");
     EXPECT_EQ(rt::menu_item_text(core::MenuTray, core::ItemTrayTalkingClock), "Activer l'Horloge Parlante");
-    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemPlaylist1), "1. \tCtrl + 1") << "playlist items keep their hint";
+    EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemPlaylist1), "1. \tCtrl + 1")
+        << "playlist items keep their hint";
 }
 
 TEST_F(Commands, SeparatorRenameWritesItsThreeDigitKey) {

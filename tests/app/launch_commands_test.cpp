@@ -1,8 +1,8 @@
 // The launch commands of the menus through the dispatch: "run as
 // administrator" on the slot whose menu is open, and editing the data file.
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
+
+#include <gtest/gtest.h>
 
 #include "app_fixture.h"
 #include "core/ids.h"
@@ -28,8 +28,8 @@ protected:
 TEST_F(LaunchCommands, RunAsAdministratorStartsTheSelectedSlotElevated) {
     state.Selected_Slot = 1;
     menu(core::ItemSlotRunAsAdmin);
-    EXPECT_EQ(shell.requests, (std::vector<FakeShell::Request>{
-                                  {Verb::StartElevated, tool, {"--fast", "a b"}, working_file("bin")}}));
+    EXPECT_EQ(shell.requests,
+              (std::vector<FakeShell::Request>{{Verb::StartElevated, tool, {"--fast", "a b"}, working_file("bin")}}));
     EXPECT_EQ(dialogs.shown().size(), 0u) << dialogs.shown()[0].text;
 }
 

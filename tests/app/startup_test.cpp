@@ -1,10 +1,10 @@
 // The start-up sequence as the user meets it.
 #include <gtest/gtest.h>
 
-#include "core/ids.h"
-#include "core/images.h"
 #include "app_fixture.h"
 #include "clock/ids.h"
+#include "core/ids.h"
+#include "core/images.h"
 #include "rt/gadget.h"
 #include "rt/image.h"
 #include "rt/menu.h"
@@ -72,8 +72,9 @@ TEST_F(StartUp, DecliningANewDataFileEndsTheProgram) {
 }
 
 TEST_F(StartUp, SavedSettingsShapeTheDesk) {
-    start_with("[Global]\r\nX_Origin = 30\r\nY_Origin = 40\r\nDesk_Height = 515\r\nOn_Top = 1\r\nSound_ON = 1\r\n"
-               "Zoom = 120\r\nVolume = 70\r\nBackGroundColor = $FF\r\n[MRU]\r\nMRU1 = /music/Jazz.m3u\r\n");
+    start_with(
+        "[Global]\r\nX_Origin = 30\r\nY_Origin = 40\r\nDesk_Height = 515\r\nOn_Top = 1\r\nSound_ON = 1\r\n"
+        "Zoom = 120\r\nVolume = 70\r\nBackGroundColor = $FF\r\n[MRU]\r\nMRU1 = /music/Jazz.m3u\r\n");
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(state.Audio_Available, 1);
     EXPECT_EQ(rt::window_x(core::WindowDesk), 30);
@@ -129,7 +130,8 @@ TEST_F(StartUp, AudioLibraryDownload) {
         env.program = folder.path().string();
         platform::FakeHttp fresh_http;
         platform::install({&clock, &env, &fresh_http, &screen, &speech, &file_icons, &tones, &shell});
-        if (row.serve) fresh_http.serve("https://vimo-duzi.example/libvimo_audio.so", {200, std::string(row.size, 'l')});
+        if (row.serve)
+            fresh_http.serve("https://vimo-duzi.example/libvimo_audio.so", {200, std::string(row.size, 'l')});
         data_file("");
         rt::DialogScript script;
         script.answer(MessageAnswer::Yes);

@@ -45,8 +45,7 @@ inline const AudioLibrary& audio_library() {
     static const AudioLibrary library = [] {
         AudioLibrary l;
         l.handle = dlopen(VD_AUDIO_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        if (!l.handle)
-            return l;
+        if (!l.handle) return l;
         resolve(l.handle, "FMOD_System_Create", l.system_create);
         resolve(l.handle, "FMOD_System_Init", l.system_init);
         resolve(l.handle, "FMOD_System_CreateStream", l.system_create_stream);
@@ -108,8 +107,7 @@ inline bool eventually(const std::function<bool()>& condition,
                        std::chrono::milliseconds limit = std::chrono::seconds(10)) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
+        if (std::chrono::steady_clock::now() > deadline) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;

@@ -1,8 +1,6 @@
 // The audio engine library through its exported entry points: a station's
 // connection follows play, stop and release; refused handles change nothing;
 // stations that fail never hold the caller; only streams are opened.
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +8,9 @@
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
 
 #include "engine_fixture.h"
 #include "platform/loopback_server.h"
@@ -26,9 +27,7 @@ using namespace std::chrono_literals;
 // is caught while a slow machine is not.
 constexpr Milliseconds hang_bound = 5s;
 
-LoopbackServer station_server() {
-    return LoopbackServer({{"/station", station_head, station_body()}}, 120s);
-}
+LoopbackServer station_server() { return LoopbackServer({{"/station", station_head, station_body()}}, 120s); }
 
 TEST(AudioEngine, ExportsEveryEntryPoint) {
     const AudioLibrary& engine = audio_library();
@@ -127,22 +126,38 @@ TEST(AudioEngine, RefusedHandlesChangeNothing) {
         {"init twice", [&] { return engine.system_init(playing.system, radio_channels, 0, nullptr); },
          VIMO_AUDIO_ENGINE_FAILED},
         {"stream on null",
-         [&] { return engine.system_create_stream(nullptr, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr, &sound_out); },
+         [&] {
+             return engine.system_create_stream(nullptr, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr, &sound_out);
+         },
          VIMO_AUDIO_BAD_HANDLE, Gives::Sound},
         {"stream on stale",
-         [&] { return engine.system_create_stream(stale_system, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr, &sound_out); },
+         [&] {
+             return engine.system_create_stream(stale_system, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr,
+                                                &sound_out);
+         },
          VIMO_AUDIO_BAD_HANDLE, Gives::Sound},
         {"stream on foreign",
-         [&] { return engine.system_create_stream(foreign_system, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr, &sound_out); },
+         [&] {
+             return engine.system_create_stream(foreign_system, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr,
+                                                &sound_out);
+         },
          VIMO_AUDIO_BAD_HANDLE, Gives::Sound},
         {"stream before init",
-         [&] { return engine.system_create_stream(uninitialised, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr, &sound_out); },
+         [&] {
+             return engine.system_create_stream(uninitialised, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr,
+                                                &sound_out);
+         },
          VIMO_AUDIO_NOT_INITIALISED, Gives::Sound},
         {"stream without an address",
-         [&] { return engine.system_create_stream(playing.system, nullptr, VIMO_AUDIO_MODE_STREAM, nullptr, &sound_out); },
+         [&] {
+             return engine.system_create_stream(playing.system, nullptr, VIMO_AUDIO_MODE_STREAM, nullptr, &sound_out);
+         },
          VIMO_AUDIO_BAD_ARGUMENT, Gives::Sound},
         {"stream without a place for the handle",
-         [&] { return engine.system_create_stream(playing.system, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr, nullptr); },
+         [&] {
+             return engine.system_create_stream(playing.system, address.c_str(), VIMO_AUDIO_MODE_STREAM, nullptr,
+                                                nullptr);
+         },
          VIMO_AUDIO_BAD_ARGUMENT},
         {"play null system", [&] { return engine.system_play_sound(nullptr, 1, playing.sound, 0, &channel_out); },
          VIMO_AUDIO_BAD_HANDLE, Gives::Channel},
@@ -150,12 +165,14 @@ TEST(AudioEngine, RefusedHandlesChangeNothing) {
          VIMO_AUDIO_BAD_HANDLE, Gives::Channel},
         {"play stale sound", [&] { return engine.system_play_sound(playing.system, 1, stale_sound, 0, &channel_out); },
          VIMO_AUDIO_BAD_HANDLE, Gives::Channel},
-        {"play on stale system", [&] { return engine.system_play_sound(stale_system, 1, stale_sound, 0, &channel_out); },
-         VIMO_AUDIO_BAD_HANDLE, Gives::Channel},
+        {"play on stale system",
+         [&] { return engine.system_play_sound(stale_system, 1, stale_sound, 0, &channel_out); }, VIMO_AUDIO_BAD_HANDLE,
+         Gives::Channel},
         {"play another instance's sound",
          [&] { return engine.system_play_sound(uninitialised, 1, playing.sound, 0, &channel_out); },
          VIMO_AUDIO_BAD_HANDLE, Gives::Channel},
-        {"play foreign sound", [&] { return engine.system_play_sound(playing.system, 1, foreign_sound, 0, &channel_out); },
+        {"play foreign sound",
+         [&] { return engine.system_play_sound(playing.system, 1, foreign_sound, 0, &channel_out); },
          VIMO_AUDIO_BAD_HANDLE, Gives::Channel},
         {"volume null", [&] { return engine.channel_set_volume(nullptr, 1.0f); }, VIMO_AUDIO_BAD_HANDLE},
         {"volume stale", [&] { return engine.channel_set_volume(stale_channel, 1.0f); }, VIMO_AUDIO_BAD_HANDLE},
@@ -240,9 +257,8 @@ TEST(AudioEngine, FailingStationsNeverHoldTheCaller) {
         if (c.stays_connected) {
             // Play returned while the station was still connected and silent:
             // it did not wait for the station, nor for the engine to give up.
-            EXPECT_TRUE(eventually([&] {
-                return server.requests().size() == requests_before + 1 && server.open_connections() == 1;
-            }));
+            EXPECT_TRUE(eventually(
+                [&] { return server.requests().size() == requests_before + 1 && server.open_connections() == 1; }));
         } else if (c.reaches_server) {
             EXPECT_TRUE(eventually([&] { return server.requests().size() == requests_before + 1; }));
         }
@@ -254,7 +270,8 @@ TEST(AudioEngine, FailingStationsNeverHoldTheCaller) {
         EXPECT_LT(radio.play_took, hang_bound);
         EXPECT_LT(stop_took, hang_bound);
         EXPECT_LT(release_took, hang_bound);
-        EXPECT_TRUE(eventually([&] { return server.open_connections() == 0; })) << "the connection outlived the instance";
+        EXPECT_TRUE(eventually([&] { return server.open_connections() == 0; }))
+            << "the connection outlived the instance";
         std::printf("[ timing   ] %s: play %.1f ms, stop %.1f ms, release %.1f ms\n", c.name, radio.play_took.count(),
                     stop_took.count(), release_took.count());
     }
@@ -264,7 +281,8 @@ TEST(AudioEngine, FailingStationsNeverHoldTheCaller) {
 // stall the player or reach one of its other protocols is refused.
 TEST(AudioEngine, OpensOnlyStreamsAndRegularFiles) {
     ASSERT_TRUE(audio_library().complete());
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("vd-engine-" + std::to_string(getpid()));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vd-engine-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const std::string fifo = (folder / "fifo.mp3").string();
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);

@@ -67,8 +67,8 @@ TEST(AudioEngineLevel, LoudnessFollowsTheChannelVolume) {
     const std::optional<double> released = pulse.level(settle_seconds, measure_seconds);
     ASSERT_TRUE(released);
     EXPECT_LT(*released, silent);
-    std::printf("[ level    ] before %.4f, full %.4f, quarter %.4f, stopped %.4f, again %.4f, released %.4f\n",
-                *before, *full, *quarter, *stopped, *again, *released);
+    std::printf("[ level    ] before %.4f, full %.4f, quarter %.4f, stopped %.4f, again %.4f, released %.4f\n", *before,
+                *full, *quarter, *stopped, *again, *released);
 }
 
 }  // namespace

@@ -133,8 +133,7 @@ TEST_F(Banner, ASecondNoticeReplacesTheFirst) {
     clocks::show_notice(state, "Time is up!", "", rt::rgb(255, 255, 0), 0);
     ASSERT_EQ(shown_banners().size(), 1u);
     EXPECT_EQ(rt::gadget_text(clocks::GadgetBannerText), "Time is up!");
-    EXPECT_TRUE(banner_timers(shown_banners().front()).empty())
-        << "the first banner's timer would close the second";
+    EXPECT_TRUE(banner_timers(shown_banners().front()).empty()) << "the first banner's timer would close the second";
 }
 
 TEST_F(Banner, ClosesItselfAfterItsSecondsOnly) {

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
-
 #include <cstdint>
 #include <string>
 

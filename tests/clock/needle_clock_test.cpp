@@ -44,8 +44,8 @@ TEST(NeedleClockGeometry, PointsAtSevenAndEightyFiveTenthsOfTheRadius) {
 TEST(NeedleClockGeometry, StoredSizes) {
     const struct {
         int stored, size;
-    } rows[] = {{0, 200},  {100, 100},   {150, 150},   {200, 200},   {-40, 200},
-                {19, 200}, {20, 20},     {2000, 2000}, {100000, 200}};
+    } rows[] = {{0, 200},  {100, 100}, {150, 150},   {200, 200},   {-40, 200},
+                {19, 200}, {20, 20},   {2000, 2000}, {100000, 200}};
     for (const auto& row : rows) EXPECT_EQ(clocks::needle_clock_size(row.stored), row.size) << row.stored;
 }
 
@@ -68,8 +68,8 @@ protected:
     }
     static bool is(const QImage& picture, int x, int y, QColor colour) { return picture.pixelColor(x, y) == colour; }
     void face_event(rt::EventType type, int desktop_x, int desktop_y) {
-        clocks::needle_face_event(state, gadget_event(core::WindowNeedleClock, clocks::GadgetNeedleFace, type, desktop_x,
-                                                      desktop_y));
+        clocks::needle_face_event(
+            state, gadget_event(core::WindowNeedleClock, clocks::GadgetNeedleFace, type, desktop_x, desktop_y));
     }
 };
 

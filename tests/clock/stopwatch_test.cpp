@@ -21,8 +21,8 @@ TEST(StopwatchText, TwoDigitsEachHoursAsNeeded) {
     const struct {
         std::int64_t seconds;
         const char* text;
-    } rows[] = {{0, "00:00:00"}, {65, "00:01:05"}, {3599, "00:59:59"}, {3600, "01:00:00"},
-                {36000 + 61, "10:01:01"}, {360000, "100:00:00"}};
+    } rows[] = {{0, "00:00:00"},    {65, "00:01:05"},         {3599, "00:59:59"},
+                {3600, "01:00:00"}, {36000 + 61, "10:01:01"}, {360000, "100:00:00"}};
     for (const auto& row : rows) EXPECT_EQ(clocks::stopwatch_text(row.seconds), row.text) << row.seconds;
 }
 
@@ -30,7 +30,7 @@ TEST(CountdownText, HoursWithoutLeadingZero) {
     const struct {
         std::int64_t remaining_ms;
         const char* text;
-    } rows[] = {{9999, "0:00:09"}, {9000, "0:00:09"}, {8999, "0:00:08"}, {0, "0:00:00"},
+    } rows[] = {{9999, "0:00:09"},      {9000, "0:00:09"},        {8999, "0:00:08"},  {0, "0:00:00"},
                 {7'199'999, "1:59:59"}, {36'000'000, "10:00:00"}, {60'000, "0:01:00"}};
     for (const auto& row : rows) EXPECT_EQ(clocks::countdown_text(row.remaining_ms), row.text) << row.remaining_ms;
 }

@@ -35,14 +35,10 @@ TEST_F(Tick, TimeTextsOnTheBarAndTheSmallClock) {
         const char* small_time;
         const char* small_marker;
     } rows[] = {
-        {24, 0, 15, 7, "00:15", "-", "00:15", ""},
-        {24, 9, 5, 0, "09:05", "-", "09:05", ""},
-        {24, 12, 30, 59, "12:30", "-", "12:30", ""},
-        {24, 13, 5, 30, "13:05", "-", "13:05", ""},
-        {12, 0, 15, 7, "00:15", "AM", "00:15", "AM"},
-        {12, 9, 5, 0, "09:05", "AM", "09:05", "AM"},
-        {12, 12, 30, 59, "12:30", "PM", " 12:30", "PM"},
-        {12, 13, 5, 30, "1:05", "PM", " 1:05", "PM"},
+        {24, 0, 15, 7, "00:15", "-", "00:15", ""},       {24, 9, 5, 0, "09:05", "-", "09:05", ""},
+        {24, 12, 30, 59, "12:30", "-", "12:30", ""},     {24, 13, 5, 30, "13:05", "-", "13:05", ""},
+        {12, 0, 15, 7, "00:15", "AM", "00:15", "AM"},    {12, 9, 5, 0, "09:05", "AM", "09:05", "AM"},
+        {12, 12, 30, 59, "12:30", "PM", " 12:30", "PM"}, {12, 13, 5, 30, "1:05", "PM", " 1:05", "PM"},
     };
     clocks::open_small_clock(state);
     for (const auto& row : rows) {
@@ -184,10 +180,7 @@ TEST_F(Tick, TalkingClockAtSecondZeroOnly) {
         int sound_on, minute, second;
         Spoken spoken;
     } rows[] = {
-        {1, 15, 0, {{"Il est 9 heures 15 minutes", "fr", 0, 100}}},
-        {1, 15, 1, {}},
-        {1, 16, 0, {}},
-        {0, 30, 0, {}},
+        {1, 15, 0, {{"Il est 9 heures 15 minutes", "fr", 0, 100}}}, {1, 15, 1, {}}, {1, 16, 0, {}}, {0, 30, 0, {}},
         {2, 30, 0, {{"Il est 9 heures 30 minutes", "fr", 0, 100}}},  // any value but 0 is on
     };
     for (const auto& row : rows) {
@@ -231,8 +224,11 @@ TEST_F(ClockSettings, ZoomBoxWritesTheOtherLayoutOnly) {
         int zoom_in_memory;
         bool large;
         const char* written;
-    } rows[] = {{100, true, "Zoom = 120\r\n"}, {100, true, "Zoom = 120\r\n"}, {120, false, "Zoom = 100\r\n"},
-                {101, false, "Zoom = 100\r\n"}, {50, true, "Zoom = 120\r\n"}};
+    } rows[] = {{100, true, "Zoom = 120\r\n"},
+                {100, true, "Zoom = 120\r\n"},
+                {120, false, "Zoom = 100\r\n"},
+                {101, false, "Zoom = 100\r\n"},
+                {50, true, "Zoom = 120\r\n"}};
     for (const auto& row : rows) {
         state.Zoom = row.zoom_in_memory;
         EXPECT_EQ(clocks::toggle_zoom_setting(state), row.large) << row.zoom_in_memory;

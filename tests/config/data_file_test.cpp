@@ -1,8 +1,9 @@
 // The program's data-file operations against real files in a temporary
 // working folder, with scripted dialogs.
+#include "config/data_file.h"
+
 #include <gtest/gtest.h>
 
-#include "config/data_file.h"
 #include "config/install_mode.h"
 #include "platform/files.h"
 #include "support/fixture.h"
@@ -100,7 +101,8 @@ TEST_F(DataFile, SaveAllWritesTheExactLayoutAndTwiceIsByteForByteTheSame) {
     state.Volume = 70;
     state.Lng = "Us";
     state.slot_table[1] = {.target = "http://example.org/", .title = "Example"};
-    state.slot_table[2] = {.target = "/usr/bin/env", .parameters = "-i A=1", .start_folder = "/tmp", .title = "Environment"};
+    state.slot_table[2] = {
+        .target = "/usr/bin/env", .parameters = "-i A=1", .start_folder = "/tmp", .title = "Environment"};
     state.slot_table[300] = {.target = "https://last.example/", .title = "Last"};
     state.favourites[0] = {"Jazz Radio", "Jazz", "http://jazz.example/stream"};
 
@@ -112,12 +114,14 @@ TEST_F(DataFile, SaveAllWritesTheExactLayoutAndTwiceIsByteForByteTheSame) {
 }
 
 TEST_F(DataFile, SaveAllKeepsWhatItDoesNotOwnAndMovesFavouritesToTheEnd) {
-    data_file("; mine\r\n[Radio_Fav]\r\nOld = http://old\r\n[Global]\r\nBackGroundColor = $FF\r\n"
-              "Custom = 1\r\n[Separators]\r\nSeparator001 = Jeux\r\n[Calendar]\r\nEvent_1 = 12.6\r\n");
+    data_file(
+        "; mine\r\n[Radio_Fav]\r\nOld = http://old\r\n[Global]\r\nBackGroundColor = $FF\r\n"
+        "Custom = 1\r\n[Separators]\r\nSeparator001 = Jeux\r\n[Calendar]\r\nEvent_1 = 12.6\r\n");
     ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
     ASSERT_TRUE(config::save_all(state));
     const std::string bytes = data_bytes();
-    EXPECT_TRUE(bytes.starts_with(bom + "; mine\r\n[Global]\r\nBackGroundColor = $FF\r\nCustom = 1\r\nX_Origin = 0\r\n"));
+    EXPECT_TRUE(
+        bytes.starts_with(bom + "; mine\r\n[Global]\r\nBackGroundColor = $FF\r\nCustom = 1\r\nX_Origin = 0\r\n"));
     EXPECT_NE(bytes.find("[Separators]\r\nSeparator001 = Jeux\r\n[Calendar]\r\nEvent_1 = 12.6\r\n[Run]\r\n"),
               std::string::npos);
     EXPECT_TRUE(bytes.ends_with("[Radio_Fav]\r\nOld = http://old\r\n = \r\n[Radio_ShortName]\r\nOld = \r\n = \r\n"));
@@ -135,9 +139,10 @@ TEST_F(DataFile, SaveAllWithoutTheFileTellsTheUserAndWritesNothing) {
 }
 
 TEST_F(DataFile, LoadReadsGlobalWithDefaultsAndNotations) {
-    data_file("[global]\r\nBACKGROUNDCOLOR = $ff\r\nBackGroundColor_P2=255\r\nTextColor = 3.6\r\n"
-              "Clock_Type = 12\r\nLng = Us\r\nVolume = loud\r\nNeedle_Clock_BG_Color = 4278190080\r\n"
-              "Needle_Clock_FG_Color = -16711936\r\nToDo_BG_Color = $00FF00\r\n");
+    data_file(
+        "[global]\r\nBACKGROUNDCOLOR = $ff\r\nBackGroundColor_P2=255\r\nTextColor = 3.6\r\n"
+        "Clock_Type = 12\r\nLng = Us\r\nVolume = loud\r\nNeedle_Clock_BG_Color = 4278190080\r\n"
+        "Needle_Clock_FG_Color = -16711936\r\nToDo_BG_Color = $00FF00\r\n");
     state.Desk_Height = 640;  // a start value: the default of its key
     ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
     EXPECT_EQ(state.BackGroundColor, 255u);
@@ -164,16 +169,25 @@ TEST_F(DataFile, LoadReadsGlobalWithDefaultsAndNotations) {
 TEST_F(DataFile, LoadFillsSlotsByKeyOrderAndAppliesTheMissingTargetRule) {
     const std::string missing = working_file("gone/app");
     write_file(working_file("present.sh"), "#!/bin/sh\n");
-    data_file("[Run]\r\nRun1 = " + working_file("present.sh") + "\r\nRun7 = " + missing +
-              "\r\nWhatever = C:\\Program Files\\gone.exe\r\nRun4 = c:\\lower\\gone.exe\r\n"
-              "Run5 = D:\\Apps\\gone.exe\r\nRun6 = http://example.org/\r\nRun8 = /media/stick/app\r\n"
-              "Run9 = firefox\r\n[ToolTip]\r\nX = first\r\nY = second\r\n"
-              "[Parameters]\r\nParam2 = -two\r\nParam1 = -one\r\nParam9 = unread\r\n"
-              "[StartDirectory]\r\nDir1 = /tmp\r\n[RunAsAdmin]\r\nRun12 = 1\r\nRunRun3 = 1\r\nRun999 = 1\r\nRun0 = 1\r\n");
+    data_file(
+        "[Run]\r\nRun1 = " + working_file("present.sh") + "\r\nRun7 = " + missing +
+        "\r\nWhatever = C:\\Program Files\\gone.exe\r\nRun4 = c:\\lower\\gone.exe\r\n"
+        "Run5 = D:\\Apps\\gone.exe\r\nRun6 = http://example.org/\r\nRun8 = /media/stick/app\r\n"
+        "Run9 = firefox\r\n[ToolTip]\r\nX = first\r\nY = second\r\n"
+        "[Parameters]\r\nParam2 = -two\r\nParam1 = -one\r\nParam9 = unread\r\n"
+        "[StartDirectory]\r\nDir1 = /tmp\r\n[RunAsAdmin]\r\nRun12 = 1\r\nRunRun3 = 1\r\nRun999 = 1\r\nRun0 = 1\r\n");
     ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
-    const std::string expected_targets[] = {"", working_file("present.sh"), "", "", "c:\\lower\\gone.exe",
-                                            "D:\\Apps\\gone.exe", "http://example.org/", "/media/stick/app", "firefox"};
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(state.slot_table[std::size_t(n)].target, expected_targets[n]) << "slot " << n;
+    const std::string expected_targets[] = {"",
+                                            working_file("present.sh"),
+                                            "",
+                                            "",
+                                            "c:\\lower\\gone.exe",
+                                            "D:\\Apps\\gone.exe",
+                                            "http://example.org/",
+                                            "/media/stick/app",
+                                            "firefox"};
+    for (int n = 1; n <= 8; ++n)
+        EXPECT_EQ(state.slot_table[std::size_t(n)].target, expected_targets[n]) << "slot " << n;
     EXPECT_EQ(state.slot_table[1].title, "first");
     EXPECT_EQ(state.slot_table[2].title, "second");
     EXPECT_EQ(state.slot_table[1].parameters, "-one");
@@ -185,12 +199,13 @@ TEST_F(DataFile, LoadFillsSlotsByKeyOrderAndAppliesTheMissingTargetRule) {
 }
 
 TEST_F(DataFile, LoadReadsSeparatorsMruCalendarAndFavourites) {
-    data_file("[MRU]\r\nMRU1 = /a.m3u\r\nx = /b.m3u\r\nc = 3\r\nd = 4\r\ne = 5\r\nf = 6\r\n"
-              "[Separators]\r\nSeparator007 = Sept\r\nseparator008 = lower\r\nSeparator9 = short\r\n"
-              "Separator030 = Last\r\nSeparator031 = beyond\r\n"
-              "[Calendar]\r\nEvent_1 = 1536917290.5\r\nEvt_1_Text = Coffee\r\nEvent_3 = words\r\n"
-              "[Radio_Fav]\r\nJazz = http://jazz\r\nRock = http://rock\r\nPop = http://pop\r\nFourth = x\r\n"
-              "[Radio_ShortName]\r\nJazz = Jz\r\n");
+    data_file(
+        "[MRU]\r\nMRU1 = /a.m3u\r\nx = /b.m3u\r\nc = 3\r\nd = 4\r\ne = 5\r\nf = 6\r\n"
+        "[Separators]\r\nSeparator007 = Sept\r\nseparator008 = lower\r\nSeparator9 = short\r\n"
+        "Separator030 = Last\r\nSeparator031 = beyond\r\n"
+        "[Calendar]\r\nEvent_1 = 1536917290.5\r\nEvt_1_Text = Coffee\r\nEvent_3 = words\r\n"
+        "[Radio_Fav]\r\nJazz = http://jazz\r\nRock = http://rock\r\nPop = http://pop\r\nFourth = x\r\n"
+        "[Radio_ShortName]\r\nJazz = Jz\r\n");
     ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
     EXPECT_EQ(state.MRU[1], "/a.m3u");
     EXPECT_EQ(state.MRU[2], "/b.m3u");
@@ -243,7 +258,8 @@ TEST_F(DataFile, AWriteThatFailsAtAnyStepIsReportedAndLeavesTheFileWhole) {
     data_file("[Global]\r\nZoom = 100\r\n");
     const std::string before = data_bytes();
     const std::string path = working_file("Vimo_Desk.ini");
-    const std::string reported = "Impossible d'écrire le fichier INI: " + path + "\n(Can't write INI file: " + path + ")";
+    const std::string reported =
+        "Impossible d'écrire le fichier INI: " + path + "\n(Can't write INI file: " + path + ")";
     for (const auto step : {platform::WriteStep::Open, platform::WriteStep::Write, platform::WriteStep::Flush,
                             platform::WriteStep::Rename}) {
         platform::set_write_fault(platform::WriteFault{step, ENOSPC});

@@ -1,5 +1,7 @@
 // The data-file access component: reads, in-place writes, walks, and the
 // atomic, locked rewrite of the file on disk.
+#include "config/ini_file.h"
+
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -7,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "config/ini_file.h"
 #include "support/fixture.h"
 #include "support/unprivileged.h"
 
@@ -24,8 +25,9 @@ const std::string bom = "\xEF\xBB\xBF\r\n";
 
 TEST(IniFile, ReadsWithDefaultsIgnoringLetterCaseFirstOccurrenceWins) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom + "[Global]\r\nDesk_Height = 650\r\nlng = Us  \r\nDESK_HEIGHT = 1\r\n"
-                                    "Bad = words\r\n[global]\r\nZoom = 120\r\n");
+    write_file(dir / "a.ini", bom +
+                                  "[Global]\r\nDesk_Height = 650\r\nlng = Us  \r\nDESK_HEIGHT = 1\r\n"
+                                  "Bad = words\r\n[global]\r\nZoom = 120\r\n");
     IniFile ini;
     ASSERT_TRUE(ini.open(dir / "a.ini"));
     EXPECT_TRUE(ini.select_group("GLOBAL"));
@@ -40,8 +42,9 @@ TEST(IniFile, ReadsWithDefaultsIgnoringLetterCaseFirstOccurrenceWins) {
 
 TEST(IniFile, WritesInPlaceAppendsNewKeysAfterLastKeyAndNewGroupsAtTheEnd) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom + "; head\r\n[Global]\r\nA = 1\r\nB = 2\r\n; tail comment\r\n"
-                                    "[Other]\r\nUnknown = kept\r\n");
+    write_file(dir / "a.ini", bom +
+                                  "; head\r\n[Global]\r\nA = 1\r\nB = 2\r\n; tail comment\r\n"
+                                  "[Other]\r\nUnknown = kept\r\n");
     {
         IniFile ini;
         ASSERT_TRUE(ini.open(dir / "a.ini"));
@@ -53,8 +56,9 @@ TEST(IniFile, WritesInPlaceAppendsNewKeysAfterLastKeyAndNewGroupsAtTheEnd) {
         ASSERT_TRUE(ini.close());
     }
     EXPECT_EQ(read_file(dir.path() / "a.ini"),
-              bom + "; head\r\n[Global]\r\nA = 1\r\nB = 20\r\nC = new\r\n; tail comment\r\n"
-                    "[Other]\r\nUnknown = kept\r\n[Fresh]\r\nR = 2.5\r\n");
+              bom +
+                  "; head\r\n[Global]\r\nA = 1\r\nB = 20\r\nC = new\r\n; tail comment\r\n"
+                  "[Other]\r\nUnknown = kept\r\n[Fresh]\r\nR = 2.5\r\n");
 }
 
 TEST(IniFile, SelectingAMissingGroupWithoutWritingCreatesNothing) {
@@ -141,7 +145,7 @@ TEST(IniFile, RewriteReplacesTheFileAtomicallyKeepingModeAndLinks) {
     write_file(dir / "real.ini", bom + "[G]\r\nA = 1\r\n");
     chmod((dir / "real.ini").c_str(), 0600);
     symlink((dir / "real.ini").c_str(), (dir / "link.ini").c_str());
-    struct stat before{};
+    struct stat before {};
     stat((dir / "real.ini").c_str(), &before);
     {
         IniFile ini;
@@ -150,7 +154,7 @@ TEST(IniFile, RewriteReplacesTheFileAtomicallyKeepingModeAndLinks) {
         ini.write_integer("A", 2);
         ASSERT_TRUE(ini.close());
     }
-    struct stat after{};
+    struct stat after {};
     stat((dir / "real.ini").c_str(), &after);
     EXPECT_NE(before.st_ino, after.st_ino) << "written to a new file and renamed into place";
     EXPECT_EQ(after.st_mode & 0777, 0600u);

@@ -35,8 +35,9 @@ TEST(IniFormat, WritesMarkCrLfHeadersKeysAndComments) {
 }
 
 TEST(IniFormat, ReadsWhatItWritesUnchanged) {
-    const std::string bytes = bom + "\r\n; a comment\r\n[Global]\r\nX_Origin = 12\r\nLng = Us\r\n"
-                                    "[Radio]\r\nJazz --- x = http://a.b/c?d=e\r\n";
+    const std::string bytes = bom +
+                              "\r\n; a comment\r\n[Global]\r\nX_Origin = 12\r\nLng = Us\r\n"
+                              "[Radio]\r\nJazz --- x = http://a.b/c?d=e\r\n";
     EXPECT_EQ(config::ini_write(config::ini_read(bytes)), bytes);
 }
 
@@ -51,7 +52,8 @@ TEST(IniFormat, LineReadingRules) {
         {"blanks and tabs both sides", "[G]\n  \tKey \t =\t  Value", {{"G", "Key", "Value"}}},
         {"value keeps later equals signs", "[G]\nUrl = http://x/?a=b", {{"G", "Url", "http://x/?a=b"}}},
         {"CR line ends", "[G]\rA = 1\rB = 2", {{"G", "A", "1"}, {"G", "B", "2"}}},
-        {"LF and CR LF mixed, empty lines dropped", "[G]\n\nA = 1\r\n\r\n\r\nB = 2\n",
+        {"LF and CR LF mixed, empty lines dropped",
+         "[G]\n\nA = 1\r\n\r\n\r\nB = 2\n",
          {{"G", "A", "1"}, {"G", "B", "2"}}},
         {"header without closing bracket", "[Open\nA = 1", {{"Open", "A", "1"}}},
         {"rest of header line ignored", "[G] trailing ; words\nA = 1", {{"G", "A", "1"}}},
@@ -89,8 +91,15 @@ TEST(IniFormat, ZeroByteFileIsWrittenWithoutMark) {
 
 TEST(IniFormat, IntegerNotation) {
     const std::pair<const char*, std::int64_t> rows[] = {
-        {"42", 42}, {"  -7", -7}, {"+5", 5}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"$FF", 0},
-        {"3.9", 3}, {"99999999999999999999", std::numeric_limits<std::int64_t>::max()},
+        {"42", 42},
+        {"  -7", -7},
+        {"+5", 5},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"$FF", 0},
+        {"3.9", 3},
+        {"99999999999999999999", std::numeric_limits<std::int64_t>::max()},
         {"-99999999999999999999", std::numeric_limits<std::int64_t>::min()},
     };
     for (auto [text, expected] : rows) EXPECT_EQ(config::parse_integer(text), expected) << text;
@@ -98,8 +107,8 @@ TEST(IniFormat, IntegerNotation) {
 
 TEST(IniFormat, ColourNotationReadsHexBinaryAndDecimal) {
     const std::pair<const char*, std::int64_t> rows[] = {
-        {"$FF", 255}, {"$ff", 255}, {"255", 255}, {"%1010", 10}, {"  $DCDCDC", 14474460},
-        {"", 0}, {"$", 0}, {"$FFG1", 255}, {"-$10", -16}, {"%102", 2},
+        {"$FF", 255}, {"$ff", 255}, {"255", 255},   {"%1010", 10}, {"  $DCDCDC", 14474460},
+        {"", 0},      {"$", 0},     {"$FFG1", 255}, {"-$10", -16}, {"%102", 2},
     };
     for (auto [text, expected] : rows) EXPECT_EQ(config::parse_number(text), expected) << text;
     EXPECT_EQ(config::format_colour(0), "$0");
@@ -134,8 +143,17 @@ TEST(IniFormat, HostileInputLoadsWithoutCrashing) {
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary += char(i * 7919 % 256);
     const std::string inputs[] = {
-        "[[[[", "]]]] = [[", "=", "\xEF\xBB", "\xEF\xBB\xBF", "\xEF\xBB\xBF\xFF\xFE\x80[G\n\xC3",
-        "[G]\nA = " + huge_line, huge_line, many_keys, binary, std::string(1000, '\0'),
+        "[[[[",
+        "]]]] = [[",
+        "=",
+        "\xEF\xBB",
+        "\xEF\xBB\xBF",
+        "\xEF\xBB\xBF\xFF\xFE\x80[G\n\xC3",
+        "[G]\nA = " + huge_line,
+        huge_line,
+        many_keys,
+        binary,
+        std::string(1000, '\0'),
     };
     for (const std::string& input : inputs) {
         const IniDoc doc = config::ini_read(input);

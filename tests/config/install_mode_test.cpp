@@ -1,7 +1,8 @@
 // Where the data file is looked for: working folder first, then the per-user folder.
+#include "config/install_mode.h"
+
 #include <gtest/gtest.h>
 
-#include "config/install_mode.h"
 #include "platform/paths.h"
 #include "support/fixture.h"
 #include "support/unprivileged.h"

@@ -1,13 +1,14 @@
 // The embedded pictures: the set of numbers and sizes the program relies on,
 // and pictures a user can tell apart, checked through the runtime loader.
-#include <gtest/gtest.h>
+#include "core/images.h"
 
 #include <cstdlib>
 #include <map>
 #include <set>
 #include <utility>
 
-#include "core/images.h"
+#include <gtest/gtest.h>
+
 #include "rt/image.h"
 
 namespace {

@@ -44,15 +44,16 @@ protected:
     // A data file holding `slots`, with `global` lines added to group Global.
     static std::string desk_file(const std::map<int, SlotEntry>& slots, bool separators = true,
                                  const std::string& global = "") {
-        std::string text = "[Global]\r\nShow_Separators = " + std::string(separators ? "1" : "0") +
-                           "\r\nConfirm_Del = 0\r\n" + global;
+        std::string text =
+            "[Global]\r\nShow_Separators = " + std::string(separators ? "1" : "0") + "\r\nConfirm_Del = 0\r\n" + global;
         int last = 0;
         for (const auto& [n, entry] : slots) last = std::max(last, n);
         const auto group = [&](const char* name, const char* prefix, std::string SlotEntry::*field) {
             text += std::string("[") + name + "]\r\n";
             for (int n = 1; n <= last; ++n) {
                 const auto found = slots.find(n);
-                text += prefix + std::to_string(n) + " = " + (found == slots.end() ? "" : found->second.*field) + "\r\n";
+                text +=
+                    prefix + std::to_string(n) + " = " + (found == slots.end() ? "" : found->second.*field) + "\r\n";
             }
         };
         group("Run", "Run", &SlotEntry::target);
@@ -101,10 +102,13 @@ protected:
     }
 
     void slot_click(int n, rt::EventType type) {
-        dispatch({.kind = rt::EventKind::Gadget, .window = core::WindowDesk, .object = desk::slot_gadget(n), .type = type});
+        dispatch(
+            {.kind = rt::EventKind::Gadget, .window = core::WindowDesk, .object = desk::slot_gadget(n), .type = type});
     }
     void drop(int n, rt::DropKind kind, const std::string& data) {
-        dispatch({.kind = rt::EventKind::GadgetDrop, .window = core::WindowDesk, .object = desk::slot_gadget(n),
+        dispatch({.kind = rt::EventKind::GadgetDrop,
+                  .window = core::WindowDesk,
+                  .object = desk::slot_gadget(n),
                   .drop = {kind, data}});
     }
     // Opens slot n's menu, then chooses `item` in it.

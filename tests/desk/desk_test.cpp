@@ -1,13 +1,14 @@
 // The desk as built at start: cells, separators, pages and tabs, free slots,
 // the icon library, move mode and moving slots by drag and drop.
+#include "desk/desk.h"
+
 #include <gtest/gtest.h>
 
+#include "clock/ids.h"
 #include "core/ids.h"
 #include "core/images.h"
-#include "clock/ids.h"
-#include "desk/desk.h"
-#include "desk/pictures.h"
 #include "desk/ids.h"
+#include "desk/pictures.h"
 #include "desk_fixture.h"
 #include "rt/gadget.h"
 #include "rt/menu.h"
@@ -28,10 +29,10 @@ TEST_F(Desk, CellsAndSeparatorsAtTheirPlaces) {
         int gadget, x, y;
     };
     const Row rows[] = {
-        {desk::slot_gadget(1), 3, 18},     {desk::slot_gadget(4), 3, 53},     {desk::slot_gadget(10), 3, 141},
-        {desk::slot_gadget(101), 3, 18},   {desk::slot_gadget(299), 73, 1318},
-        {desk::separator_band(1), 0, 0},   {desk::separator_band(2), 0, 123}, {desk::separator_band(11), 0, 0},
-        {desk::separator_band(31), 0, 1230}, {desk::GadgetPage1, 1, 265},   {desk::GadgetPageTab2, 37, 232},
+        {desk::slot_gadget(1), 3, 18},     {desk::slot_gadget(4), 3, 53},      {desk::slot_gadget(10), 3, 141},
+        {desk::slot_gadget(101), 3, 18},   {desk::slot_gadget(299), 73, 1318}, {desk::separator_band(1), 0, 0},
+        {desk::separator_band(2), 0, 123}, {desk::separator_band(11), 0, 0},   {desk::separator_band(31), 0, 1230},
+        {desk::GadgetPage1, 1, 265},       {desk::GadgetPageTab2, 37, 232},
     };
     for (const Row& row : rows) {
         ASSERT_TRUE(rt::gadget_exists(row.gadget)) << row.gadget;
@@ -83,7 +84,8 @@ TEST_F(Desk, FreeSlotsShowTheirNumberInGrey) {
                 if (p >> 24 == 0) continue;
                 // Faint edge pixels lose colour precision; the body of the digits is grey.
                 if (p >> 24 >= 100) {
-                    for (int shift : {0, 8, 16}) EXPECT_NEAR(int(p >> shift & 0xFF), 128, 12) << n << " at " << x << "," << y;
+                    for (int shift : {0, 8, 16})
+                        EXPECT_NEAR(int(p >> shift & 0xFF), 128, 12) << n << " at " << x << "," << y;
                 }
                 EXPECT_LE(p >> 24, 200u);
                 leftmost = std::min(leftmost, x);
@@ -101,26 +103,35 @@ TEST_F(Desk, PageTabsShowPagesAndChooseTheirColour) {
     start_desk({});
     EXPECT_FALSE(rt::gadget_hidden(desk::GadgetPage1));
     EXPECT_TRUE(rt::gadget_hidden(desk::GadgetPage2));
-    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = desk::GadgetPageTab2, .type = EventType::LeftClick});
+    dispatch({.kind = EventKind::Gadget,
+              .window = core::WindowDesk,
+              .object = desk::GadgetPageTab2,
+              .type = EventType::LeftClick});
     EXPECT_TRUE(rt::gadget_hidden(desk::GadgetPage1));
     EXPECT_FALSE(rt::gadget_hidden(desk::GadgetPage2));
     EXPECT_TRUE(rt::gadget_hidden(desk::GadgetPage3));
 
     dialogs.answer({.colour = rt::rgb(0x12, 0x34, 0x56)});
-    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = desk::GadgetPageTab3, .type = EventType::RightClick});
+    dispatch({.kind = EventKind::Gadget,
+              .window = core::WindowDesk,
+              .object = desk::GadgetPageTab3,
+              .type = EventType::RightClick});
     EXPECT_EQ(state.Page_Colors[2], 0x563412u);
     EXPECT_EQ(saved("Global", "BackGroundColor_P3"), "$563412");
 
     dialogs.answer(rt::ScriptedAnswer{});  // the colour chooser cancelled
-    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = desk::GadgetPageTab1, .type = EventType::RightClick});
+    dispatch({.kind = EventKind::Gadget,
+              .window = core::WindowDesk,
+              .object = desk::GadgetPageTab1,
+              .type = EventType::RightClick});
     EXPECT_EQ(saved("Global", "BackGroundColor_P1"), "<missing>");
     EXPECT_EQ(dialogs.unanswered(), 0);
 }
 
 TEST_F(Desk, WithTheLibraryTheBuildAsksNeitherDesktopNorNetwork) {
     const std::string program = make_file("tool.sh");
-    const std::map<int, test::SlotEntry> slots = {{5, {program, "Tool"}}, {299, {program, "Last"}},
-                                                 {12, {"http://site.example/", "Site"}}};
+    const std::map<int, test::SlotEntry> slots = {
+        {5, {program, "Tool"}}, {299, {program, "Last"}}, {12, {"http://site.example/", "Site"}}};
     http.serve("http://site.example/favicon.ico", {404, ""});
     start_desk(slots);
     EXPECT_EQ(file_icons.lookups, (std::vector<std::string>{program, program}));
@@ -173,7 +184,8 @@ TEST_F(Desk, BadLibrariesCountAsMissing) {
         {"truncated", std::string(good_bytes.begin(), good_bytes.begin() + long(good_bytes.size() / 2))},
         {"one pixel", std::string(one_pixel.begin(), one_pixel.end())},
         {"10000 x 10000", png_header(10000, 10000, std::string(64, '\0'))},
-        {"a strip of another size", [] {
+        {"a strip of another size",
+         [] {
              const auto bytes = rt::encode_png({64, 32, std::vector<std::uint32_t>(64 * 32, 0xFF0000FFu)});
              return std::string(bytes.begin(), bytes.end());
          }()},

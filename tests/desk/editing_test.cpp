@@ -1,9 +1,10 @@
 // The slot menu's commands and drops on slots: what each changes in the slot,
 // the data file and the icon library.
+#include "desk/editing.h"
+
 #include <gtest/gtest.h>
 
 #include "core/ids.h"
-#include "desk/editing.h"
 #include "desk/ids.h"
 #include "desk_fixture.h"
 #include "rt/clipboard.h"
@@ -196,7 +197,7 @@ TEST_F(Editing, MoveToRefusesWhatWouldLoseOrHideTheSlot) {
 
     slot_menu(1, core::ItemSlotMove);
     rt::set_gadget_selected_item(desk::GadgetMoveList, 40);  // slot 41
-    slot_click(2, EventType::RightClick);                   // another menu meanwhile
+    slot_click(2, EventType::RightClick);                    // another menu meanwhile
     dispatch(ok);
     EXPECT_EQ(state.slot_table[41].target, program) << "the slot whose menu opened the window moves";
     EXPECT_EQ(state.slot_table[2].target, other);

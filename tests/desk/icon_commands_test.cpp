@@ -1,9 +1,10 @@
 // Change icon, original icon, and the reload of every original icon (from the
 // preferences and from the start switch).
+#include "desk/icon_commands.h"
+
 #include <gtest/gtest.h>
 
 #include "core/ids.h"
-#include "desk/icon_commands.h"
 #include "desk/ids.h"
 #include "desk_fixture.h"
 #include "rt/window.h"
@@ -23,7 +24,8 @@ protected:
     }
     // A picture file of `size` x `size` in `format` ("png" or "ico") with the chosen colour.
     std::string picture_file(const std::string& name, int size) {
-        const auto png = rt::encode_png({size, size, std::vector<std::uint32_t>(std::size_t(size * size), chosen_colour)});
+        const auto png =
+            rt::encode_png({size, size, std::vector<std::uint32_t>(std::size_t(size * size), chosen_colour)});
         test::write_file(working_file(name), std::string(png.begin(), png.end()));
         return working_file(name);
     }

@@ -2,16 +2,17 @@
 // and folder, and the exact messages, as the fake shell and the scripted
 // dialogs saw them. The last tests start real programs through the real shell.
 #include "desk/launch.h"
-#include "platform/desktop_entry.h"
 
-#include "support/fixture.h"
-#include "support/recorder.h"
-#include "support/shell_requests.h"
-
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cerrno>
+
+#include <gtest/gtest.h>
+
+#include "platform/desktop_entry.h"
+#include "support/fixture.h"
+#include "support/recorder.h"
+#include "support/shell_requests.h"
 
 namespace {
 
@@ -26,11 +27,14 @@ const std::string sorry_text = "Il n'y a pas de programme ici\nSorry, ther is no
 
 class Launch : public test::Scenario {
 protected:
-    Launch() { env.folders[platform::UserFolder::Home] = home; fs::create_directories(home); }
+    Launch() {
+        env.folders[platform::UserFolder::Home] = home;
+        fs::create_directories(home);
+    }
 
     // Slot `n` pointing at `target`.
     core::Slot& slot(int n, const std::string& target, int elevated = 0, const std::string& parameters = {},
-                    const std::string& start_folder = {}) {
+                     const std::string& start_folder = {}) {
         core::Slot& s = state.slot_table[std::size_t(n)];
         s.number = n;
         s.target = target;
@@ -131,8 +135,11 @@ TEST_F(Launch, AProgramStartsWithItsParametersSplitInItsStartFolder) {
     };
     const Row rows[] = {
         {"no parameters, no folder: the program's own folder", "", "", {}, work / "bin dir"},
-        {"parameters and folder", "-v 'two words' \"$HOME\" `id`;x \\$y", folder,
-         {"-v", "two words", "$HOME", "`id`;x", "$y"}, folder},
+        {"parameters and folder",
+         "-v 'two words' \"$HOME\" `id`;x \\$y",
+         folder,
+         {"-v", "two words", "$HOME", "`id`;x", "$y"},
+         folder},
         {"empty quoted parameter", "\"\" x", folder, {"", "x"}, folder},
     };
     for (const Row& row : rows) {
@@ -177,7 +184,8 @@ TEST_F(Launch, UnbalancedParametersAreRefusedNotGuessed) {
          "Les paramètres " + parameters +
              " ne sont pas valides : un guillemet n'est pas fermé ou ils finissent par \\. Rien n'est lancé."},
         {"Us", "Error",
-         "the parameters " + parameters + " are not valid: a quote is not closed or they end with \\. Nothing was started."},
+         "the parameters " + parameters +
+             " are not valid: a quote is not closed or they end with \\. Nothing was started."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.language);
@@ -220,7 +228,7 @@ TEST_F(Launch, AnExecutableFileThatIsNoProgramOpensAsADocument) {
     slot(41, marked, 0, "x");
     desk::launch_slot(state, 41);
     EXPECT_EQ(shell.requests, (std::vector<FakeShell::Request>{{Verb::Start, marked, {"x"}, work.path().string()},
-                                                                {Verb::Open, marked, {}, {}}}));
+                                                               {Verb::Open, marked, {}, {}}}));
     expect_no_message();
 }
 
@@ -237,16 +245,39 @@ TEST_F(Launch, FailedStartsAreToldNotSwallowed) {
     };
     const std::string gone = work / "gone";
     const Row rows[] = {
-        {"missing start folder", tool, 0, gone, {}, "Le dossier de démarrage " + gone + " n'existe pas",
+        {"missing start folder",
+         tool,
+         0,
+         gone,
+         {},
+         "Le dossier de démarrage " + gone + " n'existe pas",
          "the start folder " + gone + " does not exist"},
-        {"the start fails", tool, 0, "", {{StartFailure::Other, ENOMEM}}, "Le programme " + tool + " n'a pas pu être lancé",
+        {"the start fails",
+         tool,
+         0,
+         "",
+         {{StartFailure::Other, ENOMEM}},
+         "Le programme " + tool + " n'a pas pu être lancé",
          "the program " + tool + " could not be started"},
-        {"no permission", tool, 0, "", {{StartFailure::NotExecutable, EACCES}},
-         "Le programme " + tool + " n'a pas pu être lancé", "the program " + tool + " could not be started"},
-        {"no pkexec", tool, 1, "", {{StartFailure::NoProgram, ENOENT}},
+        {"no permission",
+         tool,
+         0,
+         "",
+         {{StartFailure::NotExecutable, EACCES}},
+         "Le programme " + tool + " n'a pas pu être lancé",
+         "the program " + tool + " could not be started"},
+        {"no pkexec",
+         tool,
+         1,
+         "",
+         {{StartFailure::NoProgram, ENOENT}},
          "pkexec est nécessaire pour lancer " + tool + " comme administrateur",
          "pkexec is needed to run " + tool + " as administrator"},
-        {"no opener", paper, 0, "", {{StartFailure::NoProgram, ENOENT}},
+        {"no opener",
+         paper,
+         0,
+         "",
+         {{StartFailure::NoProgram, ENOENT}},
          "Aucun programme n'est installé pour ouvrir " + paper + " (xdg-open)",
          "no program is installed to open " + paper + " (xdg-open)"},
     };
@@ -272,11 +303,11 @@ TEST_F(Launch, RunAsAdministratorElevatesProgramsOnly) {
     slot(60, tool, 0, "-x");
     slot(61, paper, 0);
     slot(62, "https://example.invalid", 0);
-    for (int n : {60, 61, 62})
-        desk::launch_slot_elevated(state, n);
-    EXPECT_EQ(shell.requests, (std::vector<FakeShell::Request>{{Verb::StartElevated, tool, {"-x"}, work.path().string()},
-                                                                {Verb::Open, paper, {}, {}},
-                                                                {Verb::Open, "https://example.invalid", {}, {}}}));
+    for (int n : {60, 61, 62}) desk::launch_slot_elevated(state, n);
+    EXPECT_EQ(shell.requests,
+              (std::vector<FakeShell::Request>{{Verb::StartElevated, tool, {"-x"}, work.path().string()},
+                                               {Verb::Open, paper, {}, {}},
+                                               {Verb::Open, "https://example.invalid", {}, {}}}));
     expect_no_message();
 
     // The menu checks what a click checks.
@@ -299,11 +330,10 @@ TEST_F(Launch, DroppedFilesReplaceTheParametersOneArgumentEach) {
     const std::string paper = document("paper.odt");
     slot(72, paper, 0);
     desk::launch_with_dropped_files(state, 72, "/d/four");
-    EXPECT_EQ(shell.requests,
-              (std::vector<FakeShell::Request>{
-                  {Verb::Start, tool, {"/a/one file.txt", "/b/$two;`x`.png"}, work.path().string()},
-                  {Verb::StartElevated, tool, {"/c/three"}, work.path().string()},
-                  {Verb::Open, paper, {}, {}}}));
+    EXPECT_EQ(shell.requests, (std::vector<FakeShell::Request>{
+                                  {Verb::Start, tool, {"/a/one file.txt", "/b/$two;`x`.png"}, work.path().string()},
+                                  {Verb::StartElevated, tool, {"/c/three"}, work.path().string()},
+                                  {Verb::Open, paper, {}, {}}}));
     expect_no_message();
 }
 
@@ -327,14 +357,30 @@ TEST_F(Launch, ADesktopEntryRunsItsExecLine) {
         std::vector<FakeShell::Request> expected;
     };
     const Row rows[] = {
-        {"parameters become the files", "Exec=edit --new %F\nPath=" + folder, "one 'two 2'", "", {},
+        {"parameters become the files",
+         "Exec=edit --new %F\nPath=" + folder,
+         "one 'two 2'",
+         "",
+         {},
          {{Verb::Start, "edit", {"--new", "one", "two 2"}, folder}}},
-        {"%f once per parameter, in the home folder", "Exec=edit %f", "a b", "", {},
+        {"%f once per parameter, in the home folder",
+         "Exec=edit %f",
+         "a b",
+         "",
+         {},
          {{Verb::Start, "edit", {"a"}, work / "home"}, {Verb::Start, "edit", {"b"}, work / "home"}}},
         {"start folder over Path", "Exec=edit\nPath=/nonexistent", "", folder, {}, {{Verb::Start, "edit", {}, folder}}},
-        {"terminal", "Exec=top -d 1\nTerminal=true", "", "", {"x-terminal-emulator"},
+        {"terminal",
+         "Exec=top -d 1\nTerminal=true",
+         "",
+         "",
+         {"x-terminal-emulator"},
          {{Verb::Start, "/usr/bin/x-terminal-emulator", {"-e", "top", "-d", "1"}, work / "home"}}},
-        {"link", "Type=Link\nURL=https://example.invalid/x", "", "", {},
+        {"link",
+         "Type=Link\nURL=https://example.invalid/x",
+         "",
+         "",
+         {},
          {{Verb::Open, "https://example.invalid/x", {}, {}}}},
     };
     for (const Row& row : rows) {
@@ -359,7 +405,8 @@ TEST_F(Launch, ABrokenDesktopEntryIsTold) {
     const Row rows[] = {
         {"no entry group", "Exec=edit\n", "Le fichier " + path + " n'est pas un lanceur valide (ligne Exec)"},
         {"no Exec", "[Desktop Entry]\nName=x\n", "Le fichier " + path + " n'est pas un lanceur valide (ligne Exec)"},
-        {"unbalanced Exec", "[Desktop Entry]\nExec=\"edit\n", "Le fichier " + path + " n'est pas un lanceur valide (ligne Exec)"},
+        {"unbalanced Exec", "[Desktop Entry]\nExec=\"edit\n",
+         "Le fichier " + path + " n'est pas un lanceur valide (ligne Exec)"},
         {"a folder entry", "[Desktop Entry]\nType=Directory\nExec=x\n",
          "Le fichier " + path + " n'est pas un lanceur valide (ligne Exec)"},
         {"oversized", "[Desktop Entry]\nExec=x\n#" + std::string(platform::desktop_entry_max_bytes, 'x'),

@@ -1,14 +1,15 @@
 // Geometry of the desk and the small text rules of slots and web shortcuts.
-#include <gtest/gtest.h>
+#include "desk/layout.h"
 
 #include <map>
 
+#include <gtest/gtest.h>
+
 #include "core/state.h"
-#include "platform/paths.h"
 #include "desk/editing.h"
-#include "desk/layout.h"
 #include "desk/pictures.h"
 #include "desk/web_icons.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -27,11 +28,11 @@ TEST(DeskLayout, CellsSitAtTheirRowsAndColumns) {
         int slot, page, x, y;
     };
     const Row rows[] = {
-        {true, 1, 1, 3, 18},     {true, 2, 1, 38, 18},   {true, 3, 1, 73, 18},  {true, 4, 1, 3, 53},
-        {true, 9, 1, 73, 88},    {true, 10, 1, 3, 141},  {true, 19, 1, 3, 264}, {true, 99, 1, 73, 1318},
-        {true, 101, 2, 3, 18},   {true, 110, 2, 3, 141}, {true, 201, 3, 3, 18}, {true, 299, 3, 73, 1318},
-        {false, 1, 1, 3, 0},     {false, 4, 1, 3, 35},   {false, 99, 1, 73, 1120},
-        {false, 101, 2, 3, 0},   {false, 299, 3, 73, 1120},
+        {true, 1, 1, 3, 18},       {true, 2, 1, 38, 18},   {true, 3, 1, 73, 18},     {true, 4, 1, 3, 53},
+        {true, 9, 1, 73, 88},      {true, 10, 1, 3, 141},  {true, 19, 1, 3, 264},    {true, 99, 1, 73, 1318},
+        {true, 101, 2, 3, 18},     {true, 110, 2, 3, 141}, {true, 201, 3, 3, 18},    {true, 299, 3, 73, 1318},
+        {false, 1, 1, 3, 0},       {false, 4, 1, 3, 35},   {false, 99, 1, 73, 1120}, {false, 101, 2, 3, 0},
+        {false, 299, 3, 73, 1120},
     };
     const auto with = cells_of(desk::desk_layout(true, 300));
     const auto without = cells_of(desk::desk_layout(false, 300));
@@ -95,12 +96,9 @@ TEST(SlotTexts, NamesTitlesAndLabels) {
         const char* pasted;
     };
     const Row rows[] = {
-        {"/usr/bin/firefox.exe", "firefox", "Firefox"},
-        {"/home/me/archive.tar.gz", "archive.tar", "Archive.tar"},
-        {"/home/me/.bashrc", ".bashrc", ".bashrc"},
-        {"/home/me/été.txt", "été", "Été"},
-        {"/home/me/Dossier", "Dossier", "Dossier"},
-        {"relative", "relative", "Relative"},
+        {"/usr/bin/firefox.exe", "firefox", "Firefox"}, {"/home/me/archive.tar.gz", "archive.tar", "Archive.tar"},
+        {"/home/me/.bashrc", ".bashrc", ".bashrc"},     {"/home/me/été.txt", "été", "Été"},
+        {"/home/me/Dossier", "Dossier", "Dossier"},     {"relative", "relative", "Relative"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(platform::name_without_extension(row.path), row.name) << row.path;

@@ -5,9 +5,9 @@
 #include "desk_fixture.h"
 #include "platform/loopback_server.h"
 
+using test_support::http_response;
 using test_support::LoopbackServer;
 using test_support::ScriptedReply;
-using test_support::http_response;
 
 namespace {
 
@@ -21,14 +21,14 @@ std::string ico(int size, std::uint32_t colour) {
     };
     const int mask_row = (size + 31) / 32 * 4;
     const int image_bytes = 40 + size * size * 4 + mask_row * size;
-    put(0, 2), put(1, 2), put(1, 2);                                  // icon directory: one picture
-    put(size & 0xFF, 1), put(size & 0xFF, 1), put(0, 1), put(0, 1);   // width, height (0 = 256), colours
+    put(0, 2), put(1, 2), put(1, 2);                                 // icon directory: one picture
+    put(size & 0xFF, 1), put(size & 0xFF, 1), put(0, 1), put(0, 1);  // width, height (0 = 256), colours
     put(1, 2), put(32, 2), put(std::uint32_t(image_bytes), 4), put(22, 4);
     put(40, 4), put(std::uint32_t(size), 4), put(std::uint32_t(2 * size), 4);  // bitmap header: twice the height
     put(1, 2), put(32, 2), put(0, 4), put(std::uint32_t(size * size * 4), 4);
     put(0, 4), put(0, 4), put(0, 4), put(0, 4);
-    for (int i = 0; i < size * size; ++i) put(colour, 4);             // BGRA, rows bottom up
-    bytes += std::string(std::size_t(mask_row * size), '\0');         // all of it opaque
+    for (int i = 0; i < size * size; ++i) put(colour, 4);      // BGRA, rows bottom up
+    bytes += std::string(std::size_t(mask_row * size), '\0');  // all of it opaque
     return bytes;
 }
 

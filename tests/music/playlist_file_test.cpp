@@ -62,14 +62,21 @@ TEST(PlaylistFile, ReadingLinesAsPlaylistAndAsFavourite) {
         {"LF CR is two line ends", "/a.mp3\n\r/b.mp3", {"/a.mp3", "/b.mp3"}, {"/a.mp3", "", "/b.mp3"}},
         {"M3U with comments and a relative path",
          "#EXTM3U\n#EXTINF:12,X - Y\n/music/y.mp3\nrelative.mp3\n",
-         {"/music/y.mp3"}, {"#EXTM3U", "#EXTINF:12,X - Y", "/music/y.mp3", "relative.mp3"}},
-        {"empty lines and blanks kept as they are", "\r\n /a.mp3 \r\n/b.mp3 \r\n\r\n", {"/b.mp3 "},
+         {"/music/y.mp3"},
+         {"#EXTM3U", "#EXTINF:12,X - Y", "/music/y.mp3", "relative.mp3"}},
+        {"empty lines and blanks kept as they are",
+         "\r\n /a.mp3 \r\n/b.mp3 \r\n\r\n",
+         {"/b.mp3 "},
          {"", " /a.mp3 ", "/b.mp3 ", ""}},
         {"NUL splits a line", std::string("/a.mp3\0/b.mp3\r\n", 15), {"/a.mp3", "/b.mp3"}, {"/a.mp3", "/b.mp3"}},
-        {"ill-formed UTF-8 becomes U+FFFD", "/\xE9t\xE9.mp3\n/ok\xC3\xA9",
-         {"/\xEF\xBF\xBDt\xEF\xBF\xBD.mp3", "/ok\xC3\xA9"}, {"/\xEF\xBF\xBDt\xEF\xBF\xBD.mp3", "/ok\xC3\xA9"}},
-        {"overlong, surrogate and past U+10FFFF forms are ill-formed", "\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80",
-         {}, {replaced(9)}},
+        {"ill-formed UTF-8 becomes U+FFFD",
+         "/\xE9t\xE9.mp3\n/ok\xC3\xA9",
+         {"/\xEF\xBF\xBDt\xEF\xBF\xBD.mp3", "/ok\xC3\xA9"},
+         {"/\xEF\xBF\xBDt\xEF\xBF\xBD.mp3", "/ok\xC3\xA9"}},
+        {"overlong, surrogate and past U+10FFFF forms are ill-formed",
+         "\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80",
+         {},
+         {replaced(9)}},
         {"UTF-8 mark skipped", "\xEF\xBB\xBF/a.mp3\r\n", {"/a.mp3"}, {"/a.mp3"}},
         {"empty file", "", {}, {}},
     };
@@ -101,8 +108,8 @@ TEST(PlaylistFile, OnlyRegularFilesWithinTheCapAreRead) {
                       over_cap = folder / "over_cap.txt";
     std::ofstream(list, std::ios::binary) << "#EXTM3U\r\n/a.mp3\r\n";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    for (const auto& [path, size] : {std::pair{at_cap, music::max_playlist_bytes},
-                                     std::pair{over_cap, music::max_playlist_bytes + 1}}) {
+    for (const auto& [path, size] :
+         {std::pair{at_cap, music::max_playlist_bytes}, std::pair{over_cap, music::max_playlist_bytes + 1}}) {
         std::ofstream{path};
         ASSERT_EQ(truncate(path.c_str(), off_t(size)), 0);  // sparse: nothing written
     }

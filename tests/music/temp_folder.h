@@ -1,10 +1,10 @@
 // A temporary folder for file tests, removed with everything in it.
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <string>
+
+#include <stdlib.h>
 
 namespace test_music {
 

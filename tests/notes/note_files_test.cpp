@@ -1,16 +1,17 @@
 // Reading text files from outside, and the names of dropped-text notes.
+#include "notes/note_files.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
 
-#include "notes/note_files.h"
+#include <gtest/gtest.h>
+
 #include "platform/clock.h"
 
 namespace {
@@ -105,8 +106,7 @@ TEST(DroppedNotes, FolderAndNameFollowTheDesktopAndTheTime) {
     EXPECT_EQ(notes::dropped_notes_folder("/home/ana/Desktop", "ana"), "/home/ana/Desktop/Notes_ana");
     EXPECT_EQ(notes::dropped_notes_folder("/home/ana/Desktop/", "ana"), "/home/ana/Desktop/Notes_ana");
     EXPECT_EQ(notes::dropped_note_name(platform::date_value(2024, 3, 5, 9, 7, 2)), "Note_2024-03-05_09-07-02.txt");
-    EXPECT_EQ(notes::dropped_note_name(platform::date_value(1999, 12, 31, 23, 59, 59)),
-              "Note_1999-12-31_23-59-59.txt");
+    EXPECT_EQ(notes::dropped_note_name(platform::date_value(1999, 12, 31, 23, 59, 59)), "Note_1999-12-31_23-59-59.txt");
 }
 
 TEST(DroppedNotes, ANameInUseGetsTheNextNumberBeforeTheExtension) {

@@ -1,11 +1,11 @@
 // The encodings of notes and viewed files on bytes: what each file reads as,
 // what a text saves as, and the viewer's size text.
-#include <gtest/gtest.h>
+#include "notes/text_codec.h"
 
 #include <string>
 #include <string_view>
 
-#include "notes/text_codec.h"
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -28,33 +28,92 @@ TEST(ViewerText, DetectsTheMarkAndStopsAtTheFirstZeroCharacter) {
     } cases[] = {
         {"empty file", ""sv, TextEncoding::Ansi, ""},
         {"8-bit, no mark", "caf\xE9 \x80"sv, TextEncoding::Ansi, utf8(u8"café €")},
-        {"UTF-8 mark", "\xEF\xBB\xBF" "caf\xC3\xA9"sv, TextEncoding::Utf8, utf8(u8"café")},
+        {"UTF-8 mark",
+         "\xEF\xBB\xBF"
+         "caf\xC3\xA9"sv,
+         TextEncoding::Utf8, utf8(u8"café")},
         {"UTF-8 mark alone", "\xEF\xBB\xBF"sv, TextEncoding::Utf8, ""},
-        {"UTF-8 mark cut short reads as 8-bit", "\xEF\xBB" "a"sv, TextEncoding::Ansi, utf8(u8"ï»a")},
-        {"UTF-16 little-endian", "\xFF\xFE" "c\0\xE9\0"sv, TextEncoding::Utf16, utf8(u8"cé")},
-        {"UTF-16 surrogate pair", "\xFF\xFE" "\x3D\xD8\x00\xDE"sv, TextEncoding::Utf16, utf8(u8"😀")},
+        {"UTF-8 mark cut short reads as 8-bit",
+         "\xEF\xBB"
+         "a"sv,
+         TextEncoding::Ansi, utf8(u8"ï»a")},
+        {"UTF-16 little-endian",
+         "\xFF\xFE"
+         "c\0\xE9\0"sv,
+         TextEncoding::Utf16, utf8(u8"cé")},
+        {"UTF-16 surrogate pair",
+         "\xFF\xFE"
+         "\x3D\xD8\x00\xDE"sv,
+         TextEncoding::Utf16, utf8(u8"😀")},
         {"UTF-16 big-endian mark is not one of ours", "\xFE\xFF\0a"sv, TextEncoding::Ansi, utf8(u8"þÿ")},
         {"8-bit zero byte", "abc\0def"sv, TextEncoding::Ansi, "abc"},
-        {"UTF-8 zero byte", "\xEF\xBB\xBF" "ab\0cd"sv, TextEncoding::Utf8, "ab"},
-        {"UTF-16 zero unit", "\xFF\xFE" "a\0\0\0b\0"sv, TextEncoding::Utf16, "a"},
-        {"UTF-16 zero byte inside a unit", "\xFF\xFE" "\0\x01" "a\0"sv, TextEncoding::Utf16, utf8(u8"Āa")},
-        {"UTF-16 zero unit straddling units", "\xFF\xFE" "\x01\0\0\x01"sv, TextEncoding::Utf16, utf8(u8"\u0001Ā")},
-        {"UTF-16 odd length", "\xFF\xFE" "a\0b"sv, TextEncoding::Utf16, utf8(u8"a\uFFFD")},
-        {"UTF-16 mark and one byte", "\xFF\xFE" "a"sv, TextEncoding::Utf16, utf8(u8"\uFFFD")},
-        {"UTF-16 lone high surrogate at the end", "\xFF\xFE" "a\0\x3D\xD8"sv, TextEncoding::Utf16, utf8(u8"a\uFFFD")},
-        {"UTF-16 high surrogate before a letter", "\xFF\xFE" "\x3D\xD8" "a\0"sv, TextEncoding::Utf16,
-         utf8(u8"\uFFFDa")},
-        {"UTF-16 lone low surrogate", "\xFF\xFE" "\x00\xDE" "a\0"sv, TextEncoding::Utf16, utf8(u8"\uFFFDa")},
-        {"UTF-8 bad continuation", "\xEF\xBB\xBF" "\xC3(a"sv, TextEncoding::Utf8, utf8(u8"\uFFFD(a")},
-        {"UTF-8 overlong slash", "\xEF\xBB\xBF" "\xC0\xAF"sv, TextEncoding::Utf8, utf8(u8"\uFFFD\uFFFD")},
-        {"UTF-8 encoded surrogate", "\xEF\xBB\xBF" "\xED\xA0\x80"sv, TextEncoding::Utf8,
-         utf8(u8"\uFFFD\uFFFD\uFFFD")},
-        {"UTF-8 beyond U+10FFFF", "\xEF\xBB\xBF" "\xF4\x90\x80\x80"sv, TextEncoding::Utf8,
-         utf8(u8"\uFFFD\uFFFD\uFFFD\uFFFD")},
-        {"UTF-8 cut short at the end", "\xEF\xBB\xBF" "a\xE2\x82"sv, TextEncoding::Utf8, utf8(u8"a\uFFFD")},
-        {"UTF-8 stray continuation and lead bytes", "\xEF\xBB\xBF" "\x80\xFF"sv, TextEncoding::Utf8,
-         utf8(u8"\uFFFD\uFFFD")},
-        {"UTF-8 four bytes", "\xEF\xBB\xBF" "\xF0\x9F\x98\x80"sv, TextEncoding::Utf8, utf8(u8"😀")},
+        {"UTF-8 zero byte",
+         "\xEF\xBB\xBF"
+         "ab\0cd"sv,
+         TextEncoding::Utf8, "ab"},
+        {"UTF-16 zero unit",
+         "\xFF\xFE"
+         "a\0\0\0b\0"sv,
+         TextEncoding::Utf16, "a"},
+        {"UTF-16 zero byte inside a unit",
+         "\xFF\xFE"
+         "\0\x01"
+         "a\0"sv,
+         TextEncoding::Utf16, utf8(u8"Āa")},
+        {"UTF-16 zero unit straddling units",
+         "\xFF\xFE"
+         "\x01\0\0\x01"sv,
+         TextEncoding::Utf16, utf8(u8"\u0001Ā")},
+        {"UTF-16 odd length",
+         "\xFF\xFE"
+         "a\0b"sv,
+         TextEncoding::Utf16, utf8(u8"a\uFFFD")},
+        {"UTF-16 mark and one byte",
+         "\xFF\xFE"
+         "a"sv,
+         TextEncoding::Utf16, utf8(u8"\uFFFD")},
+        {"UTF-16 lone high surrogate at the end",
+         "\xFF\xFE"
+         "a\0\x3D\xD8"sv,
+         TextEncoding::Utf16, utf8(u8"a\uFFFD")},
+        {"UTF-16 high surrogate before a letter",
+         "\xFF\xFE"
+         "\x3D\xD8"
+         "a\0"sv,
+         TextEncoding::Utf16, utf8(u8"\uFFFDa")},
+        {"UTF-16 lone low surrogate",
+         "\xFF\xFE"
+         "\x00\xDE"
+         "a\0"sv,
+         TextEncoding::Utf16, utf8(u8"\uFFFDa")},
+        {"UTF-8 bad continuation",
+         "\xEF\xBB\xBF"
+         "\xC3(a"sv,
+         TextEncoding::Utf8, utf8(u8"\uFFFD(a")},
+        {"UTF-8 overlong slash",
+         "\xEF\xBB\xBF"
+         "\xC0\xAF"sv,
+         TextEncoding::Utf8, utf8(u8"\uFFFD\uFFFD")},
+        {"UTF-8 encoded surrogate",
+         "\xEF\xBB\xBF"
+         "\xED\xA0\x80"sv,
+         TextEncoding::Utf8, utf8(u8"\uFFFD\uFFFD\uFFFD")},
+        {"UTF-8 beyond U+10FFFF",
+         "\xEF\xBB\xBF"
+         "\xF4\x90\x80\x80"sv,
+         TextEncoding::Utf8, utf8(u8"\uFFFD\uFFFD\uFFFD\uFFFD")},
+        {"UTF-8 cut short at the end",
+         "\xEF\xBB\xBF"
+         "a\xE2\x82"sv,
+         TextEncoding::Utf8, utf8(u8"a\uFFFD")},
+        {"UTF-8 stray continuation and lead bytes",
+         "\xEF\xBB\xBF"
+         "\x80\xFF"sv,
+         TextEncoding::Utf8, utf8(u8"\uFFFD\uFFFD")},
+        {"UTF-8 four bytes",
+         "\xEF\xBB\xBF"
+         "\xF0\x9F\x98\x80"sv,
+         TextEncoding::Utf8, utf8(u8"😀")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -70,15 +129,44 @@ TEST(Windows1252, SpecialCharactersReadAndSaveBothWays) {
         unsigned char byte;
         std::u8string_view character;
     } table[] = {
-        {0x80, u8"€"}, {0x82, u8"‚"}, {0x83, u8"ƒ"}, {0x84, u8"„"}, {0x85, u8"…"}, {0x86, u8"†"},
-        {0x87, u8"‡"}, {0x88, u8"ˆ"}, {0x89, u8"‰"}, {0x8A, u8"Š"}, {0x8B, u8"‹"}, {0x8C, u8"Œ"},
-        {0x8E, u8"Ž"}, {0x91, u8"‘"}, {0x92, u8"’"}, {0x93, u8"“"}, {0x94, u8"”"}, {0x95, u8"•"},
-        {0x96, u8"–"}, {0x97, u8"—"}, {0x98, u8"˜"}, {0x99, u8"™"}, {0x9A, u8"š"}, {0x9B, u8"›"},
-        {0x9C, u8"œ"}, {0x9E, u8"ž"}, {0x9F, u8"Ÿ"},
+        {0x80, u8"€"},
+        {0x82, u8"‚"},
+        {0x83, u8"ƒ"},
+        {0x84, u8"„"},
+        {0x85, u8"…"},
+        {0x86, u8"†"},
+        {0x87, u8"‡"},
+        {0x88, u8"ˆ"},
+        {0x89, u8"‰"},
+        {0x8A, u8"Š"},
+        {0x8B, u8"‹"},
+        {0x8C, u8"Œ"},
+        {0x8E, u8"Ž"},
+        {0x91, u8"‘"},
+        {0x92, u8"’"},
+        {0x93, u8"“"},
+        {0x94, u8"”"},
+        {0x95, u8"•"},
+        {0x96, u8"–"},
+        {0x97, u8"—"},
+        {0x98, u8"˜"},
+        {0x99, u8"™"},
+        {0x9A, u8"š"},
+        {0x9B, u8"›"},
+        {0x9C, u8"œ"},
+        {0x9E, u8"ž"},
+        {0x9F, u8"Ÿ"},
         // Undefined in the code page: the control character of the same number.
-        {0x81, u8"\u0081"}, {0x8D, u8"\u008D"}, {0x8F, u8"\u008F"}, {0x90, u8"\u0090"}, {0x9D, u8"\u009D"},
+        {0x81, u8"\u0081"},
+        {0x8D, u8"\u008D"},
+        {0x8F, u8"\u008F"},
+        {0x90, u8"\u0090"},
+        {0x9D, u8"\u009D"},
         // Latin-1 around them.
-        {0x7F, u8"\u007F"}, {0xA0, u8"\u00A0"}, {0xE9, u8"é"}, {0xFF, u8"ÿ"},
+        {0x7F, u8"\u007F"},
+        {0xA0, u8"\u00A0"},
+        {0xE9, u8"é"},
+        {0xFF, u8"ÿ"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(testing::Message() << "byte 0x" << std::hex << int(row.byte));
@@ -102,13 +190,15 @@ TEST(EncodeText, WritesTheMarkAndFallsBackToUtf8WhenTheCodePageCannotHoldTheText
          "\xC9l\xE8ve \x97 10 \x80\r\n"sv},
         {"empty 8-bit text", "", TextEncoding::Ansi, TextEncoding::Ansi, ""sv},
         {"Chinese in an 8-bit note", utf8(u8"a日本"), TextEncoding::Ansi, TextEncoding::Utf8,
-         "\xEF\xBB\xBF" "a\xE6\x97\xA5\xE6\x9C\xAC"sv},
+         "\xEF\xBB\xBF"
+         "a\xE6\x97\xA5\xE6\x9C\xAC"sv},
         {"emoji in an 8-bit note", utf8(u8"😀"), TextEncoding::Ansi, TextEncoding::Utf8,
          "\xEF\xBB\xBF\xF0\x9F\x98\x80"sv},
-        {"C1 control the code page does not define as a byte", utf8(u8"\u0080"), TextEncoding::Ansi,
-         TextEncoding::Utf8, "\xEF\xBB\xBF\xC2\x80"sv},
+        {"C1 control the code page does not define as a byte", utf8(u8"\u0080"), TextEncoding::Ansi, TextEncoding::Utf8,
+         "\xEF\xBB\xBF\xC2\x80"sv},
         {"invalid UTF-8 in an 8-bit note", "a\xFF", TextEncoding::Ansi, TextEncoding::Utf8,
-         "\xEF\xBB\xBF" "a\xEF\xBF\xBD"sv},
+         "\xEF\xBB\xBF"
+         "a\xEF\xBF\xBD"sv},
         {"UTF-8", utf8(u8"é"), TextEncoding::Utf8, TextEncoding::Utf8, "\xEF\xBB\xBF\xC3\xA9"sv},
         {"UTF-16 with a pair", utf8(u8"é😀"), TextEncoding::Utf16, TextEncoding::Utf16,
          "\xFF\xFE\xE9\x00\x3D\xD8\x00\xDE"sv},
@@ -130,7 +220,8 @@ TEST(EncodeText, ViewerSaveAsWritesBackTheFileItRead) {
     const std::string_view files[] = {
         "Caf\xE9 \x80 \x81\x8D\x8F\x90\x9D \x85\r\nfin"sv,
         "\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xF0\x9F\x98\x80\r\n"sv,
-        "\xFF\xFE" "h\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0"sv,
+        "\xFF\xFE"
+        "h\0\xE9\0\x3D\xD8\x00\xDE\r\0\n\0"sv,
         "\xFF\xFE"sv,
     };
     for (const std::string_view file : files) {
@@ -159,7 +250,10 @@ TEST(NoteText, EveryLineEndsWithCrLf) {
         {"LF CR is two lines", "a\n\rb"sv, "a\r\n\r\nb\r\n"sv},
         {"zero characters kept", "a\0b"sv, "a\0b\r\n"sv},
         {"8-bit", "\x80\n"sv, "\xE2\x82\xAC\r\n"sv},
-        {"UTF-16", "\xFF\xFE" "a\0\n\0b\0"sv, "a\r\nb\r\n"sv},
+        {"UTF-16",
+         "\xFF\xFE"
+         "a\0\n\0b\0"sv,
+         "a\r\nb\r\n"sv},
         {"UTF-8", "\xEF\xBB\xBF\xC3\xA9\n"sv, "\xC3\xA9\r\n"sv},
         // A dropped-text note has no mark, so the 8-bit code page reads its UTF-8.
         {"UTF-8 without a mark", "\xC3\xA9"sv, "\xC3\x83\xC2\xA9\r\n"sv},

@@ -3,13 +3,13 @@
 // the fake clock's carrying of milliseconds.
 #include "platform/clock.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -44,8 +44,7 @@ const KnownDate known_dates[] = {
 TEST(DateValue, KnownDatesBothWays) {
     for (const auto& row : known_dates) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(date_value(row.year, row.month, row.day, row.hour, row.minute, row.second),
-                  row.value);
+        EXPECT_EQ(date_value(row.year, row.month, row.day, row.hour, row.minute, row.second), row.value);
         const auto t = local_time(row.value);
         EXPECT_EQ(t.year, row.year);
         EXPECT_EQ(t.month, row.month);
@@ -113,8 +112,7 @@ TEST(DateValue, OutOfRangeFieldsCarryLikeTimegm) {
         fields.tm_min = row.minute;
         fields.tm_sec = row.second;
         const std::int64_t expected = timegm(&fields);
-        EXPECT_EQ(date_value(row.year, row.month, row.day, row.hour, row.minute, row.second),
-                  expected);
+        EXPECT_EQ(date_value(row.year, row.month, row.day, row.hour, row.minute, row.second), expected);
     }
 }
 
@@ -122,16 +120,13 @@ TEST(DateValue, OutOfRangeFieldsCarryLikeTimegm) {
 class TimeZoneOverride {
 public:
     explicit TimeZoneOverride(const char* zone) {
-        if (const char* old = std::getenv("TZ"))
-            saved_ = old;
+        if (const char* old = std::getenv("TZ")) saved_ = old;
         setenv("TZ", zone, 1);
         tzset();
     }
     ~TimeZoneOverride() {
-        if (saved_)
-            setenv("TZ", saved_->c_str(), 1);
-        else
-            unsetenv("TZ");
+        if (saved_) setenv("TZ", saved_->c_str(), 1);
+        else unsetenv("TZ");
         tzset();
     }
 
@@ -206,8 +201,7 @@ TEST(FakeClock, MillisecondsCarryIntoWholeSeconds) {
         SCOPED_TRACE(row.name);
         platform::FakeClock clock;
         clock.set_local(1000);
-        for (auto step : row.steps_ms)
-            clock.advance_ms(step);
+        for (auto step : row.steps_ms) clock.advance_ms(step);
         EXPECT_EQ(clock.local_now(), row.local_seconds);
         EXPECT_EQ(clock.monotonic_ms(), row.monotonic_ms);
     }

@@ -18,7 +18,7 @@ TEST(DesktopEntryParse, ReadsTheEntryGroupOnly) {
     const auto entry = [](std::string type, std::string name, std::string exec, std::string path = {},
                           bool terminal = false, std::string icon = {}, std::string url = {}) {
         return DesktopEntry{std::move(type), std::move(name), std::move(icon), std::move(exec),
-                            std::move(path), std::move(url), terminal};
+                            std::move(path), std::move(url),  terminal};
     };
     const Row rows[] = {
         {"usual", "[Desktop Entry]\nType=Application\nName=Editor\nExec=edit %F\nIcon=edit\n",
@@ -47,8 +47,7 @@ TEST(DesktopEntryParse, ReadsTheEntryGroupOnly) {
         SCOPED_TRACE(row.name);
         const auto got = platform::parse_desktop_entry(row.bytes);
         ASSERT_EQ(got.has_value(), row.expected.has_value());
-        if (!got)
-            continue;
+        if (!got) continue;
         EXPECT_EQ(got->type, row.expected->type);
         EXPECT_EQ(got->name, row.expected->name);
         EXPECT_EQ(got->icon, row.expected->icon);
@@ -76,10 +75,14 @@ TEST(DesktopEntryExec, ExpandsFieldCodesAndQuoting) {
         {"%f without files vanishes", "play %f", {}, Lines{{"play"}}},
         {"%f inside a word", "run --file=%f", {}, Lines{{"run", "--file="}}},
         {"%f inside a word with a file", "run --file=%f", {"/x y"}, Lines{{"run", "--file=/x y"}}},
-        {"%i, %c, %k", "app %i --title %c --from %k", {}, Lines{{"app", "--icon", "app-icon", "--title", "My App",
-                                                             "--from", "/apps/my.desktop"}}},
+        {"%i, %c, %k",
+         "app %i --title %c --from %k",
+         {},
+         Lines{{"app", "--icon", "app-icon", "--title", "My App", "--from", "/apps/my.desktop"}}},
         {"%% and deprecated codes", "app 100%% %d %D %n %N %v %m x", {}, Lines{{"app", "100%", "x"}}},
-        {"double quotes and their escapes", "\"/opt/my app/run\" \"say \\\"hi\\\" \\$HOME \\`id\\` \\\\ ;\"", {},
+        {"double quotes and their escapes",
+         "\"/opt/my app/run\" \"say \\\"hi\\\" \\$HOME \\`id\\` \\\\ ;\"",
+         {},
          Lines{{"/opt/my app/run", "say \"hi\" $HOME `id` \\ ;"}}},
         {"single quotes are literal", "sh -c 'echo \"$x\" \\n'", {}, Lines{{"sh", "-c", "echo \"$x\" \\n"}}},
         {"empty quoted argument kept", "app \"\" x", {}, Lines{{"app", "", "x"}}},

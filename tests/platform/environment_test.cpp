@@ -2,8 +2,6 @@
 // read from a temporary home.
 #include "platform/environment.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +9,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -37,12 +37,14 @@ TEST(Environment, PerUserDataFolderPrecedence) {
         std::vector<std::pair<std::string, std::string>> variables;
         const char* expected;
     } rows[] = {
-        {"APPDATA first", {{"APPDATA", "/data/app"}, {"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/ana"}},
+        {"APPDATA first",
+         {{"APPDATA", "/data/app"}, {"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/ana"}},
          "/data/app/Vimo_Desk/"},
         {"APPDATA with separator", {{"APPDATA", "/data/app/"}}, "/data/app/Vimo_Desk/"},
         {"empty APPDATA is unset", {{"APPDATA", ""}, {"XDG_CONFIG_HOME", "/xdg"}}, "/xdg/Vimo_Desk/"},
         {"XDG_CONFIG_HOME next", {{"XDG_CONFIG_HOME", "/xdg/"}, {"HOME", "/home/ana"}}, "/xdg/Vimo_Desk/"},
-        {"empty XDG_CONFIG_HOME is unset", {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/ana"}},
+        {"empty XDG_CONFIG_HOME is unset",
+         {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/ana"}},
          "/home/ana/.config/Vimo_Desk/"},
         {"HOME last", {{"HOME", "/home/ana/"}}, "/home/ana/.config/Vimo_Desk/"},
         {"no variables: the home folder", {}, "/nonexistent/home/.config/Vimo_Desk/"},
@@ -50,8 +52,7 @@ TEST(Environment, PerUserDataFolderPrecedence) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         platform::FakeEnvironment env;
-        for (const auto& [name, value] : row.variables)
-            env.variables[name] = value;
+        for (const auto& [name, value] : row.variables) env.variables[name] = value;
         EXPECT_EQ(platform::per_user_data_folder(env), row.expected);
     }
 }
@@ -72,18 +73,14 @@ public:
         for (const auto& [name, value] : settings) {
             const char* old = std::getenv(name);
             saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-            if (value)
-                setenv(name, value, 1);
-            else
-                unsetenv(name);
+            if (value) setenv(name, value, 1);
+            else unsetenv(name);
         }
     }
     ~VariablesOverride() {
         for (const auto& [name, value] : saved_) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
+            if (value) setenv(name.c_str(), value->c_str(), 1);
+            else unsetenv(name.c_str());
         }
     }
 
@@ -150,19 +147,16 @@ TEST(SystemEnvironment, UserDirsEntriesParsedOneByOne) {
         VariablesOverride vars{{"HOME", home.path().c_str()}, {"XDG_CONFIG_HOME", nullptr}};
         write_file(home.path() + "/.config/user-dirs.dirs", std::string(row.line) + "\n");
         platform::SystemEnvironment env;
-        const std::string expected = row.expected_absolute
-                                         ? std::string(row.expected_absolute)
-                                         : home.path() + row.expected_under_home;
+        const std::string expected =
+            row.expected_absolute ? std::string(row.expected_absolute) : home.path() + row.expected_under_home;
         EXPECT_EQ(env.user_folder(UserFolder::Music), expected);
     }
 }
 
 TEST(SystemEnvironment, FallbacksWithoutUserDirsFile) {
     TemporaryFolder home;
-    VariablesOverride vars{{"HOME", home.path().c_str()},
-                           {"XDG_CONFIG_HOME", nullptr},
-                           {"TMPDIR", nullptr},
-                           {"APPDATA", nullptr}};
+    VariablesOverride vars{
+        {"HOME", home.path().c_str()}, {"XDG_CONFIG_HOME", nullptr}, {"TMPDIR", nullptr}, {"APPDATA", nullptr}};
     platform::SystemEnvironment env;
     EXPECT_EQ(env.user_folder(UserFolder::Desktop), home.path() + "/Desktop");
     EXPECT_EQ(env.user_folder(UserFolder::Music), home.path() + "/Music");

@@ -2,11 +2,10 @@
 #include "platform/file_icons.h"
 
 #include <QImage>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,8 +30,9 @@ TEST_F(FileIconsTest, DesktopEntryIconFileIsUsedAtTheAskedSize) {
     QImage square(48, 48, QImage::Format_ARGB32);
     square.fill(qRgba(10, 200, 30, 255));
     ASSERT_TRUE(square.save(QString::fromStdString((folder / "logo.png").string())));
-    const std::string entry = file("tool.desktop", "[Desktop Entry]\nType=Application\nName=Tool\nIcon=" +
-                                                       (folder / "logo.png").string() + "\nExec=tool\n");
+    const std::string entry =
+        file("tool.desktop",
+             "[Desktop Entry]\nType=Application\nName=Tool\nIcon=" + (folder / "logo.png").string() + "\nExec=tool\n");
     const auto icon = icons.large_icon(entry, 32);
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->width, 32);

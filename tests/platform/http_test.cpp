@@ -3,10 +3,6 @@
 // and the file download's all-or-nothing replacement. Also the fake's refusals.
 #include "platform/http.h"
 
-#include "loopback_server.h"
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,13 +11,17 @@
 #include <set>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "loopback_server.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::LoopbackServer;
-using test_support::ScriptedReply;
 using test_support::chunked_response;
 using test_support::http_response;
+using test_support::LoopbackServer;
+using test_support::ScriptedReply;
 
 constexpr std::int64_t cap_bytes = 1000;
 const std::string hello_body("hello\0\r\n\xff world", 15);  // bytes that text modes would mangle
@@ -105,8 +105,7 @@ TEST(CurlHttp, SendsItsUserAgent) {
     LoopbackServer server(script());
     ASSERT_TRUE(platform::CurlHttp().get(server.url("/hello"), test_limits()).ok);
     ASSERT_EQ(server.requests().size(), 1u);
-    EXPECT_NE(server.requests()[0].find("\r\nUser-Agent: VimoDuzi\r\n"), std::string::npos)
-        << server.requests()[0];
+    EXPECT_NE(server.requests()[0].find("\r\nUser-Agent: VimoDuzi\r\n"), std::string::npos) << server.requests()[0];
 }
 
 TEST(CurlHttp, HttpsOnlyRefusesPlainHttpWithoutConnecting) {
@@ -152,15 +151,13 @@ private:
 
 std::optional<std::string> read_file(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
+    if (!file) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 std::set<std::string> names_in(const fs::path& folder) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
     return names;
 }
 
@@ -173,8 +170,7 @@ TEST(CurlHttp, GetToFileReplacesOnlyOnCompleteSuccess) {
             SCOPED_TRACE(std::string(c.name) + (earlier ? ", target present" : ", target absent"));
             TemporaryFolder folder;
             const fs::path target = fs::path(folder.path()) / "library.bin";
-            if (earlier)
-                std::ofstream(target, std::ios::binary) << *earlier;
+            if (earlier) std::ofstream(target, std::ios::binary) << *earlier;
 
             const auto result = http.get_to_file(server.url(c.path), target.string(), c.limits);
 

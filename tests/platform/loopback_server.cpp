@@ -1,7 +1,5 @@
 #include "loopback_server.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -9,6 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <stdexcept>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
 
 namespace test_support {
 
@@ -23,11 +24,9 @@ std::string read_head(int connection) {
     char buffer[1024];
     while (head.find("\r\n\r\n") == std::string::npos && head.size() < max_head_bytes) {
         pollfd p{connection, POLLIN, 0};
-        if (poll(&p, 1, head_wait_ms) <= 0)
-            break;
+        if (poll(&p, 1, head_wait_ms) <= 0) break;
         const ssize_t got = recv(connection, buffer, sizeof buffer, 0);
-        if (got <= 0)
-            break;
+        if (got <= 0) break;
         head.append(buffer, static_cast<std::size_t>(got));
     }
     return head;
@@ -36,16 +35,14 @@ std::string read_head(int connection) {
 void send_all(int connection, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t sent = send(connection, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-        if (sent <= 0)
-            return;  // the client hung up, as it does on purpose past a size cap
+        if (sent <= 0) return;  // the client hung up, as it does on purpose past a size cap
         bytes.remove_prefix(static_cast<std::size_t>(sent));
     }
 }
 
 }  // namespace
 
-std::string http_response(int status, std::string_view reason, std::string_view body,
-                          std::string_view extra_headers) {
+std::string http_response(int status, std::string_view reason, std::string_view body, std::string_view extra_headers) {
     std::string r = "HTTP/1.1 " + std::to_string(status) + " " + std::string(reason) + "\r\n";
     r += "Content-Length: " + std::to_string(body.size()) + "\r\n";
     r += "Connection: close\r\n";
@@ -79,8 +76,7 @@ LoopbackServer::LoopbackServer(std::vector<ScriptedReply> replies, std::chrono::
     address.sin_port = 0;  // any free port
     socklen_t length = sizeof address;
     if (listener_ < 0 || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(listener_, 16) != 0 ||
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        listen(listener_, 16) != 0 || getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
         throw std::runtime_error("cannot listen on 127.0.0.1");
     port_ = ntohs(address.sin_port);
     thread_ = std::thread(&LoopbackServer::run, this, std::chrono::steady_clock::now() + lifetime);
@@ -103,15 +99,12 @@ std::vector<std::string> LoopbackServer::requests() const {
 void LoopbackServer::run(std::chrono::steady_clock::time_point deadline) {
     while (!stop_ && std::chrono::steady_clock::now() < deadline) {
         pollfd p{listener_, POLLIN, 0};
-        if (poll(&p, 1, poll_interval_ms) <= 0)
-            continue;
+        if (poll(&p, 1, poll_interval_ms) <= 0) continue;
         const int connection = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (connection >= 0)
-            answer(connection);
+        if (connection >= 0) answer(connection);
     }
     stop_ = true;
-    for (std::thread& kept : kept_)
-        kept.join();
+    for (std::thread& kept : kept_) kept.join();
     close(listener_);
 }
 
@@ -119,23 +112,18 @@ void LoopbackServer::keep_open(int connection, std::string endless_body) {
     std::size_t at = 0;
     while (!stop_) {
         pollfd p{connection, short(POLLIN | (endless_body.empty() ? 0 : POLLOUT)), 0};
-        if (poll(&p, 1, poll_interval_ms) < 0 && errno != EINTR)
-            break;
-        if (p.revents & (POLLERR | POLLHUP))
-            break;
+        if (poll(&p, 1, poll_interval_ms) < 0 && errno != EINTR) break;
+        if (p.revents & (POLLERR | POLLHUP)) break;
         if (p.revents & POLLIN) {
             char ignored[512];
             const ssize_t got = recv(connection, ignored, sizeof ignored, MSG_DONTWAIT);
-            if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
-                break;  // the client hung up
+            if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) break;  // the client hung up
         }
         if (p.revents & POLLOUT) {
-            const ssize_t sent = send(connection, endless_body.data() + at, endless_body.size() - at,
-                                      MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (sent < 0 && errno != EAGAIN && errno != EINTR)
-                break;
-            if (sent > 0)
-                at = (at + static_cast<std::size_t>(sent)) % endless_body.size();
+            const ssize_t sent =
+                send(connection, endless_body.data() + at, endless_body.size() - at, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent < 0 && errno != EAGAIN && errno != EINTR) break;
+            if (sent > 0) at = (at + static_cast<std::size_t>(sent)) % endless_body.size();
         }
     }
     close(connection);
@@ -172,8 +160,7 @@ void LoopbackServer::answer(int connection) {
     for (std::size_t at; (at = response.find(port_marker)) != std::string::npos;)
         response.replace(at, port_marker.size(), std::to_string(port_));
     std::string_view bytes = response;
-    if (method == "HEAD")
-        bytes = bytes.substr(0, bytes.find("\r\n\r\n") + 4);
+    if (method == "HEAD") bytes = bytes.substr(0, bytes.find("\r\n\r\n") + 4);
     send_all(connection, bytes);
     if (response.empty() || reply.hold_open || !reply.endless_body.empty()) {
         ++open_;

@@ -2,18 +2,19 @@
 // vector, working folder and session it got. Names and arguments carry the
 // characters a shell would act on, so any shell on the way would show. The
 // openers and pkexec are stand-ins put first on PATH by the test.
-#include "platform/desktop_entry.h"
 #include "platform/shell.h"
 
-#include "support/recorder.h"
-
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "platform/desktop_entry.h"
+#include "support/recorder.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ private:
     fs::path path_;
 };
 
-void write(const fs::path& p, const std::string& bytes, fs::perms perms = fs::perms::owner_read | fs::perms::owner_write) {
+void write(const fs::path& p, const std::string& bytes,
+           fs::perms perms = fs::perms::owner_read | fs::perms::owner_write) {
     fs::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << bytes;
     fs::permissions(p, perms);
@@ -107,7 +109,7 @@ TEST_F(Shell, BareNamesAreFoundOnPathAndAnEmptyFolderKeepsOurs) {
 }
 
 TEST_F(Shell, FailuresSayWhy) {
-    const fs::path garbage = temp.path() / "garbage";   // executable, but no program format
+    const fs::path garbage = temp.path() / "garbage";  // executable, but no program format
     write(garbage, "\x01\x02 not a program\n", fs::perms::owner_all);
     const fs::path document = temp.path() / "document.txt";  // not executable
     write(document, "text\n");
@@ -145,7 +147,7 @@ TEST_F(Shell, OpenGivesTheTargetToTheDesktopsOpenerAsOneArgument) {
         const char* name;
         std::vector<std::string> installed;  // stand-ins on PATH
         std::string target;
-        std::string opener;                  // the one that must run; "" when none may
+        std::string opener;  // the one that must run; "" when none may
         std::vector<std::string> args;
     };
     const std::string web = "https://example.invalid/a b?q=$HOME&x=`id`;y";
@@ -153,15 +155,17 @@ TEST_F(Shell, OpenGivesTheTargetToTheDesktopsOpenerAsOneArgument) {
         {"xdg-open first", {"xdg-open", "gio"}, web, "xdg-open", {web}},
         {"gio without xdg-open", {"gio"}, "/tmp/a file.txt", "gio", {"open", "/tmp/a file.txt"}},
         {"a leading dash is no option", {"xdg-open"}, "-rf file", "xdg-open", {"./-rf file"}},
-        {"mail address", {"xdg-open"}, "mailto:someone@example.invalid?subject=a b", "xdg-open",
+        {"mail address",
+         {"xdg-open"},
+         "mailto:someone@example.invalid?subject=a b",
+         "xdg-open",
          {"mailto:someone@example.invalid?subject=a b"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove_all(bin);
         fs::create_directories(bin);
-        for (const auto& name : row.installed)
-            test::write_recorder(bin / name);
+        for (const auto& name : row.installed) test::write_recorder(bin / name);
         // Only the stand-ins: a real opener of this machine must not run.
         test::ScopedVariable only_ours{"PATH", bin.string()};
         ASSERT_TRUE(shell.open(row.target));
@@ -198,8 +202,12 @@ TEST_F(Shell, ElevatedStartsGoThroughPkexecAndEnvIntoTheFolder) {
     ASSERT_TRUE(shell.start_elevated(program.string(), args, folder.string()));
     const auto pkexec = test::wait_for_record(bin / "pkexec");
     ASSERT_TRUE(pkexec);
-    std::vector<std::string> expected{*shell.find_program("env"), "-C", folder.string(), "DISPLAY=:77",
-                                      "XAUTHORITY=/tmp/x authority", program.string()};
+    std::vector<std::string> expected{*shell.find_program("env"),
+                                      "-C",
+                                      folder.string(),
+                                      "DISPLAY=:77",
+                                      "XAUTHORITY=/tmp/x authority",
+                                      program.string()};
     expected.insert(expected.end(), args.begin(), args.end());
     EXPECT_EQ(pkexec->args, expected);
     const auto started = test::wait_for_record(program);
@@ -244,8 +252,7 @@ TEST_F(Shell, ElevatedStartsRefuseWhatTheyCannotDoSafely) {
 std::string exec_value(const std::string& program, const std::string& tail) {
     std::string quoted = "\"";
     for (char c : program) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\')
-            quoted += '\\';
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
         quoted += c;
     }
     quoted += "\" " + tail;
@@ -263,8 +270,9 @@ TEST_F(Shell, ADesktopEntryRunsItsExecLineWithTheFiles) {
     fs::create_directories(program.parent_path());
     test::write_recorder(program);
     const fs::path entry_path = temp.path() / "app.desktop";
-    const std::string bytes = "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" +
-                              exec_value(program.string(), "--open %F") + "\nPath=" + temp.path().string() + "\n";
+    const std::string bytes =
+        "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + exec_value(program.string(), "--open %F") +
+        "\nPath=" + temp.path().string() + "\n";
     write(entry_path, bytes);
 
     const auto entry = platform::parse_desktop_entry(bytes);

@@ -2,14 +2,13 @@
 // return without a sound device.
 #include "platform/tones.h"
 
-#include <gtest/gtest.h>
-
-#include <thread>
-
-#include "support/private_pulse.h"
-
 #include <cstdint>
 #include <cstdlib>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "support/private_pulse.h"
 
 namespace {
 

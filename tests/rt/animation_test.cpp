@@ -1,12 +1,12 @@
 // Animated GIF decoding on files built here: frames in order with their
 // delays, composition of partial frames, and the caps against hostile files.
-#include <gtest/gtest.h>
+#include "rt/animation.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "rt/animation.h"
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -212,12 +212,8 @@ TEST(Animation, FrameAndByteCapsKeepTheFirstFrames) {
         rt::AnimationCaps caps;
         std::size_t frames;  // 0: nothing
     } cases[] = {
-        {{.frames = 2}, 2},
-        {{.frames = 0}, 0},
-        {{.bytes = 3 * 1024}, 3},
-        {{.bytes = 3 * 1024 - 1}, 2},
-        {{.bytes = 1024}, 1},
-        {{.bytes = 1023}, 0},
+        {{.frames = 2}, 2},           {{.frames = 0}, 0},   {{.bytes = 3 * 1024}, 3},
+        {{.bytes = 3 * 1024 - 1}, 2}, {{.bytes = 1024}, 1}, {{.bytes = 1023}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "frames " << c.caps.frames << ", bytes " << c.caps.bytes);

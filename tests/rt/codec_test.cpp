@@ -1,14 +1,13 @@
 // The image codecs on hand-built and damaged files: what decodes, what is
 // refused, and what an encoded PNG holds.
+#include "rt/codec.h"
+
 #include <QBuffer>
 #include <QImage>
+#include <string>
 
 #include <gtest/gtest.h>
 #include <zlib.h>
-
-#include <string>
-
-#include "rt/codec.h"
 
 namespace {
 
@@ -73,13 +72,14 @@ TEST(PngDecode, DecodesEveryColourTypeToStraightArgb) {
     // Red, green / half-transparent blue, transparent white. Row 2 uses the Sub
     // filter: its second pixel is stored as the difference from the first,
     // (255,255,255,0) - (0,0,255,128) = (255,255,0,128) modulo 256.
-    Bytes sub_filtered = png_file(ihdr(2, 2, 8, png_rgba),
-                                  {0, 255, 0, 0, 255, 0, 255, 0, 255, 1, 0, 0, 255, 128, 255, 255, 0, 128});
+    Bytes sub_filtered =
+        png_file(ihdr(2, 2, 8, png_rgba), {0, 255, 0, 0, 255, 0, 255, 0, 255, 1, 0, 0, 255, 128, 255, 255, 0, 128});
     const Case cases[] = {
         {"1x1 rgb", png_file(ihdr(1, 1, 8, png_rgb), {0, 0x12, 0x34, 0x56}), {1, 1, {0xFF123456}}},
         {"2x1 grey", png_file(ihdr(2, 1, 8, png_grey), {0, 0x00, 0xFF}), {2, 1, {0xFF000000, 0xFFFFFFFF}}},
         {"2x2 rgba, sub filter", sub_filtered, {2, 2, {0xFFFF0000, 0xFF00FF00, 0x800000FF, 0x00FFFFFF}}},
-        {"1x1 16-bit rgb", png_file(ihdr(1, 1, 16, png_rgb), {0, 0xAB, 0x00, 0xCD, 0x00, 0xEF, 0x00}),
+        {"1x1 16-bit rgb",
+         png_file(ihdr(1, 1, 16, png_rgb), {0, 0xAB, 0x00, 0xCD, 0x00, 0xEF, 0x00}),
          {1, 1, {0xFFABCDEF}}},
         {"palette with transparency",
          png_file(ihdr(2, 1, 8, png_palette), {0, 1, 0},
@@ -140,14 +140,13 @@ TEST(PngDecode, RefusesDamagedAndOversizedFiles) {
 TEST(PngEncode, HeaderIsEightBitRgbaOfTheImageSize) {
     const Bytes file = rt::encode_png({1, 1, {0x00000000}});
     // The well-known smallest transparent PNG starts with exactly these bytes.
-    const Bytes expected_start = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',  // signature
-                                  0, 0, 0, 13, 'I', 'H', 'D', 'R',             // IHDR, 13 bytes
-                                  0, 0, 0, 1, 0, 0, 0, 1,                      // 1 x 1
-                                  8, 6, 0, 0, 0,                               // 8-bit RGBA
-                                  0x1F, 0x15, 0xC4, 0x89};                     // CRC
+    const Bytes expected_start = {0x89, 'P',  'N',  'G', '\r', '\n', 0x1A, '\n',  // signature
+                                  0,    0,    0,    13,  'I',  'H',  'D',  'R',   // IHDR, 13 bytes
+                                  0,    0,    0,    1,   0,    0,    0,    1,     // 1 x 1
+                                  8,    6,    0,    0,   0,                       // 8-bit RGBA
+                                  0x1F, 0x15, 0xC4, 0x89};                        // CRC
     ASSERT_GE(file.size(), expected_start.size());
-    EXPECT_EQ(Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(expected_start.size())),
-              expected_start);
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(expected_start.size())), expected_start);
 }
 
 TEST(PngEncode, RoundTripKeepsEveryPixelExactly) {
@@ -266,8 +265,8 @@ TEST(ImageFormat, SniffsByMagicBytesOnly) {
 
 TEST(ToolkitDecode, ReadsGifBmpAndIcoThroughTheSniffer) {
     // The classic one-pixel GIF: a two-colour palette (red, black), pixel 0.
-    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0, 0,
-                       ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 'D', 1, 0, ';'};
+    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0,  0,
+                       0,   ',', 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 'D',  1, 0, ';'};
     const auto red = rt::decode_image(gif);
     ASSERT_TRUE(red.has_value());
     EXPECT_EQ(*red, (rt::Pixels{1, 1, {0xFFFF0000}}));
@@ -295,8 +294,8 @@ TEST(ToolkitDecode, RefusesOversizedBmpHeader) {
     Bytes bmp(54, 0);
     bmp[0] = 'B';
     bmp[1] = 'M';
-    bmp[10] = 54;  // pixel data offset
-    bmp[14] = 40;  // info header size
+    bmp[10] = 54;                                 // pixel data offset
+    bmp[14] = 40;                                 // info header size
     for (const std::size_t field : {18u, 22u}) {  // width, height: 20000, little-endian
         bmp[field] = 20000 & 0xFF;
         bmp[field + 1] = 20000 >> 8;

@@ -1,8 +1,8 @@
 // The event queue: order, timeouts, bound handlers and timer ticks.
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "rt/app.h"
 #include "rt/timer.h"

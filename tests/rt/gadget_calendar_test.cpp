@@ -55,9 +55,9 @@ TEST(DateDisplayFormat, ProgramMasksBecomeToolkitFormats) {
         {"%yyyy/%mm/%dd %hh:%ii", "yyyy'/'MM'/'dd' 'HH':'mm"},
         {"%dd/%mm/%yy - %hh:%ii", "dd'/'MM'/'yy' - 'HH':'mm"},
         {"%hh:%ii:%ss", "HH':'mm':'ss"},
-        {"le %dd", "'le 'dd"},                 // letters of the text are not fields
-        {"l'an %yyyy", "'l''an 'yyyy"},        // a quote in the text stays a quote
-        {"%y %%mm", "'%y %'MM"},               // a lone % and unknown fields are text
+        {"le %dd", "'le 'dd"},           // letters of the text are not fields
+        {"l'an %yyyy", "'l''an 'yyyy"},  // a quote in the text stays a quote
+        {"%y %%mm", "'%y %'MM"},         // a lone % and unknown fields are text
         {"", ""},
     };
     for (const auto& row : rows) EXPECT_EQ(rt::date_display_format(row.mask), row.format) << row.mask;

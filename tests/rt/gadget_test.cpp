@@ -1,5 +1,7 @@
 // Numbered gadgets: the registry, reads and writes through the number, the
 // events of each kind, and drops.
+#include "rt/gadget.h"
+
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -9,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "rt/dragdrop.h"
-#include "rt/gadget.h"
 #include "rt/image.h"
 #include "rt/internal.h"
 #include "rt/window.h"
@@ -186,8 +187,7 @@ TEST_F(GadgetTest, ImageDoubleClickIsNotAlsoASecondClick) {
     send_mouse(picture, QEvent::MouseButtonRelease, Qt::LeftButton, {1, 1}, Qt::NoButton);
     send_mouse(picture, QEvent::MouseButtonPress, Qt::LeftButton, {2, 2}, Qt::LeftButton);
     send_mouse(picture, QEvent::MouseButtonRelease, Qt::LeftButton, {40, 2}, Qt::NoButton);  // let go outside
-    expect_seen(gadget_events(GadgetPicture),
-                {{EventType::LeftClick, {1, 1}}, {EventType::LeftDoubleClick, {1, 1}}});
+    expect_seen(gadget_events(GadgetPicture), {{EventType::LeftClick, {1, 1}}, {EventType::LeftDoubleClick, {1, 1}}});
 }
 
 TEST_F(GadgetTest, ButtonPressedAndDraggedStartsADrag) {

@@ -1,13 +1,14 @@
 // Numbered images: drawing results pixel by pixel, size changes, and files.
-#include <gtest/gtest.h>
+#include "rt/image.h"
 
 #include <filesystem>
 #include <fstream>
 
+#include <gtest/gtest.h>
+
 #include "rt/colour.h"
 #include "rt/draw.h"
 #include "rt/font.h"
-#include "rt/image.h"
 #include "rt_test.h"
 
 namespace {
@@ -75,13 +76,11 @@ TEST_F(ImageTest, BoxesAndLinesArePixelExact) {
         void (*draw)();
         const char* rows[4];
     } cases[] = {
-        {"fill box", [] { rt::fill_box(1, 1, 3, 2, rt::rgb(0, 0, 0)); },
-         {".....", ".###.", ".###.", "....."}},
-        {"outline box", [] { rt::outline_box(0, 0, 5, 4, rt::rgb(0, 0, 0)); },
-         {"#####", "#...#", "#...#", "#####"}},
-        {"horizontal line", [] { rt::draw_line(1, 2, 3, 2, rt::rgb(0, 0, 0)); },
-         {".....", ".....", ".###.", "....."}},
-        {"box clipped at the edge", [] { rt::fill_box(3, 2, 10, 10, rt::rgb(0, 0, 0)); },
+        {"fill box", [] { rt::fill_box(1, 1, 3, 2, rt::rgb(0, 0, 0)); }, {".....", ".###.", ".###.", "....."}},
+        {"outline box", [] { rt::outline_box(0, 0, 5, 4, rt::rgb(0, 0, 0)); }, {"#####", "#...#", "#...#", "#####"}},
+        {"horizontal line", [] { rt::draw_line(1, 2, 3, 2, rt::rgb(0, 0, 0)); }, {".....", ".....", ".###.", "....."}},
+        {"box clipped at the edge",
+         [] { rt::fill_box(3, 2, 10, 10, rt::rgb(0, 0, 0)); },
          {".....", ".....", "...##", "...##"}},
     };
     for (const auto& c : cases) {
@@ -157,8 +156,7 @@ TEST_F(ImageTest, DrawingOnItselfReadsTheOldPixels) {
     ASSERT_TRUE(rt::start_drawing_image(ImageTarget));
     rt::draw_image(ImageTarget, 1, 0);
     rt::stop_drawing();
-    EXPECT_EQ(rt::image_pixels(ImageTarget)->argb,
-              (std::vector<std::uint32_t>{0xFFFF0000, 0xFFFF0000, 0xFF00FF00}));
+    EXPECT_EQ(rt::image_pixels(ImageTarget)->argb, (std::vector<std::uint32_t>{0xFFFF0000, 0xFFFF0000, 0xFF00FF00}));
 }
 
 TEST_F(ImageTest, ReplacingOrFreeingTheTargetEndsTheDrawing) {
@@ -219,9 +217,9 @@ TEST_F(ImageTest, CreateRefusesSizesOverTheCaps) {
 class ImageFileTest : public RuntimeTest {
 protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("rt_image_test_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            std::filesystem::temp_directory_path() / ("rt_image_test_" + std::to_string(::getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder);
     }
     void TearDown() override {

@@ -1,4 +1,6 @@
 // Popup menus and keyboard shortcuts.
+#include "rt/menu.h"
+
 #include <QAction>
 #include <QKeyEvent>
 
@@ -6,7 +8,6 @@
 
 #include "rt/gadget.h"
 #include "rt/internal.h"
-#include "rt/menu.h"
 #include "rt/window.h"
 #include "rt_test.h"
 

@@ -2,9 +2,9 @@
 // way to read what was queued.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "rt/app.h"
 #include "rt/events.h"

@@ -1,10 +1,11 @@
 // Tray icons without a system tray, and the clipboard.
+#include "rt/tray.h"
+
 #include <gtest/gtest.h>
 
 #include "rt/clipboard.h"
 #include "rt/image.h"
 #include "rt/internal.h"
-#include "rt/tray.h"
 #include "rt/window.h"
 #include "rt_test.h"
 

@@ -1,4 +1,6 @@
 // Numbered windows: the close box, clicks on the window's own area, sizes.
+#include "rt/window.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -8,7 +10,6 @@
 
 #include "rt/gadget.h"
 #include "rt/internal.h"
-#include "rt/window.h"
 #include "rt_test.h"
 
 namespace {
@@ -65,11 +66,26 @@ TEST_F(WindowTest, ClicksOnTheWindowOrItsTextsAreWindowClicks) {
         std::vector<EventKind> expected;
         QPoint window_at;  // where the window event says the mouse was
     } cases[] = {
-        {"left on the window", rt::window_widget(WindowDesk), Qt::LeftButton, {5, 150}, {EventKind::LeftClick}, {5, 150}},
-        {"right on the window", rt::window_widget(WindowDesk), Qt::RightButton, {6, 7}, {EventKind::RightClick}, {6, 7}},
+        {"left on the window",
+         rt::window_widget(WindowDesk),
+         Qt::LeftButton,
+         {5, 150},
+         {EventKind::LeftClick},
+         {5, 150}},
+        {"right on the window",
+         rt::window_widget(WindowDesk),
+         Qt::RightButton,
+         {6, 7},
+         {EventKind::RightClick},
+         {6, 7}},
         {"left on a text", rt::gadget_widget(GadgetTime), Qt::LeftButton, {3, 4}, {EventKind::LeftClick}, {13, 24}},
         {"left on a button", rt::gadget_widget(GadgetStartStop), Qt::LeftButton, {3, 4}, {EventKind::Gadget}, {13, 54}},
-        {"right on a button", rt::gadget_widget(GadgetStartStop), Qt::RightButton, {3, 4}, {EventKind::Gadget}, {13, 54}},
+        {"right on a button",
+         rt::gadget_widget(GadgetStartStop),
+         Qt::RightButton,
+         {3, 4},
+         {EventKind::Gadget},
+         {13, 54}},
         {"left on a progress bar", rt::gadget_widget(GadgetProgress), Qt::LeftButton, {3, 4}, {}, {}},
     };
     for (const auto& c : cases) {
@@ -123,8 +139,7 @@ TEST_F(WindowTest, OnlyOutsideResizesQueueSizeWindow) {
     rt::window_widget(WindowDesk)->windowHandle()->resize(150, 320);
     rt::window_widget(WindowDesk)->windowHandle()->resize(160, 330);
     std::optional<rt::Event> e;
-    while ((e = rt::wait_event(1000)) && e->kind != EventKind::SizeWindow) {
-    }
+    while ((e = rt::wait_event(1000)) && e->kind != EventKind::SizeWindow) {}
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(e->window, WindowDesk);
     EXPECT_EQ(rt::window_width(WindowDesk), 160);

@@ -37,11 +37,9 @@ std::string find_program(const std::string& name) {
     const std::string folders = path ? path : "/usr/bin:/bin";
     for (std::size_t start = 0; start <= folders.size();) {
         std::size_t end = folders.find(':', start);
-        if (end == std::string::npos)
-            end = folders.size();
+        if (end == std::string::npos) end = folders.size();
         const std::string candidate = folders.substr(start, end - start) + "/" + name;
-        if (end > start && access(candidate.c_str(), X_OK) == 0)
-            return candidate;
+        if (end > start && access(candidate.c_str(), X_OK) == 0) return candidate;
         start = end + 1;
     }
     return {};
@@ -57,15 +55,13 @@ std::vector<std::string> environment_with(const Changes& changes) {
             result.push_back(text);
     }
     for (const auto& [name, value] : changes)
-        if (value)
-            result.push_back(name + "=" + *value);
+        if (value) result.push_back(name + "=" + *value);
     return result;
 }
 
 std::vector<char*> c_strings(std::vector<std::string>& texts) {
     std::vector<char*> result;
-    for (std::string& text : texts)
-        result.push_back(text.data());
+    for (std::string& text : texts) result.push_back(text.data());
     result.push_back(nullptr);
     return result;
 }
@@ -73,20 +69,18 @@ std::vector<char*> c_strings(std::vector<std::string>& texts) {
 // Starts `program` with its input from /dev/null, its output to `output` and
 // its errors to `errors`; the kernel kills it when this process dies. -1 when
 // it cannot be started.
-pid_t spawn(std::string program, std::vector<std::string> arguments, std::vector<std::string> environment,
-            int output, int errors) {
+pid_t spawn(std::string program, std::vector<std::string> arguments, std::vector<std::string> environment, int output,
+            int errors) {
     arguments.insert(arguments.begin(), program);
     const std::vector<char*> argv = c_strings(arguments);
     const std::vector<char*> envp = c_strings(environment);
     const int nothing = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    if (nothing < 0)
-        return -1;
+    if (nothing < 0) return -1;
     const pid_t parent = getpid();
     const pid_t child = fork();
     if (child == 0) {
         // Only async-signal-safe calls here: other threads may hold locks.
-        if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent)
-            _exit(127);
+        if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(127);
         if (dup2(nothing, STDIN_FILENO) < 0 || dup2(output, STDOUT_FILENO) < 0 || dup2(errors, STDERR_FILENO) < 0)
             _exit(127);
         execve(argv[0], argv.data(), envp.data());
@@ -103,8 +97,7 @@ bool has_ended(pid_t pid) {
 
 // Asks `pid` to end, kills it when it has not after `end_limit`, and reaps it.
 void end_process(pid_t& pid) {
-    if (pid <= 0)
-        return;
+    if (pid <= 0) return;
     kill(pid, SIGTERM);
     const auto deadline = Clock::now() + end_limit;
     while (!has_ended(pid)) {
@@ -121,8 +114,7 @@ void end_process(pid_t& pid) {
 
 bool accepts_connections(const std::string& socket_path) {
     const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (probe < 0)
-        return false;
+    if (probe < 0) return false;
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, socket_path.c_str(), sizeof address.sun_path - 1);
@@ -160,8 +152,7 @@ void PrivatePulse::start() {
         return;
     }
     folder_ = pattern;
-    for (const char* sub : {"home", "runtime", "state"})
-        std::filesystem::create_directory(folder_ / sub);
+    for (const char* sub : {"home", "runtime", "state"}) std::filesystem::create_directory(folder_ / sub);
     const std::string socket_path = (folder_ / "native").string();
     server_ = "unix:" + socket_path;
 
@@ -184,14 +175,13 @@ void PrivatePulse::start() {
     const int daemon_log = open((folder_ / "daemon.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     // The sink first: a client that finds the socket finds the sink too.
     // As root the daemon only warns that it is not meant to run as root.
-    daemon_ = spawn(find_program("pulseaudio"),
-                    {"--daemonize=no", "--exit-idle-time=-1", "-n", "--use-pid-file=no", "--disable-shm=yes",
-                     "--realtime=no", "--high-priority=no", "--log-target=stderr",
-                     std::string("--load=module-null-sink sink_name=") + sink_name,
-                     "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket_path},
-                    environment, daemon_log, daemon_log);
-    if (daemon_log >= 0)
-        close(daemon_log);
+    daemon_ = spawn(
+        find_program("pulseaudio"),
+        {"--daemonize=no", "--exit-idle-time=-1", "-n", "--use-pid-file=no", "--disable-shm=yes", "--realtime=no",
+         "--high-priority=no", "--log-target=stderr", std::string("--load=module-null-sink sink_name=") + sink_name,
+         "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket_path},
+        environment, daemon_log, daemon_log);
+    if (daemon_log >= 0) close(daemon_log);
     if (daemon_ < 0) {
         failure_ = "cannot start pulseaudio";
         return;
@@ -215,16 +205,14 @@ void PrivatePulse::start() {
         failure_ = "cannot make a pipe";
         return;
     }
-    const int recorder_log =
-        open((folder_ / "recorder.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int recorder_log = open((folder_ / "recorder.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     recorder_ = spawn(find_program("parec"),
                       {"--server=" + server_, std::string("--device=") + sink_name + ".monitor", "--raw",
-                       "--format=s16le", "--rate=" + std::to_string(sample_rate), "--channels=1",
-                       "--latency-msec=20", "--client-name=vd-test-recorder"},
+                       "--format=s16le", "--rate=" + std::to_string(sample_rate), "--channels=1", "--latency-msec=20",
+                       "--client-name=vd-test-recorder"},
                       environment, pipe_ends[1], recorder_log >= 0 ? recorder_log : pipe_ends[1]);
     close(pipe_ends[1]);
-    if (recorder_log >= 0)
-        close(recorder_log);
+    if (recorder_log >= 0) close(recorder_log);
     recording_ = pipe_ends[0];
     if (recorder_ < 0) {
         failure_ = "cannot start parec";
@@ -232,7 +220,8 @@ void PrivatePulse::start() {
     }
     reader_ = std::thread(&PrivatePulse::record, this);
 
-    for (const auto& [name, value] : Changes{{"PULSE_SERVER", server_}, {"PULSE_COOKIE", (folder_ / "cookie").string()}}) {
+    for (const auto& [name, value] :
+         Changes{{"PULSE_SERVER", server_}, {"PULSE_COOKIE", (folder_ / "cookie").string()}}) {
         const char* before = std::getenv(name.c_str());
         saved_environment_.emplace_back(name, before ? std::optional<std::string>(before) : std::nullopt);
         setenv(name.c_str(), value->c_str(), 1);
@@ -241,16 +230,12 @@ void PrivatePulse::start() {
 
 PrivatePulse::~PrivatePulse() {
     for (const auto& [name, value] : saved_environment_) {
-        if (value)
-            setenv(name.c_str(), value->c_str(), 1);
-        else
-            unsetenv(name.c_str());
+        if (value) setenv(name.c_str(), value->c_str(), 1);
+        else unsetenv(name.c_str());
     }
     end_process(recorder_);
-    if (reader_.joinable())
-        reader_.join();  // the recorder's end closed the pipe
-    if (recording_ >= 0)
-        close(recording_);
+    if (reader_.joinable()) reader_.join();  // the recorder's end closed the pipe
+    if (recording_ >= 0) close(recording_);
     end_process(daemon_);
     if (!folder_.empty()) {
         std::error_code ignored;
@@ -263,10 +248,8 @@ void PrivatePulse::record() {
     std::optional<unsigned char> low_byte;  // of a sample split between reads
     for (;;) {
         const ssize_t got = read(recording_, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
         std::lock_guard lock(mutex_);
         for (ssize_t i = 0; i < got; ++i) {
             const auto byte = static_cast<unsigned char>(buffer[i]);
@@ -291,8 +274,7 @@ std::optional<double> PrivatePulse::level(double skip_seconds, double seconds) {
     // Sound arrives as fast as it plays; the limit only catches a recorder that stalls.
     const std::chrono::duration<double> limit(2 * (skip_seconds + seconds) + 5);
     arrived_.wait_for(lock, limit, [&] { return samples_.size() >= end || ended_; });
-    if (samples_.size() < end)
-        return std::nullopt;
+    if (samples_.size() < end) return std::nullopt;
     double sum = 0;
     for (std::size_t i = start; i < end; ++i) {
         const double value = samples_[i] / 32768.0;
@@ -304,10 +286,8 @@ std::optional<double> PrivatePulse::level(double skip_seconds, double seconds) {
 bool PrivatePulse::sound_comes(double threshold, double max_seconds) {
     for (double heard = 0; heard < max_seconds; heard += seconds_per_probe) {
         const std::optional<double> probe = level(0, seconds_per_probe);
-        if (!probe)
-            return false;
-        if (*probe > threshold)
-            return true;
+        if (!probe) return false;
+        if (*probe > threshold) return true;
     }
     return false;
 }

@@ -16,19 +16,15 @@ namespace test {
 
 // Whether `check` held; nothing when it could not be run without privileges.
 inline std::optional<bool> holds_unprivileged(const std::filesystem::path& folder, const std::function<bool()>& check) {
-    if (geteuid() != 0)
-        return check();
+    if (geteuid() != 0) return check();
     constexpr uid_t nobody = 65534;
     std::error_code ec;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ec))
-        if (lchown(entry.path().c_str(), nobody, nobody) != 0)
-            return std::nullopt;
-    if (ec || lchown(folder.c_str(), nobody, nobody) != 0)
-        return std::nullopt;
+        if (lchown(entry.path().c_str(), nobody, nobody) != 0) return std::nullopt;
+    if (ec || lchown(folder.c_str(), nobody, nobody) != 0) return std::nullopt;
     constexpr int cannot = 2;
     const pid_t child = fork();
-    if (child < 0)
-        return std::nullopt;
+    if (child < 0) return std::nullopt;
     if (child == 0) {
         if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0 ||
             access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
@@ -37,10 +33,8 @@ inline std::optional<bool> holds_unprivileged(const std::filesystem::path& folde
     }
     int status = 0;
     while (waitpid(child, &status, 0) < 0)
-        if (errno != EINTR)
-            return std::nullopt;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == cannot)
-        return std::nullopt;
+        if (errno != EINTR) return std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == cannot) return std::nullopt;
     return WEXITSTATUS(status) == 0;
 }
 

@@ -1,8 +1,9 @@
 // The language name and system version code the update request carries.
+#include "web/locale_info.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
-#include "web/locale_info.h"
 
 TEST(LocaleInfo, LanguageNameFromLocale) {
     struct Row {
@@ -19,11 +20,11 @@ TEST(LocaleInfo, LanguageNameFromLocale) {
         {"pt_BR.UTF-8", "português (Brasil)"},
         {"ru_RU.UTF-8", "русский (Россия)"},
         {"FR_fr", "Français (France)"},
-        {"fr_CI.UTF-8", "Français"},      // country not in the table
-        {"fr", "Français"},               // no country
-        {"fr_FRANCE", "Français"},        // malformed country
-        {"es_419.UTF-8", "español"},      // numeric region
-        {"sw_KE.UTF-8", "sw-KE"},         // language not in the table
+        {"fr_CI.UTF-8", "Français"},  // country not in the table
+        {"fr", "Français"},           // no country
+        {"fr_FRANCE", "Français"},    // malformed country
+        {"es_419.UTF-8", "español"},  // numeric region
+        {"sw_KE.UTF-8", "sw-KE"},     // language not in the table
         {"SW", "sw"},
         {"C", "English"},
         {"POSIX", "English"},
@@ -66,10 +67,21 @@ TEST(LocaleInfo, SystemVersionCodeFromKernelRelease) {
         int expected;
     };
     const Row rows[] = {
-        {"6.18.2-arch1-1", 618}, {"6.1.0-18-amd64", 601}, {"5.10.0", 510},  {"4.19", 419},
-        {"3.2-rc1", 302},        {"10.0.0", 1000},        {"6", 600},       {"6-custom", 600},
-        {"", 0},                 {"abc", 0},              {"6.", 0},        {"6.x", 0},
-        {"6.100", 0},            {"1234.1", 0},           {"-6.1", 0},
+        {"6.18.2-arch1-1", 618},
+        {"6.1.0-18-amd64", 601},
+        {"5.10.0", 510},
+        {"4.19", 419},
+        {"3.2-rc1", 302},
+        {"10.0.0", 1000},
+        {"6", 600},
+        {"6-custom", 600},
+        {"", 0},
+        {"abc", 0},
+        {"6.", 0},
+        {"6.x", 0},
+        {"6.100", 0},
+        {"1234.1", 0},
+        {"-6.1", 0},
     };
     for (const Row& row : rows) EXPECT_EQ(web::system_version_code(row.release), row.expected) << row.release;
     EXPECT_GT(web::system_version_code(), 0) << "the running kernel's release should read";

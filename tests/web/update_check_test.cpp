@@ -1,10 +1,11 @@
 // The update check: the request it sends, how it reads the server's answer,
 // and the boxes the user gets for each outcome.
+#include "web/update_check.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
 #include "platform/http.h"
-#include "web/update_check.h"
 
 using web::FailureKind;
 using web::Verdict;
@@ -37,8 +38,7 @@ TEST(UpdateRequest, AddressCarriesTheFourKeysUrlEncoded) {
     const Row rows[] = {
         {"French, accented letter and spaces", "Français (France)", 618, start + "Fran%C3%A7ais%20(France)&W=618"},
         {"English", "English (United States)", 601, start + "English%20(United%20States)&W=601"},
-        {"Cyrillic, every byte escaped", "русский", 510,
-         start + "%D1%80%D1%83%D1%81%D1%81%D0%BA%D0%B8%D0%B9&W=510"},
+        {"Cyrillic, every byte escaped", "русский", 510, start + "%D1%80%D1%83%D1%81%D1%81%D0%BA%D0%B8%D0%B9&W=510"},
         {"a value cannot add a key", "a&W=1#x", 0, start + "a%26W%3D1%23x&W=0"},
         {"a value's own percent is kept literal", "100%", 0, start + "100%25&W=0"},
         {"unknown system", "English", 0, start + "English&W=0"},
@@ -76,7 +76,8 @@ TEST(UpdateRequest, BaseAddressFromTheEnvironment) {
         {"http://127.0.0.1:8080", "http://127.0.0.1:8080"},
         {"http://127.0.0.1:8080//", "http://127.0.0.1:8080"},
     };
-    for (const Row& row : rows) EXPECT_EQ(web::web_base(row.variable), row.expected) << row.variable.value_or("(unset)");
+    for (const Row& row : rows)
+        EXPECT_EQ(web::web_base(row.variable), row.expected) << row.variable.value_or("(unset)");
 
     platform::FakeEnvironment environment;
     EXPECT_EQ(web::web_base(environment), "https://vimo-duzi.example");
@@ -111,8 +112,8 @@ TEST(UpdateAnswer, AnswersAsTheyRead) {
         const char* name;
         std::string body;
         Verdict verdict;
-        std::string stamp = {};    // Newer and UpToDate
-        std::string version = {};  // Newer and UpToDate
+        std::string stamp = {};                       // Newer and UpToDate
+        std::string version = {};                     // Newer and UpToDate
         FailureKind failure = FailureKind::NoAnswer;  // Failed
     };
     const Row rows[] = {
@@ -132,25 +133,51 @@ TEST(UpdateAnswer, AnswersAsTheyRead) {
          std::string(64, 'v')},
         {"empty", "", Verdict::Failed, {}, {}, FailureKind::Empty},
         {"5-character answer", "Vimo_", Verdict::Failed, {}, {}, FailureKind::Garbled},
-        {"line ends before the version", "Vimo_Desk 201901021530 \r\n3.16.18", Verdict::Failed, {}, {},
+        {"line ends before the version",
+         "Vimo_Desk 201901021530 \r\n3.16.18",
+         Verdict::Failed,
+         {},
+         {},
          FailureKind::Garbled},
         {"13-digit stamp", "Vimo_Desk 2018091409281 3.16.17\r\n", Verdict::Failed, {}, {}, FailureKind::Garbled},
         {"11-digit stamp", "Vimo_Desk 20180914092 3.16.17\r\n", Verdict::Failed, {}, {}, FailureKind::Garbled},
         {"signed stamp", "Vimo_Desk +01809140928 3.16.17\r\n", Verdict::Failed, {}, {}, FailureKind::Garbled},
-        {"stamp with a blank", "Vimo_Desk  01809140928 3.16.17\r\n", Verdict::Failed, {}, {},
-         FailureKind::Garbled},
+        {"stamp with a blank", "Vimo_Desk  01809140928 3.16.17\r\n", Verdict::Failed, {}, {}, FailureKind::Garbled},
         {"HTML error page",
          "<!DOCTYPE html>\n<html><head><title>404 Not Found</title></head><body></body></html>\n",
-         Verdict::Failed, {}, {}, FailureKind::Garbled},
-        {"UTF-8 mark shifts the layout", "\xEF\xBB\xBFVimo_Desk 201901021530 3.16.18\r\n", Verdict::Failed, {}, {},
+         Verdict::Failed,
+         {},
+         {},
          FailureKind::Garbled},
-        {"control character in the version", "Vimo_Desk 201901021530 3.16\t18\r\n", Verdict::Failed, {}, {},
+        {"UTF-8 mark shifts the layout",
+         "\xEF\xBB\xBFVimo_Desk 201901021530 3.16.18\r\n",
+         Verdict::Failed,
+         {},
+         {},
          FailureKind::Garbled},
-        {"undefined 8-bit byte in the version", "Vimo_Desk 201901021530 3.16\x81", Verdict::Failed, {}, {},
+        {"control character in the version",
+         "Vimo_Desk 201901021530 3.16\t18\r\n",
+         Verdict::Failed,
+         {},
+         {},
          FailureKind::Garbled},
-        {"version of 65 bytes", "Vimo_Desk 201901021530 " + std::string(65, 'v'), Verdict::Failed, {}, {},
+        {"undefined 8-bit byte in the version",
+         "Vimo_Desk 201901021530 3.16\x81",
+         Verdict::Failed,
+         {},
+         {},
          FailureKind::Garbled},
-        {"oversized", "Vimo_Desk 209912312359 9.9\r\n" + std::string(4096, ' '), Verdict::Failed, {}, {},
+        {"version of 65 bytes",
+         "Vimo_Desk 201901021530 " + std::string(65, 'v'),
+         Verdict::Failed,
+         {},
+         {},
+         FailureKind::Garbled},
+        {"oversized",
+         "Vimo_Desk 209912312359 9.9\r\n" + std::string(4096, ' '),
+         Verdict::Failed,
+         {},
+         {},
          FailureKind::TooLarge},
     };
     for (const Row& row : rows) {
@@ -176,8 +203,12 @@ TEST(UpdateAnswer, TransferResultsThatAreNotAnAnswer) {
     };
     const std::string newer = "Vimo_Desk 209912312359 9.9.9\r\n";
     const Row rows[] = {
-        {"dead server", {false, 0, {}, "Failed to connect to 127.0.0.1 port 9"}, Verdict::Failed,
-         FailureKind::NoAnswer, 0, "Failed to connect to 127.0.0.1 port 9"},
+        {"dead server",
+         {false, 0, {}, "Failed to connect to 127.0.0.1 port 9"},
+         Verdict::Failed,
+         FailureKind::NoAnswer,
+         0,
+         "Failed to connect to 127.0.0.1 port 9"},
         {"time-out without text", {false, 0, {}, {}}, Verdict::Failed, FailureKind::NoAnswer},
         {"server error", answered("Internal Server Error", 500), Verdict::Failed, FailureKind::Status, 500},
         {"not found, even with a version line", answered(newer, 404), Verdict::Failed, FailureKind::Status, 404},
@@ -224,25 +255,36 @@ TEST(UpdateBoxes, TextsIconsAndButtonsInBothLanguages) {
     using web::BoxButtons;
     using web::BoxIcon;
     const Row rows[] = {
-        {"newer, French", web::Language::French, newer,
+        {"newer, French",
+         web::Language::French,
+         newer,
          {"Nouvelle version disponible",
           "Une mise à jour est disponible sur le serveur\n\nDate: 201901021530 - Serveur - v3.16.18\n"
           "Date: 201809140928 - Locale - v3.16.17\n\nVoulez-vous aller sur sur la Page de Téléchargement ?",
           BoxIcon::Information, BoxButtons::YesNo}},
-        {"newer, English", web::Language::English, newer,
+        {"newer, English",
+         web::Language::English,
+         newer,
          {"A newer version is avalable",
           "An Updated version is Available on the Server\n\nDate: 201901021530 - Server v3.16.18\n"
           "Date: 201809140928 - Local v3.16.17\n\nDo you want to go to download page ?",
           BoxIcon::Information, BoxButtons::YesNo}},
-        {"up to date, French", web::Language::French, up_to_date,
+        {"up to date, French",
+         web::Language::French,
+         up_to_date,
          {"Vérification mise à jour", "Votre version est à jour.", BoxIcon::Information, BoxButtons::Ok}},
-        {"up to date, English", web::Language::English, up_to_date,
+        {"up to date, English",
+         web::Language::English,
+         up_to_date,
          {"Update Check", "Your version is up to date.", BoxIcon::Information, BoxButtons::Ok}},
-        {"no answer, French", web::Language::French, dead,
-         {"Échec de la vérification",
-          "La vérification a échoué : le serveur n'a pas répondu (Connection refused)", BoxIcon::Error,
-          BoxButtons::Ok}},
-        {"server error, English", web::Language::English, status,
+        {"no answer, French",
+         web::Language::French,
+         dead,
+         {"Échec de la vérification", "La vérification a échoué : le serveur n'a pas répondu (Connection refused)",
+          BoxIcon::Error, BoxButtons::Ok}},
+        {"server error, English",
+         web::Language::English,
+         status,
          {"Update Check Failed", "The check failed: the server answered with status 500", BoxIcon::Error,
           BoxButtons::Ok}},
     };

@@ -25,7 +25,7 @@ using imagegen::Picture;
 
 struct Rendered {
     const Picture* picture;
-    QImage image;     // straight ARGB
+    QImage image;  // straight ARGB
     QByteArray png;
 };
 

@@ -37,10 +37,8 @@ void shape(QPainter& p, const QPainterPath& path, const QColor& fill, QColor lin
 
 void box(QPainter& p, const QRectF& r, const QColor& fill, qreal radius) {
     QPainterPath path;
-    if (radius > 0)
-        path.addRoundedRect(r, radius, radius);
-    else
-        path.addRect(r);
+    if (radius > 0) path.addRoundedRect(r, radius, radius);
+    else path.addRect(r);
     shape(p, path, fill);
 }
 
@@ -69,10 +67,8 @@ QPainterPath polygon(std::initializer_list<QPointF> points) {
     QPainterPath path;
     bool first = true;
     for (const QPointF& point : points) {
-        if (first)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
+        if (first) path.moveTo(point);
+        else path.lineTo(point);
         first = false;
     }
     path.closeSubpath();
@@ -100,8 +96,8 @@ void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, qreal wi
     arrow_head(p, to, shaft.angle(), colour, head);
 }
 
-void arc_arrow(QPainter& p, QPointF centre, qreal radius, qreal start, qreal sweep, const QColor& colour,
-               qreal width, qreal head) {
+void arc_arrow(QPainter& p, QPointF centre, qreal radius, qreal start, qreal sweep, const QColor& colour, qreal width,
+               qreal head) {
     const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     // Leave room for the head at the end of the arc.
     const qreal head_sweep = (head * 0.6 / radius) * 180 / std::numbers::pi * (sweep < 0 ? -1 : 1);
@@ -158,8 +154,7 @@ void glyph_question(QPainter& p, QPointF c, qreal height, const QColor& colour) 
     const qreal u = height / 8;
     QPainterPath path;
     path.moveTo(c.x() - 1.9 * u, c.y() - 1.8 * u);
-    path.cubicTo(c.x() - 1.9 * u, c.y() - 4.3 * u, c.x() + 2.2 * u, c.y() - 4.3 * u, c.x() + 2.1 * u,
-                 c.y() - 1.8 * u);
+    path.cubicTo(c.x() - 1.9 * u, c.y() - 4.3 * u, c.x() + 2.2 * u, c.y() - 4.3 * u, c.x() + 2.1 * u, c.y() - 1.8 * u);
     path.cubicTo(c.x() + 2.0 * u, c.y() - 0.2 * u, c.x(), c.y() - 0.2 * u, c.x(), c.y() + 1.4 * u);
     stroke(p, path, colour, 1.6 * u);
     p.save();
@@ -192,27 +187,27 @@ void glyph_digit(QPainter& p, int digit, const QRectF& b, const QColor& colour, 
     const auto at = [&](qreal x, qreal y) { return QPointF(b.left() + x * b.width(), b.top() + y * b.height()); };
     QPainterPath path;
     switch (digit) {
-        case 1:
-            path.moveTo(at(0.2, 0.25));
-            path.lineTo(at(0.58, 0));
-            path.lineTo(at(0.58, 1));
-            path.moveTo(at(0.15, 1));
-            path.lineTo(at(0.95, 1));
-            break;
-        case 2:
-            path.moveTo(at(0.05, 0.27));
-            path.cubicTo(at(0.1, -0.08), at(0.95, -0.08), at(0.95, 0.28));
-            path.cubicTo(at(0.95, 0.55), at(0.05, 0.7), at(0.05, 1));
-            path.lineTo(at(1, 1));
-            break;
-        default:  // 3
-            path.moveTo(at(0.05, 0.15));
-            path.cubicTo(at(0.25, -0.05), at(0.95, -0.05), at(0.92, 0.25));
-            path.cubicTo(at(0.9, 0.45), at(0.6, 0.47), at(0.4, 0.47));
-            path.moveTo(at(0.4, 0.47));
-            path.cubicTo(at(0.75, 0.47), at(1, 0.58), at(0.98, 0.75));
-            path.cubicTo(at(0.95, 1.05), at(0.2, 1.08), at(0.02, 0.86));
-            break;
+    case 1:
+        path.moveTo(at(0.2, 0.25));
+        path.lineTo(at(0.58, 0));
+        path.lineTo(at(0.58, 1));
+        path.moveTo(at(0.15, 1));
+        path.lineTo(at(0.95, 1));
+        break;
+    case 2:
+        path.moveTo(at(0.05, 0.27));
+        path.cubicTo(at(0.1, -0.08), at(0.95, -0.08), at(0.95, 0.28));
+        path.cubicTo(at(0.95, 0.55), at(0.05, 0.7), at(0.05, 1));
+        path.lineTo(at(1, 1));
+        break;
+    default:  // 3
+        path.moveTo(at(0.05, 0.15));
+        path.cubicTo(at(0.25, -0.05), at(0.95, -0.05), at(0.92, 0.25));
+        path.cubicTo(at(0.9, 0.45), at(0.6, 0.47), at(0.4, 0.47));
+        path.moveTo(at(0.4, 0.47));
+        path.cubicTo(at(0.75, 0.47), at(1, 0.58), at(0.98, 0.75));
+        path.cubicTo(at(0.95, 1.05), at(0.2, 1.08), at(0.02, 0.86));
+        break;
     }
     stroke(p, path, colour, width);
 }
@@ -253,10 +248,10 @@ void sign_previous(QPainter& p, const QRectF& r, const QColor& fill) {
 
 void page(QPainter& p, const QRectF& r, const QColor& fill, int text_lines) {
     const qreal ear = std::min(r.width(), r.height()) * 0.3;
-    shape(p,
-          polygon({r.topLeft(), {r.right() - ear, r.top()}, {r.right(), r.top() + ear}, r.bottomRight(),
-                   r.bottomLeft()}),
-          fill, grey);
+    shape(
+        p,
+        polygon({r.topLeft(), {r.right() - ear, r.top()}, {r.right(), r.top() + ear}, r.bottomRight(), r.bottomLeft()}),
+        fill, grey);
     shape(p, polygon({{r.right() - ear, r.top()}, {r.right() - ear, r.top() + ear}, {r.right(), r.top() + ear}}),
           silver, grey);
     for (int i = 0; i < text_lines; ++i) {
@@ -271,15 +266,21 @@ void folder(QPainter& p, const QRectF& r, bool open) {
     const QColor back = yellow.darker(118);
     const qreal tab_w = r.width() * 0.42, tab_h = std::max<qreal>(2, r.height() * 0.2);
     shape(p,
-          polygon({{r.left(), r.top() + tab_h}, r.topLeft(), {r.left() + tab_w - 1, r.top()},
-                   {r.left() + tab_w + 1, r.top() + tab_h}, {r.right(), r.top() + tab_h}, r.bottomRight(),
+          polygon({{r.left(), r.top() + tab_h},
+                   r.topLeft(),
+                   {r.left() + tab_w - 1, r.top()},
+                   {r.left() + tab_w + 1, r.top() + tab_h},
+                   {r.right(), r.top() + tab_h},
+                   r.bottomRight(),
                    r.bottomLeft()}),
           back);
     if (open) {
         // The front flap leans forward, showing the back of the folder.
         shape(p,
-              polygon({{r.left() + r.width() * 0.2, r.top() + tab_h * 2.2}, {r.right() + 1, r.top() + tab_h * 2.2},
-                       {r.right() - r.width() * 0.12, r.bottom()}, r.bottomLeft()}),
+              polygon({{r.left() + r.width() * 0.2, r.top() + tab_h * 2.2},
+                       {r.right() + 1, r.top() + tab_h * 2.2},
+                       {r.right() - r.width() * 0.12, r.bottom()},
+                       r.bottomLeft()}),
               yellow);
     } else {
         box(p, QRectF(r.left(), r.top() + tab_h * 2, r.width(), r.height() - tab_h * 2), yellow);
@@ -306,10 +307,10 @@ void clock_face(QPainter& p, QPointF c, qreal r, qreal hour_deg, qreal minute_de
 
 void floppy(QPainter& p, const QRectF& r, const QColor& fill) {
     const qreal cut = r.width() * 0.18;
-    shape(p,
-          polygon({r.topLeft(), {r.right() - cut, r.top()}, {r.right(), r.top() + cut}, r.bottomRight(),
-                   r.bottomLeft()}),
-          fill);
+    shape(
+        p,
+        polygon({r.topLeft(), {r.right() - cut, r.top()}, {r.right(), r.top() + cut}, r.bottomRight(), r.bottomLeft()}),
+        fill);
     // Shutter at the top, label at the bottom.
     const qreal w = r.width();
     box(p, QRectF(r.left() + w * 0.25, r.top(), w * 0.45, r.height() * 0.3), silver);
@@ -346,8 +347,12 @@ void push_pin(QPainter& p, QPointF point, qreal s) {
 void speaker(QPainter& p, const QRectF& r, const QColor& fill) {
     const qreal w = r.width(), h = r.height();
     shape(p,
-          polygon({{r.left(), r.top() + h * 0.33}, {r.left() + w * 0.38, r.top() + h * 0.33}, {r.right(), r.top()},
-                   r.bottomRight(), {r.left() + w * 0.38, r.bottom() - h * 0.33}, {r.left(), r.bottom() - h * 0.33}}),
+          polygon({{r.left(), r.top() + h * 0.33},
+                   {r.left() + w * 0.38, r.top() + h * 0.33},
+                   {r.right(), r.top()},
+                   r.bottomRight(),
+                   {r.left() + w * 0.38, r.bottom() - h * 0.33},
+                   {r.left(), r.bottom() - h * 0.33}}),
           fill);
 }
 
@@ -386,8 +391,8 @@ void shield(QPainter& p, const QRectF& r) {
     outline.cubicTo(r.center().x() - w * 0.15, r.bottom() - h * 0.05, r.left(), r.top() + h * 0.78, r.left(),
                     r.top() + h * 0.5);
     outline.lineTo(r.left(), r.top() + h * 0.12);
-    outline.cubicTo(r.left() + w * 0.15, r.top() + h * 0.12, r.left() + w * 0.3, r.top() + h * 0.12,
-                    r.center().x(), r.top());
+    outline.cubicTo(r.left() + w * 0.15, r.top() + h * 0.12, r.left() + w * 0.3, r.top() + h * 0.12, r.center().x(),
+                    r.top());
     // The classic quartered shield: blue and yellow.
     p.save();
     p.setClipPath(outline);
@@ -410,10 +415,8 @@ void gear(QPainter& p, QPointF c, qreal outer, qreal inner, int teeth, const QCo
                                   on_circle(c, outer, a - step * 0.18), on_circle(c, outer, a + step * 0.18),
                                   on_circle(c, inner, a + step * 0.28)};
         for (const QPointF& point : points) {
-            if (path.elementCount() == 0)
-                path.moveTo(point);
-            else
-                path.lineTo(point);
+            if (path.elementCount() == 0) path.moveTo(point);
+            else path.lineTo(point);
         }
     }
     path.closeSubpath();
@@ -436,16 +439,24 @@ void hourglass(QPainter& p, const QRectF& r) {
     const qreal cap = std::max<qreal>(1.5, h * 0.12);
     const QRectF glass(r.left() + w * 0.12, r.top() + cap, w * 0.76, h - 2 * cap);
     const QPointF waist(glass.center().x(), glass.center().y());
-    shape(p, polygon({glass.topLeft(), glass.topRight(), {waist.x() + 0.6, waist.y()}, glass.bottomRight(),
-                      glass.bottomLeft(), {waist.x() - 0.6, waist.y()}}),
+    shape(p,
+          polygon({glass.topLeft(),
+                   glass.topRight(),
+                   {waist.x() + 0.6, waist.y()},
+                   glass.bottomRight(),
+                   glass.bottomLeft(),
+                   {waist.x() - 0.6, waist.y()}}),
           QColor(0xE8, 0xF3, 0xFC), grey);
     // Sand: a little left on top, a heap below.
-    shape(p, polygon({{glass.left() + w * 0.2, glass.top() + glass.height() * 0.3},
-                      {glass.right() - w * 0.2, glass.top() + glass.height() * 0.3},
-                      {waist.x(), waist.y() - 0.3}}),
+    shape(p,
+          polygon({{glass.left() + w * 0.2, glass.top() + glass.height() * 0.3},
+                   {glass.right() - w * 0.2, glass.top() + glass.height() * 0.3},
+                   {waist.x(), waist.y() - 0.3}}),
           yellow, yellow.darker(130), 0.6);
-    shape(p, polygon({{waist.x(), waist.y() + glass.height() * 0.12}, {glass.right() - 0.6, glass.bottom() - 0.4},
-                      {glass.left() + 0.6, glass.bottom() - 0.4}}),
+    shape(p,
+          polygon({{waist.x(), waist.y() + glass.height() * 0.12},
+                   {glass.right() - 0.6, glass.bottom() - 0.4},
+                   {glass.left() + 0.6, glass.bottom() - 0.4}}),
           yellow, yellow.darker(130), 0.6);
     box(p, QRectF(r.left(), r.top(), w, cap), brown, 0.5);
     box(p, QRectF(r.left(), r.bottom() - cap, w, cap), brown, 0.5);
@@ -526,9 +537,12 @@ void picture_frame(QPainter& p, const QRectF& r) {
     QPainterPath clip;
     clip.addRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
     p.setClipPath(clip);
-    shape(p, polygon({{r.left(), r.bottom()}, {r.left() + r.width() * 0.35, r.top() + r.height() * 0.45},
-                      {r.left() + r.width() * 0.62, r.top() + r.height() * 0.75},
-                      {r.left() + r.width() * 0.78, r.top() + r.height() * 0.6}, r.bottomRight()}),
+    shape(p,
+          polygon({{r.left(), r.bottom()},
+                   {r.left() + r.width() * 0.35, r.top() + r.height() * 0.45},
+                   {r.left() + r.width() * 0.62, r.top() + r.height() * 0.75},
+                   {r.left() + r.width() * 0.78, r.top() + r.height() * 0.6},
+                   r.bottomRight()}),
           green, green.darker(130), 0.8);
     p.restore();
     disc(p, {r.right() - r.width() * 0.25, r.top() + r.height() * 0.3}, std::max<qreal>(1, r.height() * 0.13), yellow);

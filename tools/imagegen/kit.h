@@ -15,7 +15,7 @@ namespace imagegen {
 
 // Flat colours shared by every picture.
 namespace palette {
-inline const QColor ink{0x2B, 0x34, 0x40};       // glyph strokes and dark panels
+inline const QColor ink{0x2B, 0x34, 0x40};  // glyph strokes and dark panels
 inline const QColor grey{0x8A, 0x93, 0x9E};
 inline const QColor silver{0xD5, 0xDA, 0xE0};
 inline const QColor paper{0xFF, 0xFF, 0xFF};
@@ -29,7 +29,7 @@ inline const QColor cream{0xFF, 0xF1, 0xB8};
 inline const QColor purple{0x8C, 0x5B, 0xC6};
 inline const QColor teal{0x1E, 0xA3, 0x9B};
 inline const QColor brown{0xB0, 0x74, 0x3E};
-inline const QColor lime{169, 236, 9};            // the program's own colour (banner square, clock bar)
+inline const QColor lime{169, 236, 9};  // the program's own colour (banner square, clock bar)
 }  // namespace palette
 
 // The outline colour of a filled shape: a darker shade of its fill.

@@ -10,7 +10,7 @@ struct Picture {
     int number;
     int width;
     int height;
-    const char* caption;   // what it shows, for the contact sheet
+    const char* caption;      // what it shows, for the contact sheet
     void (*draw)(QPainter&);  // draws in pixel coordinates on a transparent image
 };
 

@@ -216,10 +216,8 @@ void desk_side(QPainter& p, bool left) {
     const qreal x = left ? 1.5 : 10.5;
     box(p, R(x, 2.5, 4, 9), ink);
     p.fillRect(R(x + 1, 3.5, 2, 2), lime);
-    if (left)
-        arrow(p, P(14, 7), P(7, 7), blue, 1.6, 3.6);
-    else
-        arrow(p, P(2, 7), P(9, 7), blue, 1.6, 3.6);
+    if (left) arrow(p, P(14, 7), P(7, 7), blue, 1.6, 3.6);
+    else arrow(p, P(2, 7), P(9, 7), blue, 1.6, 3.6);
 }
 
 void desk_left(QPainter& p) { desk_side(p, true); }

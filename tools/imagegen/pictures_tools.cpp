@@ -130,10 +130,8 @@ void star(QPainter& p, P c, qreal outer, const QColor& fill) {
         const qreal r = i % 2 ? outer * 0.45 : outer;
         const qreal a = (90 + i * 36) * std::numbers::pi / 180;
         const P point(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
+        if (i == 0) path.moveTo(point);
+        else path.lineTo(point);
     }
     path.closeSubpath();
     shape(p, path, fill);
@@ -279,7 +277,8 @@ constexpr Picture pictures[] = {
     {core::ImageToolMoveIcons, 16, 16, "tool: move icons", tool_move_icons},
     {core::ImageCountdownClock, 16, 16, "countdown clock", countdown_clock},
     {core::ImageRadio, 16, 16, "radio", radio},
-    {core::ImageLicences, 32, 32, "licences", [](QPainter& p) {
+    {core::ImageLicences, 32, 32, "licences",
+     [](QPainter& p) {
          page(p, R(3.5, 1.5, 21, 27), paper);
          for (int i = 0; i < 5; ++i) {
              const qreal y = 10.5 + i * 3.5;
