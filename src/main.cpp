@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     platform::SystemScreen screen;
     platform::EspeakSpeech speech;
     platform::ThemeFileIcons file_icons;
-    platform::MpvTones tones;
+    platform::PcmTones tones;
     platform::LinuxShell shell;
     platform::install({&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell});
     const int code = app::start(argc, argv);

@@ -69,8 +69,10 @@ void create_separator(core::State& s, int number, int y) {
     rt::create_image_gadget(separator.click_area, 0, y, desk_width, separator_height, -1);
 }
 
-// The picture a slot gets while the desk is built.
-void picture_at_start(core::State& s, int n) {
+// The picture a slot gets while the desk is built. A web slot without the
+// library shows the web picture and joins `sites`, whose icons are fetched
+// all at once after the build.
+void picture_at_start(core::State& s, int n, std::vector<int>& sites) {
     core::Slot& slot = s.slot_table[std::size_t(n)];
     if (slot.target.empty()) {
         draw_free_slot(s, n);
@@ -83,7 +85,7 @@ void picture_at_start(core::State& s, int n) {
             if (slot.title.empty()) slot.title = texts::web_title;
         } else {
             make_web_picture(slot);
-            fetch_site_icon(s, n);
+            sites.push_back(n);
         }
     } else if (icon_library_present(s)) {
         new_slot_picture(slot);
@@ -128,6 +130,7 @@ void build_desk(core::State& s, BuildProgress progress) {
         rt::set_gadget_back_colour(page_gadget[page - 1], s.Page_Colors[std::size_t(page - 1)]);
     };
     open(1);
+    std::vector<int> sites;
     for (const LayoutStep& step : steps) {
         if (step.kind == LayoutStep::Separator) {
             if (step.separator.page != open_page) open(step.separator.page);
@@ -142,7 +145,7 @@ void build_desk(core::State& s, BuildProgress progress) {
         slot.y = cell.y;
         slot.control = slot_gadget(cell.slot);
         rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1);
-        picture_at_start(s, cell.slot);
+        picture_at_start(s, cell.slot, sites);
         rt::enable_gadget_drop(slot.control, rt::DropKind::Files | rt::DropKind::Text | rt::DropKind::Image);
         if (progress) progress(cell.slot, count);
     }
@@ -150,6 +153,7 @@ void build_desk(core::State& s, BuildProgress progress) {
     for (int page = open_page + 1; page <= page_count; ++page) open(page);
     rt::close_container_gadget();
     rt::use_gadget_list(core::WindowDesk);
+    fetch_site_icons(s, sites, start_site_icons_budget_ms);
 
     // A start without a library (or with a reload asked) writes the one it
     // made, so the next start needs neither the desktop nor the network.

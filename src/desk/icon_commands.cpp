@@ -118,6 +118,7 @@ void reload_original_icons(core::State& s) {
     open_progress_window(count);
     delete_library(s);
     offer_old_icon_cleanup(s);
+    std::vector<int> sites;
     for (int n = 1; n <= count; ++n) {
         rt::set_state(GadgetReloadProgress, n);
         rt::set_text(GadgetReloadText, std::to_string(n) + " / " + std::to_string(count));
@@ -126,13 +127,14 @@ void reload_original_icons(core::State& s) {
         slot.number = n;
         if (slot.target.empty() || slot.control < 0) continue;
         if (is_web_target(slot.target)) {
-            fetch_site_icon(s, n);
+            sites.push_back(n);
         } else if (load_file_icon(slot.target)) {
             new_slot_picture(slot);
             draw_file_icon(slot, slot.elevated == 1);
             show_slot_picture(slot);
         }
     }
+    fetch_site_icons(s, sites, start_site_icons_budget_ms);
     write_icon_library(s);
     rt::close_window(core::WindowIconReload);
 }

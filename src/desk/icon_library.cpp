@@ -17,7 +17,7 @@ void load_icon_library(core::State& s) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error || size == 0) return;
-    if (!rt::load_image(ImageIconLibrary, path)) return;
+    if (!rt::load_image(ImageIconLibrary, path, std::int64_t(library_width) * library_height)) return;
     if (rt::image_width(ImageIconLibrary) != library_width || rt::image_height(ImageIconLibrary) != library_height) {
         rt::free_image(ImageIconLibrary);
         return;

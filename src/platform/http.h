@@ -16,6 +16,12 @@ struct HttpLimits {
     int total_timeout_ms = 20000;
     std::int64_t max_bytes = 8 * 1024 * 1024;  // larger bodies fail the transfer
     bool https_only = false;                   // refuse plain http, also on redirects
+    std::string user_agent;                    // "" sends the program's own name
+};
+
+struct HttpRequest {
+    enum class Method { Get, Head } method = Method::Get;
+    std::string url;
 };
 
 struct HttpResult {
@@ -38,6 +44,11 @@ public:
     virtual HttpResult get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits = {}) = 0;
     // HEAD request: only the status matters.
     virtual HttpResult head(const std::string& url, const HttpLimits& limits = {}) = 0;
+    // The requests made at the same time, GETs into memory; their results in
+    // the same order. Each has `limits`, and all of them together finish
+    // within its total time-out.
+    virtual std::vector<HttpResult> perform_all(const std::vector<HttpRequest>& requests,
+                                                const HttpLimits& limits = {}) = 0;
 };
 
 class CurlHttp final : public Http {
@@ -47,6 +58,8 @@ public:
     HttpResult get(const std::string& url, const HttpLimits& limits = {}) override;
     HttpResult get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits = {}) override;
     HttpResult head(const std::string& url, const HttpLimits& limits = {}) override;
+    std::vector<HttpResult> perform_all(const std::vector<HttpRequest>& requests,
+                                        const HttpLimits& limits = {}) override;
 };
 
 // Answers from a table of canned responses and records every request. The
@@ -58,6 +71,7 @@ public:
         Method method;
         std::string url;
         std::string path;  // GetToFile only
+        std::string user_agent;
     };
     struct Response {
         long status = 200;
@@ -72,6 +86,9 @@ public:
     HttpResult get(const std::string& url, const HttpLimits& limits = {}) override;
     HttpResult get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits = {}) override;
     HttpResult head(const std::string& url, const HttpLimits& limits = {}) override;
+    // One after the other, recorded like single requests.
+    std::vector<HttpResult> perform_all(const std::vector<HttpRequest>& requests,
+                                        const HttpLimits& limits = {}) override;
 
 private:
     const Response* find(const std::string& url) const;

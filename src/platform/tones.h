@@ -2,6 +2,7 @@
 // output.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,9 @@ public:
     virtual void play(const std::vector<Tone>& tune) = 0;
 };
 
-// Through libmpv, on PulseAudio (PipeWire included) or else ALSA; never
-// blocks much longer than the tune lasts.
-class MpvTones final : public Tones {
+// Written as PCM to the sound server (PulseAudio, PipeWire through it), else
+// to ALSA's default device; never blocks much longer than the tune lasts.
+class PcmTones final : public Tones {
 public:
     void play(const std::vector<Tone>& tune) override;
 };
@@ -40,10 +41,13 @@ public:
 // The samples per second of generated tunes.
 inline constexpr int tone_sample_rate = 44100;
 
-// `tune` as the bytes of a WAV file: 16-bit signed mono PCM at
-// tone_sample_rate, each sounding note a sine wave with its ends faded over a
-// few milliseconds so that it does not click. Frequencies above 20000 Hz
-// play as silence; a note lasts at most a minute.
+// `tune` as 16-bit signed mono samples at tone_sample_rate, each sounding
+// note a sine wave with its ends faded over a few milliseconds so that it
+// does not click. Frequencies above 20000 Hz play as silence; a note lasts at
+// most a minute.
+std::vector<std::int16_t> tune_samples(const std::vector<Tone>& tune);
+
+// `tune` as the bytes of a WAV file holding those samples.
 std::string tune_wave_file(const std::vector<Tone>& tune);
 
 }  // namespace platform

@@ -32,13 +32,14 @@ void on_progress(j_common_ptr info) {
     if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > max_scans) fail(info);
 }
 
-bool read_jpeg(jpeg_decompress_struct& jpeg, ErrorManager& errors, std::span<const std::uint8_t> bytes, Pixels& out,
+bool read_jpeg(jpeg_decompress_struct& jpeg, ErrorManager& errors, std::span<const std::uint8_t> bytes,
+               std::int64_t max_pixels, Pixels& out,
                std::vector<JSAMPLE>& row) {
     if (setjmp(errors.jump)) return false;
     jpeg.mem->max_memory_to_use = max_working_memory;
     jpeg_mem_src(&jpeg, bytes.data(), static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&jpeg, TRUE) != JPEG_HEADER_OK) return false;
-    if (!image_size_allowed(jpeg.image_width, jpeg.image_height)) return false;
+    if (!image_size_allowed(jpeg.image_width, jpeg.image_height, max_pixels)) return false;
     jpeg.out_color_space = JCS_RGB;
     jpeg_start_decompress(&jpeg);
     if (jpeg.output_components != 3 || jpeg.output_width != jpeg.image_width || jpeg.output_height != jpeg.image_height)
@@ -63,7 +64,7 @@ bool read_jpeg(jpeg_decompress_struct& jpeg, ErrorManager& errors, std::span<con
 
 }  // namespace
 
-std::optional<Pixels> decode_jpeg(std::span<const std::uint8_t> bytes) {
+std::optional<Pixels> decode_jpeg(std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {
     if (bytes.size() < 3 || bytes[0] != 0xFF || bytes[1] != 0xD8) return std::nullopt;
     jpeg_decompress_struct jpeg{};
     ErrorManager errors{};
@@ -77,7 +78,7 @@ std::optional<Pixels> decode_jpeg(std::span<const std::uint8_t> bytes) {
 
     Pixels out;
     std::vector<JSAMPLE> row;
-    const bool ok = read_jpeg(jpeg, errors, bytes, out, row);
+    const bool ok = read_jpeg(jpeg, errors, bytes, max_pixels, out, row);
     jpeg_destroy_decompress(&jpeg);
     if (!ok) return std::nullopt;
     return out;

@@ -56,14 +56,15 @@ bool data_can_hold(png_structp png, png_infop info, std::size_t rest) {
     return row_bytes * png_get_image_height(png, info) <= rest * max_deflate_ratio;
 }
 
-bool read_png(png_structp png, png_infop info, MemoryReader& reader, Pixels& out, std::vector<png_bytep>& rows) {
+bool read_png(png_structp png, png_infop info, MemoryReader& reader, std::int64_t max_pixels, Pixels& out,
+              std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_read_fn(png, &reader, read_from_memory);
     png_set_user_limits(png, max_image_side, max_image_side);
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
-    if (!image_size_allowed(width, height) || !data_can_hold(png, info, reader.bytes.size() - reader.pos)) return false;
+    if (!image_size_allowed(width, height, max_pixels) || !data_can_hold(png, info, reader.bytes.size() - reader.pos)) return false;
 
     png_set_expand(png);
     png_set_strip_16(png);
@@ -107,7 +108,7 @@ bool write_png(png_structp png, png_infop info, const Pixels& image, std::vector
 
 }  // namespace
 
-std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes) {
+std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {
     if (bytes.size() < png_signature_size || png_sig_cmp(bytes.data(), 0, png_signature_size) != 0) return std::nullopt;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, on_error, on_warning);
     if (!png) return std::nullopt;
@@ -119,7 +120,7 @@ std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes) {
     MemoryReader reader{bytes};
     Pixels out;
     std::vector<png_bytep> rows;
-    const bool ok = read_png(png, info, reader, out, rows);
+    const bool ok = read_png(png, info, reader, max_pixels, out, rows);
     png_destroy_read_struct(&png, &info, nullptr);
     if (!ok) return std::nullopt;
     return out;

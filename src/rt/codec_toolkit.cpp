@@ -55,7 +55,8 @@ ImageFormat sniff_image_format(std::span<const std::uint8_t> bytes) {
     return ImageFormat::Unknown;
 }
 
-std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, ImageFormat format) {
+std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, ImageFormat format,
+                                          std::int64_t max_pixels) {
     const char* name = toolkit_format_name(format);
     if (!name || bytes.size() > std::size_t(std::numeric_limits<int>::max())) return std::nullopt;
     QImageReader::setAllocationLimit(toolkit_allocation_limit_mb);
@@ -73,22 +74,23 @@ std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, I
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !reader.jumpToImage(i)) break;
         const QSize size = reader.size();
-        if (size.isValid() && !image_size_allowed(size.width(), size.height())) return std::nullopt;
+        // A size over the cap is passed over without decoding it; an icon may hold smaller ones.
+        if (size.isValid() && !image_size_allowed(size.width(), size.height(), max_pixels)) continue;
         QImage image = reader.read();
-        if (image.isNull() || !image_size_allowed(image.width(), image.height())) continue;
+        if (image.isNull() || !image_size_allowed(image.width(), image.height(), max_pixels)) continue;
         if (best.isNull() || image.width() * image.height() > best.width() * best.height()) best = std::move(image);
     }
     if (best.isNull()) return std::nullopt;
     return to_pixels(best);
 }
 
-std::optional<Pixels> decode_image(std::span<const std::uint8_t> bytes) {
+std::optional<Pixels> decode_image(std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {
     switch (const ImageFormat format = sniff_image_format(bytes)) {
-    case ImageFormat::Png: return decode_png(bytes);
-    case ImageFormat::Jpeg: return decode_jpeg(bytes);
+    case ImageFormat::Png: return decode_png(bytes, max_pixels);
+    case ImageFormat::Jpeg: return decode_jpeg(bytes, max_pixels);
     case ImageFormat::Bmp:
     case ImageFormat::Ico:
-    case ImageFormat::Gif: return decode_with_toolkit(bytes, format);
+    case ImageFormat::Gif: return decode_with_toolkit(bytes, format, max_pixels);
     case ImageFormat::Unknown: return std::nullopt;
     }
     return std::nullopt;

@@ -37,14 +37,14 @@ bool create_image(int number, int width, int height, Colour background, int alph
     return store(number, std::move(image));
 }
 
-bool load_image(int number, const std::string& path) {
+bool load_image(int number, const std::string& path, std::int64_t max_pixels) {
     const auto file = platform::read_regular_file(path, max_image_file_bytes);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
-    return file.ok() && load_image_from_memory(number, {bytes, file.bytes.size()});
+    return file.ok() && load_image_from_memory(number, {bytes, file.bytes.size()}, max_pixels);
 }
 
-bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes) {
-    const auto pixels = decode_image(bytes);
+bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {
+    const auto pixels = decode_image(bytes, max_pixels);
     return pixels && store(number, to_qimage(*pixels));
 }
 

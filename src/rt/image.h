@@ -17,9 +17,12 @@ namespace rt {
 // (0 transparent to 255 opaque). False when the size is empty or over the caps.
 bool create_image(int number, int width, int height, Colour background = 0, int alpha = 255);
 
-// PNG, JPEG, BMP, ICO or GIF (first frame), told apart by content, not by name.
-[[nodiscard]] bool load_image(int number, const std::string& path);
-[[nodiscard]] bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes);
+// PNG, JPEG, BMP, ICO or GIF (first frame), told apart by content, not by
+// name; only a regular file is read. A picture of more than `max_pixels`
+// pixels is refused before it is decoded.
+[[nodiscard]] bool load_image(int number, const std::string& path, std::int64_t max_pixels = max_image_pixels);
+[[nodiscard]] bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes,
+                                          std::int64_t max_pixels = max_image_pixels);
 
 // Writes the image as PNG, replacing `path` atomically: a crash leaves the old file or the new one.
 [[nodiscard]] bool save_png(int number, const std::string& path);

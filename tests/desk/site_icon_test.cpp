@@ -1,5 +1,9 @@
 // Site icons of web shortcuts over real HTTP, from a server on 127.0.0.1.
+#include <zlib.h>
+
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include "desk/web_icons.h"
 #include "desk_fixture.h"
@@ -116,13 +120,70 @@ TEST_F(SiteIcons, NoServerAtAll) {
     EXPECT_EQ(fetch(14, "http:nothing"), desk::SiteIcon::Failed);
 }
 
-TEST_F(SiteIcons, DownloadGoesToTheTemporaryFolder) {
+TEST_F(SiteIcons, HeaderThenDownloadIntoMemory) {
     http.serve("http://icons.example/favicon.ico", {200, png(16, red)});
     state.slot_table[15].target = "http://icons.example/";
     EXPECT_EQ(desk::fetch_site_icon(state, 15), desk::SiteIcon::Placed);
     ASSERT_EQ(http.requests().size(), 2u);
     EXPECT_EQ(http.requests()[0].method, platform::FakeHttp::Method::Head);
-    EXPECT_EQ(http.requests()[1].path, (work.path() / "tmp" / "Favicon.ico").string());
+    EXPECT_EQ(http.requests()[1].method, platform::FakeHttp::Method::Get);
+    EXPECT_TRUE(std::filesystem::is_empty(work.path() / "tmp")) << "nothing is written on the way";
+}
+
+// A small file that decodes to a huge picture: 8000 x 8000 grey pixels (256 MB
+// once decoded) in about 60 KB.
+std::string decompression_bomb() {
+    constexpr std::uint32_t side = 8000;
+    std::string raw;
+    raw.reserve(std::size_t(side) * (side + 1));
+    for (std::uint32_t y = 0; y < side; ++y) raw += std::string(side + 1, '\0');  // filter byte, then the row
+    uLongf packed_size = compressBound(uLong(raw.size()));
+    std::string packed(packed_size, '\0');
+    compress2(reinterpret_cast<Bytef*>(packed.data()), &packed_size, reinterpret_cast<const Bytef*>(raw.data()),
+              uLong(raw.size()), 9);
+    packed.resize(packed_size);
+    const auto be32 = [](std::uint32_t v) {
+        return std::string{char(v >> 24), char(v >> 16 & 0xFF), char(v >> 8 & 0xFF), char(v & 0xFF)};
+    };
+    const auto chunk = [&](const std::string& type, const std::string& data) {
+        const std::string typed = type + data;
+        const auto crc = crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size()));
+        return be32(std::uint32_t(data.size())) + typed + be32(std::uint32_t(crc));
+    };
+    const std::string header = be32(side) + be32(side) + std::string{8, 0, 0, 0, 0};  // 8-bit grey
+    return std::string("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", packed) + chunk("IEND", "");
+}
+
+TEST_F(SiteIcons, AHugePictureIsRefusedBeforeItIsDecoded) {
+    const std::string bomb = decompression_bomb();
+    ASSERT_LT(bomb.size(), 256u * 1024) << "within the download cap, so only the picture cap can stop it";
+    const auto before = rt::image_pixels(state.slot_table[16].picture);
+    LoopbackServer server({{"/favicon.ico", http_response(200, "OK", bomb)}});
+    EXPECT_EQ(fetch(16, server.url("/")), desk::SiteIcon::Failed);
+    EXPECT_EQ(rt::image_pixels(state.slot_table[16].picture), before);
+    EXPECT_FALSE(rt::image_exists(desk::ImageSiteIcon));
+}
+
+// Sites that never answer: at a start without the icon library they are all
+// asked at once, under one limit, instead of each holding the desk in turn.
+TEST_F(SiteIcons, SilentSitesAtStartAreAskedAtOnce) {
+    rt::shutdown();
+    std::filesystem::remove(library_path());
+    LoopbackServer silent({{"/favicon.ico", ""}}, std::chrono::seconds(60));
+    std::map<int, test::SlotEntry> slots;
+    for (int n = 1; n <= 6; ++n) slots[n] = {silent.url("/page") + std::to_string(n), "Site"};
+    platform::CurlHttp curl;
+    platform::install({&clock, &env, &curl, &screen, &speech, &file_icons, &tones, &shell});
+    const auto started = std::chrono::steady_clock::now();
+    start_desk(slots);
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+    // One after the other, six silent sites would hold the start 24 s.
+    EXPECT_LT(seconds, 12.0);
+    RecordProperty("start_seconds", std::to_string(seconds));
+    EXPECT_EQ(silent.requests().size(), 6u);
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_NE(slot_pixel(n, 8, 8) >> 24, 0u) << "slot " << n << " shows the web picture";
 }
 
 }  // namespace

@@ -109,12 +109,12 @@ TEST(TuneWave, OutOfRangeNotes) {
 // back (a hang would fail the test by its time-out).
 // The tune reaches the sound output: played into a private sound server's
 // null sink, it is heard there.
-TEST(MpvTones, TheTuneIsHeard) {
+TEST(PcmTones, TheTuneIsHeard) {
     if (!test::PrivatePulse::installed()) GTEST_SKIP() << "pulseaudio and parec are not installed";
     test::PrivatePulse pulse;
     ASSERT_EQ(pulse.failure(), "");
     ASSERT_TRUE(pulse.sound_comes(-1, 1)) << "the recorder delivers nothing";
-    platform::MpvTones tones;
+    platform::PcmTones tones;
     std::thread player([&] { tones.play({{2000, 400}, {0, 100}, {3000, 400}}); });
     const bool heard = pulse.sound_comes(0.05, 5);
     player.join();
