@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -40,6 +41,14 @@ ImageFormat sniff_image_format(std::span<const std::uint8_t> bytes);
 //
 // libpng; any colour type and bit depth, interlaced or not.
 std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes, std::int64_t max_pixels = max_image_pixels);
+// The same, into memory the caller provides once the size is known: rows of
+// 0xAARRGGBB words, `stride` bytes apart. `allocate` may refuse with null.
+struct RowBuffer {
+    std::uint8_t* first = nullptr;
+    std::size_t stride = 0;
+};
+bool decode_png_into(std::span<const std::uint8_t> bytes, std::int64_t max_pixels,
+                     const std::function<RowBuffer(int width, int height)>& allocate);
 // libjpeg; greyscale or colour. A warning (corrupt or truncated data) fails the whole file.
 std::optional<Pixels> decode_jpeg(std::span<const std::uint8_t> bytes, std::int64_t max_pixels = max_image_pixels);
 // The toolkit's readers for BMP, ICO (the largest picture within the cap) and GIF (the first frame).

@@ -56,8 +56,8 @@ bool data_can_hold(png_structp png, png_infop info, std::size_t rest) {
     return row_bytes * png_get_image_height(png, info) <= rest * max_deflate_ratio;
 }
 
-bool read_png(png_structp png, png_infop info, MemoryReader& reader, std::int64_t max_pixels, Pixels& out,
-              std::vector<png_bytep>& rows) {
+bool read_png(png_structp png, png_infop info, MemoryReader& reader, std::int64_t max_pixels,
+              const std::function<RowBuffer(int, int)>& allocate, std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_read_fn(png, &reader, read_from_memory);
     png_set_user_limits(png, max_image_side, max_image_side);
@@ -75,13 +75,10 @@ bool read_png(png_structp png, png_infop info, MemoryReader& reader, std::int64_
     png_read_update_info(png, info);
     if (png_get_rowbytes(png, info) != width * 4) return false;
 
-    out.width = static_cast<int>(width);
-    out.height = static_cast<int>(height);
-    out.argb.assign(std::size_t{width} * height, 0);
+    const RowBuffer target = allocate(static_cast<int>(width), static_cast<int>(height));
+    if (!target.first) return false;
     rows.resize(height);
-    for (png_uint_32 y = 0; y < height; ++y) {
-        rows[y] = reinterpret_cast<png_bytep>(out.argb.data() + std::size_t{y} * width);
-    }
+    for (png_uint_32 y = 0; y < height; ++y) rows[y] = target.first + std::size_t{y} * target.stride;
     // The pixels are complete here; what follows the image data is not read.
     png_read_image(png, rows.data());
     return true;
@@ -108,20 +105,31 @@ bool write_png(png_structp png, png_infop info, const Pixels& image, std::vector
 
 }  // namespace
 
-std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {
-    if (bytes.size() < png_signature_size || png_sig_cmp(bytes.data(), 0, png_signature_size) != 0) return std::nullopt;
+bool decode_png_into(std::span<const std::uint8_t> bytes, std::int64_t max_pixels,
+                     const std::function<RowBuffer(int width, int height)>& allocate) {
+    if (bytes.size() < png_signature_size || png_sig_cmp(bytes.data(), 0, png_signature_size) != 0) return false;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, on_error, on_warning);
-    if (!png) return std::nullopt;
+    if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return std::nullopt;
+        return false;
     }
     MemoryReader reader{bytes};
-    Pixels out;
     std::vector<png_bytep> rows;
-    const bool ok = read_png(png, info, reader, max_pixels, out, rows);
+    const bool ok = read_png(png, info, reader, max_pixels, allocate, rows);
     png_destroy_read_struct(&png, &info, nullptr);
+    return ok;
+}
+
+std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {
+    Pixels out;
+    const bool ok = decode_png_into(bytes, max_pixels, [&](int width, int height) {
+        out.width = width;
+        out.height = height;
+        out.argb.assign(std::size_t(width) * std::size_t(height), 0);
+        return RowBuffer{reinterpret_cast<std::uint8_t*>(out.argb.data()), std::size_t(width) * 4};
+    });
     if (!ok) return std::nullopt;
     return out;
 }

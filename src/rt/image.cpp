@@ -44,6 +44,18 @@ bool load_image(int number, const std::string& path, std::int64_t max_pixels) {
 }
 
 bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {
+    if (sniff_image_format(bytes) == ImageFormat::Png) {
+        // Straight into the toolkit's image, premultiplied in place: one buffer touched once
+        // (the icon library strip is read at every start).
+        QImage image;
+        const bool ok = decode_png_into(bytes, max_pixels, [&](int width, int height) {
+            image = QImage(width, height, QImage::Format_ARGB32);
+            return image.isNull() ? RowBuffer{} : RowBuffer{image.bits(), std::size_t(image.bytesPerLine())};
+        });
+        if (!ok) return false;
+        image.convertTo(image_format);
+        return store(number, std::move(image));
+    }
     const auto pixels = decode_image(bytes, max_pixels);
     return pixels && store(number, to_qimage(*pixels));
 }
