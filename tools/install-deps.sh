@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the benchmarks need,
-# and nothing when all of them are already there. Safe to run again.
+# and what the running program needs on a minimal machine, and nothing when
+# all of them are already there. Safe to run again.
 set -euo pipefail
 
 packages=(
+  # What the program uses at run time: the desktop's opener for documents and
+  # web addresses, the sound server's client and ALSA, the voice, music and
+  # network libraries it opens on first use, the icon theme of the slot
+  # pictures, and the fonts it is laid out for.
+  xdg-utils libpulse0 libasound2 libespeak-ng1 espeak-ng-data libmpv2 libcurl4
+  adwaita-icon-theme fonts-dejavu-core
+  # The build, the tests and the benchmarks.
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libpng-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
-  libmpv-dev libespeak-ng-dev espeak-ng-data libpulse-dev libasound2-dev
+  libmpv-dev libespeak-ng-dev libpulse-dev libasound2-dev
   pulseaudio pulseaudio-utils lame
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils libx11-dev fonts-dejavu-core locales
+  xvfb xdotool x11-utils libx11-dev locales
   python3
 )
 
