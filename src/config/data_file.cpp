@@ -11,6 +11,7 @@
 #include "config/texts.h"
 #include "core/ids.h"
 #include "platform/paths.h"
+#include "platform/files.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/gadget.h"
@@ -203,6 +204,8 @@ bool keeps_missing_target(std::string_view target) {
 }
 
 LoadResult load_data_file(State& s) {
+    // What a write cut short by a crash left beside the file.
+    if (!s.Data_File_Path.empty()) platform::remove_stale_temporaries(s.Data_File_Path);
     IniFile ini;
     if (!ini.open(s.Data_File_Path)) {
         const std::string name =

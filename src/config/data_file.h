@@ -20,6 +20,7 @@ enum class LoadResult {
 
 // Reads every setting, slot, separator, event and favourite station from the
 // file at `Data_File_Path`, offering to create the file when it cannot be opened.
+// Temporary files a crashed write left beside it are removed first.
 [[nodiscard]] LoadResult load_data_file(core::State& state);
 
 // Creates the data file in the working folder with its comments and group

@@ -14,6 +14,7 @@ std::string icon_library_path(const core::State& s) { return s.Data_Folder + lib
 void load_icon_library(core::State& s) {
     release_icon_library(s);
     const std::string path = icon_library_path(s);
+    if (!s.Data_Folder.empty()) platform::remove_stale_temporaries(path);
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error || size == 0) return;

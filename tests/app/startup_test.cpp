@@ -54,8 +54,20 @@ TEST_F(StartUp, FirstStartWithoutAnythingAsksTwiceAndShowsTheDesk) {
     EXPECT_FALSE(rt::menu_item_checked(core::MenuTray, core::ItemTrayOnTop));
     EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskPreferences), "Préférences\tCtrl + P");
     EXPECT_EQ(rt::menu_item_text(core::MenuSlot, core::ItemSlotRename), "Renommer");
+    EXPECT_EQ(rt::menu_item_text(core::MenuTray, core::ItemTrayLeft), "Menu à Gauche");
+    EXPECT_EQ(rt::menu_item_text(core::MenuTray, core::ItemTrayRight), "Menu à Droite");
     EXPECT_EQ(rt::gadget_text(core::GadgetTime), "00:00");  // the fake clock stands at 1970-01-01 00:00
     EXPECT_EQ(rt::gadget_text(core::GadgetStopwatch), "--:--:--");
+}
+
+TEST_F(StartUp, WhatAWriteCutShortLeftBesideTheFilesIsCleared) {
+    test::write_file(working_file(".Vimo_Desk.ini.tmp-Ab12Cd"), "half a data file");
+    test::write_file(working_file(".Vimo_Desk.lib.tmp-Ef34Gh"), "half a library");
+    test::write_file(working_file(".Notes.txt.tmp-Ij56Kl"), "not the program's to clear here");
+    start_with("[Global]\r\nLng = Fr\r\n");
+    EXPECT_FALSE(std::filesystem::exists(working_file(".Vimo_Desk.ini.tmp-Ab12Cd")));
+    EXPECT_FALSE(std::filesystem::exists(working_file(".Vimo_Desk.lib.tmp-Ef34Gh")));
+    EXPECT_TRUE(std::filesystem::exists(working_file(".Notes.txt.tmp-Ij56Kl")));
 }
 
 TEST_F(StartUp, DecliningANewDataFileEndsTheProgram) {
