@@ -16,6 +16,7 @@ struct HttpLimits {
     int total_timeout_ms = 20000;
     std::int64_t max_bytes = 8 * 1024 * 1024;  // larger bodies fail the transfer
     bool https_only = false;                   // refuse plain http, also on redirects
+    std::string user_agent;                    // sent as the User-Agent; "" sends "VimoDuzi"
 };
 
 struct HttpResult {
@@ -57,7 +58,8 @@ public:
     struct Request {
         Method method;
         std::string url;
-        std::string path;  // GetToFile only
+        std::string path;        // GetToFile only
+        std::string user_agent;  // as given in the limits
     };
     struct Response {
         long status = 200;

@@ -20,7 +20,7 @@ namespace platform {
 
 namespace {
 
-constexpr const char* user_agent = "VimoDuzi";
+constexpr const char* default_user_agent = "VimoDuzi";
 constexpr long max_redirects = 5;
 constexpr long status_ok = 200;
 
@@ -84,7 +84,8 @@ HttpResult transfer(const std::string& url, const HttpLimits& limits, Verb verb,
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error_text);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, user_agent);
+    curl_easy_setopt(curl, CURLOPT_USERAGENT,
+                     limits.user_agent.empty() ? default_user_agent : limits.user_agent.c_str());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, protocols);
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, protocols);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);

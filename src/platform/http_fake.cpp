@@ -38,7 +38,7 @@ const FakeHttp::Response* FakeHttp::find(const std::string& url) const {
 }
 
 HttpResult FakeHttp::get(const std::string& url, const HttpLimits& limits) {
-    requests_.push_back({Method::Get, url, {}});
+    requests_.push_back({Method::Get, url, {}, limits.user_agent});
     const Response* response = find(url);
     HttpResult result = answer(response, url, limits);
     if (result.ok) result.body = response->body;
@@ -46,7 +46,7 @@ HttpResult FakeHttp::get(const std::string& url, const HttpLimits& limits) {
 }
 
 HttpResult FakeHttp::get_to_file(const std::string& url, const std::string& path, const HttpLimits& limits) {
-    requests_.push_back({Method::GetToFile, url, path});
+    requests_.push_back({Method::GetToFile, url, path, limits.user_agent});
     const Response* response = find(url);
     HttpResult result = answer(response, url, limits);
     if (result.ok && result.status == status_ok) {
@@ -61,7 +61,7 @@ HttpResult FakeHttp::get_to_file(const std::string& url, const std::string& path
 }
 
 HttpResult FakeHttp::head(const std::string& url, const HttpLimits& limits) {
-    requests_.push_back({Method::Head, url, {}});
+    requests_.push_back({Method::Head, url, {}, limits.user_agent});
     HttpLimits no_body = limits;
     no_body.max_bytes = std::numeric_limits<std::int64_t>::max();  // a HEAD answer carries no body to cap
     return answer(find(url), url, no_body);
