@@ -81,8 +81,8 @@ constexpr Label tray_menu[] = {
     {separator, no_image, {}, {}, {}},
     {core::ItemTrayShowHide, core::ImageShowHide, "Afficher/Masquer", "Show/Hide Duzi", "Afficher/Masquer"},
     {core::ItemTrayOnTop, core::ImageOnTop, "Premier Plan", "Duzi on Top", "Premier Plan"},
-    {core::ItemTrayLeft, core::ImageLeft, "core::Menu à Gauche", "Duzi on Left", "Duzi à Gauche"},
-    {core::ItemTrayRight, core::ImageRight, "core::Menu à Droite", "Duzi on Right", "Duzi à Droite"},
+    {core::ItemTrayLeft, core::ImageLeft, "Menu à Gauche", "Duzi on Left", "Duzi à Gauche"},
+    {core::ItemTrayRight, core::ImageRight, "Menu à Droite", "Duzi on Right", "Duzi à Droite"},
     {core::ItemTrayTalkingClock, core::ImageTalkingClock, "Son ON", "Speaking Clock", "Activer l'Horloge Parlante"},
     {core::ItemTrayPlayOne, core::ImagePlay, "Lire un MP3/OGG", "Read One MP3/OGG", "Lire un MP3/OGG"},
     {separator, no_image, {}, {}, {}},
@@ -178,12 +178,22 @@ void build_menus(const core::State& s) {
     add_items(tray_menu);
 }
 
-void switch_language(core::State& s) {
-    const bool english = core::language_of(s.Lng) == core::Language::French;
+namespace {
+
+void set_language(core::State& s, bool english) {
     s.Lng = english ? "Us" : "Fr";
     relabel_all(english);
     clocks::refresh_date_texts(s);
     config::set_string_key(s, config::keys::Global, config::keys::Lng, s.Lng);
+}
+
+}  // namespace
+
+void switch_language(core::State& s) { set_language(s, core::language_of(s.Lng) == core::Language::French); }
+
+void choose_language(core::State& s, core::Language wanted) {
+    if (wanted == core::Language::Other || core::language_of(s.Lng) == wanted) return;
+    set_language(s, wanted == core::Language::English);
 }
 
 }  // namespace app
