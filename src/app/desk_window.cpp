@@ -23,7 +23,7 @@ void build_desk_window(const core::State& s) {
     rt::open_window(core::WindowDesk, s.X_Origin, s.Y_Origin, s.Desk_Width, s.Desk_Height, "Dock",
                     F::Borderless | F::NoTaskbar | F::Invisible | F::Resizable, core::WindowOwner);
     rt::create_canvas_gadget(GadgetGrip, 0, 0, s.Desk_Width, grip_height);
-    rt::set_tooltip(GadgetGrip, "Clic Droit = core::Menu (Right click for core::Menu)");
+    rt::set_tooltip(GadgetGrip, "Clic Droit = Menu (Right click for Menu)");
 }
 
 void draw_grip_bar() {
