@@ -175,6 +175,8 @@ void open_preferences(const State& s) {
     rt::create_panel_gadget(GadgetPreferencesTabs, 5, 5, 590, 335);
     rt::add_panel_tab(GadgetPreferencesTabs, label_in(texts::tab_main, lng));
     create_all(main_tab, lng);
+    // The longest label of the tab, in the small font so that it stays on its one line.
+    rt::set_gadget_font(GadgetLanguageLabel, core::Font8);
     rt::create_combo_gadget(GadgetLanguage, language_x, language_y, language_width, language_height);
     rt::add_gadget_item(GadgetLanguage, std::string(texts::language_french));
     rt::add_gadget_item(GadgetLanguage, std::string(texts::language_english));
