@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool newer = *web::stamp_value(outcome.published.stamp) > *web::stamp_value(own.build_stamp);
         check(newer == (outcome.verdict == web::Verdict::Newer));
     }
-    const web::MessageBoxText box = web::outcome_box(web::Language::French, own, outcome);
+    const web::MessageBoxText box = web::outcome_box("Fr", own, outcome);
     check(!box.title.empty() && !box.text.empty());
 
     // The same bytes as a locale, a kernel release and an address to encode.

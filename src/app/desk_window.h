@@ -6,7 +6,7 @@
 
 namespace app {
 
-inline constexpr int desk_max_height = 1600;
+using core::desk_max_height;
 
 // The grip bar along the desk's top: two 10 x 10 boxes at y 3, the menu box
 // at x 3 and the close box at x 97 with its cross from x 99 to 104, and grip

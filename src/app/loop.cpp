@@ -6,6 +6,7 @@
 #include "app/desk_window.h"
 #include "app/end.h"
 #include "app/ids.h"
+#include "app/menus.h"
 #include "clock/banner.h"
 #include "clock/calendar.h"
 #include "clock/countdown_window.h"
@@ -14,7 +15,11 @@
 #include "clock/needle_clock.h"
 #include "clock/small_clock.h"
 #include "clock/stopwatch.h"
+#include "clock/talking_clock.h"
 #include "clock/tick.h"
+#include "config/data_file.h"
+#include "config/ids.h"
+#include "config/preferences.h"
 #include "core/drag.h"
 #include "core/ids.h"
 #include "desk/desk.h"
@@ -25,6 +30,10 @@
 #include "music/radio.h"
 #include "rt/menu.h"
 #include "rt/window.h"
+#include "web/about.h"
+#include "web/help.h"
+#include "web/ids.h"
+#include "web/version_check.h"
 
 namespace app {
 
@@ -90,6 +99,31 @@ void desk_click(State& s, const rt::Event& e) {
 
 void page_tab(State& s, const rt::Event& e) { desk::page_tab_event(s, e); }
 
+// The update check. Going to a newer build's download page ends the program,
+// after a save all, so the desk's place, height and volume are kept.
+void check_for_newer_version(State& s) {
+    if (web::check_version(s) != web::AfterCheck::EndProgram) return;
+    config::save_all(s);
+    end_program();
+}
+
+// The large-clock box shows the choice the data file holds.
+void open_preferences_window(State& s) {
+    config::open_preferences(s);
+    config::show_zoom_choice(clocks::zoom_setting_is_large(s));
+}
+
+// The language list switches only to a language other than the one shown.
+void preferences_language(State& s, const rt::Event&) {
+    if (const auto wanted = config::chosen_language()) choose_language(s, *wanted);
+}
+
+template <int page>
+void choose_page_colour(State& s) {
+    desk::choose_page_colour(s, page);
+    config::show_page_colours(s);
+}
+
 // Timers, whatever their window.
 constexpr Row timers[] = {
     {core::TimerTick, on_any<clocks::tick>},
@@ -129,6 +163,31 @@ constexpr Row fixed_gadgets[] = {
     {core::GadgetMoveIcons, on_any<desk::toggle_move_mode>},
     {desk::GadgetInfoCopy, on_any<desk::copy_slot_info>},
     {desk::GadgetMoveOk, on_any<desk::move_dialog_ok>},
+    {web::GadgetAboutOk, on_click<web::close_about>},
+    {web::GadgetAboutWeb, on_click<web::open_web_site>},
+    {web::GadgetAboutContact, on_click<web::write_to_maker>},
+    {web::GadgetAboutLicences, on_click<web::open_licences>},
+    {web::GadgetAboutToolkit, on_click<web::open_toolkit_site>},
+    {web::GadgetAboutCheck, on_click<check_for_newer_version>},
+    {config::GadgetLanguage, preferences_language},
+    {config::GadgetTwentyFourHours, on_click<clocks::toggle_clock_type>},
+    {config::GadgetTalkingClock, on_click<toggle_talking_clock>},
+    {config::GadgetVoice, on_click<clocks::explain_voice>},
+    {config::GadgetVolumes, on_click<config::open_volume_settings>},
+    {config::GadgetReloadIcons, on_click<desk::reload_original_icons>},
+    {config::GadgetShowSeparators, on_click<config::toggle_show_separators>},
+    {config::GadgetConfirmDeletions, on_click<config::toggle_confirm_deletions>},
+    {config::GadgetZoom, on_click<[](State& s) { config::show_zoom_choice(clocks::toggle_zoom_setting(s)); }>},
+    {config::GadgetDeskHeight, on_any<config::apply_desk_height>},
+    {config::GadgetBackgroundButton, on_click<config::choose_background_colour>},
+    {config::GadgetClockTextColourButton, on_click<config::clock_colour_not_ready>},
+    {config::GadgetClockBackgroundButton, on_click<config::clock_colour_not_ready>},
+    {config::GadgetPage1ColourButton, on_click<choose_page_colour<1>>},
+    {config::GadgetPage2ColourButton, on_click<choose_page_colour<2>>},
+    {config::GadgetPage3ColourButton, on_click<choose_page_colour<3>>},
+    {config::GadgetAbout, on_click<web::show_about>},
+    {config::GadgetCheckVersion, on_click<check_for_newer_version>},
+    {config::GadgetPreferencesOk, on_click<config::close_preferences>},
 };
 
 void close_it(State&, const rt::Event& e) { rt::close_window(e.window); }
@@ -188,6 +247,13 @@ constexpr Row menu_items[] = {
     {core::ItemSlotRemove, on_any<desk::remove_slot>},
     {core::ItemSlotRunAsAdmin, on_any<[](State& s) { desk::launch_slot_elevated(s, s.Selected_Slot); }>},
     {core::ItemDeskEditData, on_any<[](State& s) { desk::open_with_desktop(s, s.Data_File_Path); }>},
+    {core::ItemTrayHelp, on_any<web::show_help>},
+    {core::ItemDeskHelp, on_any<web::show_help>},
+    {core::ItemTrayAbout, on_any<web::show_about>},
+    {core::ItemDeskAbout, on_any<web::show_about>},
+    {core::ItemDeskCheckVersion, on_any<check_for_newer_version>},
+    {core::ItemTrayPreferences, on_any<open_preferences_window>},
+    {core::ItemDeskPreferences, on_any<open_preferences_window>},
 };
 
 void tray(State& s, const rt::Event& e) {

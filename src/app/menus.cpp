@@ -178,12 +178,22 @@ void build_menus(const core::State& s) {
     add_items(tray_menu);
 }
 
-void switch_language(core::State& s) {
-    const bool english = core::language_of(s.Lng) == core::Language::French;
+namespace {
+
+void set_language(core::State& s, bool english) {
     s.Lng = english ? "Us" : "Fr";
     relabel_all(english);
     clocks::refresh_date_texts(s);
     config::set_string_key(s, config::keys::Global, config::keys::Lng, s.Lng);
+}
+
+}  // namespace
+
+void switch_language(core::State& s) { set_language(s, core::language_of(s.Lng) == core::Language::French); }
+
+void choose_language(core::State& s, core::Language wanted) {
+    if (wanted == core::Language::Other || core::language_of(s.Lng) == wanted) return;
+    set_language(s, wanted == core::Language::English);
 }
 
 }  // namespace app

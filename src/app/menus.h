@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "core/text.h"
 
 namespace app {
 
@@ -17,6 +18,10 @@ void build_menus(const core::State& s);
 // Flips `Lng` between "Fr" and "Us" (any other value becomes "Fr"), relabels
 // every menu and writes `Lng` to the data file.
 void switch_language(core::State& s);
+
+// Switches to `wanted` (French or English) unless it is the language shown
+// already; `Other` changes nothing.
+void choose_language(core::State& s, core::Language wanted);
 
 // The label of a favourite playlist item: n + ". " + file name without
 // folder and extension + "\tCtrl + " + n.

@@ -1,8 +1,10 @@
 // Phrases of the talking clock and the speaking of them.
 #include "clock/talking_clock.h"
 
+#include "clock/texts.h"
 #include "core/text.h"
 #include "platform/services.h"
+#include "rt/dialogs.h"
 
 namespace clocks {
 
@@ -84,6 +86,14 @@ void speak_the_time(const core::State& state) {
     const platform::LocalTime now = platform::local_time(platform::clock().local_now());
     speak(state.Lng, time_phrase(state.Lng, state.Clock_Type, now.hour, now.minute), rate_talking_clock);
     platform::clock().sleep_ms(pause_after_time_ms);
+}
+
+void explain_voice(const core::State& state) {
+    const std::string& lng = state.Lng;
+    std::string text = texts::voice_intro.in(lng) + texts::voice_french.in(lng) + voice_language("Fr") + "\n" +
+                       texts::voice_english.in(lng) + voice_language("Us") + "\n" + texts::voice_follows.in(lng);
+    if (!platform::speech().available()) text += texts::voice_missing.in(lng);
+    rt::message_box(texts::voice_title.in(lng), text, rt::MessageButtons::Ok, rt::MessageIcon::Information);
 }
 
 }  // namespace clocks

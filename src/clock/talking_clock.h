@@ -22,4 +22,9 @@ void speak_the_time(const core::State& state);
 // Nothing when the text is empty or no voice is available. Blocks until spoken.
 void speak(const std::string& lng, const std::string& text, int rate);
 
+// The preferences' voice button: a box, in the language of `Lng`, naming the
+// voice of each language and saying that the voice follows the interface
+// language (the engine has no settings of its own to open).
+void explain_voice(const core::State& state);
+
 }  // namespace clocks

@@ -82,8 +82,12 @@ void toggle_clock_type(core::State& s) {
     config::save_all(s);
 }
 
+bool zoom_setting_is_large(const core::State& s) {
+    return config::read_integer_key(s, config::keys::Global, config::keys::Zoom).value_or(s.Zoom) > normal_zoom;
+}
+
 bool toggle_zoom_setting(const core::State& s) {
-    const bool large = !(s.Zoom > normal_zoom);
+    const bool large = !zoom_setting_is_large(s);
     config::set_integer_key(s, config::keys::Global, config::keys::Zoom, large ? large_zoom : normal_zoom);
     return large;
 }

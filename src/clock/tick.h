@@ -38,9 +38,13 @@ void show_time(const core::State& s, std::int64_t now);
 // all; the clock shows it from the next tick.
 void toggle_clock_type(core::State& s);
 
-// The large-clock setting of the preferences: writes `Zoom` 100 when it is
-// above 100, else 120, and returns whether the large clock is now chosen.
-// `Zoom` in memory, and so the clock bar's layout, change at the next start.
+// The large-clock setting of the preferences, as the data file holds it (the
+// value in memory when the file or the key cannot be read): chosen when
+// `Zoom` is above 100.
+bool zoom_setting_is_large(const core::State& s);
+// Writes `Zoom` 100 when the setting is large, else 120, and returns whether
+// the large clock is now chosen. `Zoom` in memory, and so the clock bar's
+// layout, change at the next start.
 bool toggle_zoom_setting(const core::State& s);
 
 }  // namespace clocks

@@ -334,4 +334,14 @@ bool set_string_key(const State& s, std::string_view group, std::string_view key
     return set_key(s, group, [&](IniFile& ini) { ini.write_string(key, value); });
 }
 
+std::optional<std::int64_t> read_integer_key(const State& s, std::string_view group, std::string_view key) {
+    IniFile ini;
+    if (!ini.open(s.Data_File_Path) || !ini.select_group(group)) return std::nullopt;
+    // A fallback no stored number can equal tells a missing key.
+    constexpr std::int64_t missing = std::numeric_limits<std::int64_t>::min();
+    const std::int64_t value = ini.read_integer(key, missing);
+    if (value == missing) return std::nullopt;
+    return value;
+}
+
 }  // namespace config

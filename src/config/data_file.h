@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,10 @@ bool save_all(core::State& state);
 // in the language `Lng` ("Fr" or "Us"; no message for another value).
 bool set_integer_key(const core::State& state, std::string_view group, std::string_view key, std::int64_t value);
 bool set_string_key(const core::State& state, std::string_view group, std::string_view key, std::string_view value);
+
+// Reads one integer key as the data file holds it now; nothing (and no
+// message) when the file cannot be opened or the key is missing.
+std::optional<std::int64_t> read_integer_key(const core::State& state, std::string_view group, std::string_view key);
 
 // The key of separator `n`'s title in group Separators: "Separator" + n in
 // three digits ("Separator007").

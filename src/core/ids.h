@@ -133,6 +133,7 @@ enum Font : int {
     FontHeightSpin = 24,         // 10
     FontSmallLabel = 25,         // 8: desk height label, icon reload text
     FontHeightRange = 26,        // 9
+    FontDeskHeightField = 27,    // 10: the preferences' desk height field
     FontMusicInfo = 33,          // 8
 };
 

@@ -19,6 +19,8 @@ inline constexpr int separator_titles = 30;  // titles of separators 1-30 are st
 inline constexpr int page_colour_count = 21;
 inline constexpr int favourite_station_count = 3;
 inline constexpr int mru_count = 5;
+// The desk window's greatest height in pixels; its least is `Desk_Min_Height`.
+inline constexpr int desk_max_height = 1600;
 
 // Colours are 0xBBGGRR: red in the low byte, then green, then blue.
 using Colour = std::uint32_t;

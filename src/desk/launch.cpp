@@ -73,10 +73,11 @@ void report(const core::State& s, const StartResult& r, Rights rights, const std
     }
 }
 
-void open_target(const core::State& s, const std::string& target) {
+bool open_target(const core::State& s, const std::string& target) {
     const StartResult r = platform::shell().open(target);
     if (r.failure == StartFailure::NoProgram) error_box(s, texts::no_opener, target);
     else if (!r) error_box(s, texts::not_started, target);
+    return bool(r);
 }
 
 StartResult start(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
@@ -257,6 +258,6 @@ void launch_with_dropped_files(const core::State& s, int slot, const std::string
 
 void launch_on_dropped_text(const core::State& s, int slot) { launch_as_flagged(s, slot, std::vector<std::string>{}); }
 
-void open_with_desktop(const core::State& s, const std::string& target) { open_target(s, target); }
+bool open_with_desktop(const core::State& s, const std::string& target) { return open_target(s, target); }
 
 }  // namespace desk

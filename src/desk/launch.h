@@ -29,7 +29,7 @@ void launch_with_dropped_files(const core::State& s, int slot, const std::string
 void launch_on_dropped_text(const core::State& s, int slot);
 
 // Opens `target` (a document, folder or address) with the desktop's opener,
-// saying so when there is no opener.
-void open_with_desktop(const core::State& s, const std::string& target);
+// saying so when there is no opener or it cannot start. True when it started.
+bool open_with_desktop(const core::State& s, const std::string& target);
 
 }  // namespace desk

@@ -217,7 +217,8 @@ void set_text(int number, const std::string& text) {
     if (!g) return;
     const QString t = to_qstring(text);
     switch (g->kind) {
-    case GadgetKind::Text: static_cast<QLabel*>(g->widget.data())->setText(t); break;
+    case GadgetKind::Text:
+    case GadgetKind::Hyperlink: static_cast<QLabel*>(g->widget.data())->setText(t); break;
     case GadgetKind::Button:
     case GadgetKind::Checkbox: static_cast<QAbstractButton*>(g->widget.data())->setText(t); break;
     case GadgetKind::String: static_cast<QLineEdit*>(g->widget.data())->setText(t); break;
@@ -228,7 +229,8 @@ void set_text(int number, const std::string& text) {
     case GadgetKind::Container:
     case GadgetKind::Spin:
     case GadgetKind::Slider:
-    case GadgetKind::Combo: break;  // a drop-down list's lines are its items
+    case GadgetKind::Combo:         // a drop-down list's lines are its items
+    case GadgetKind::Panel: break;  // a panel's tabs have their own texts
     case GadgetKind::Editor:
     case GadgetKind::Frame:
     case GadgetKind::Calendar:
@@ -240,7 +242,8 @@ std::string gadget_text(int number) {
     const Gadget* g = gadget_entry(number);
     if (!g) return {};
     switch (g->kind) {
-    case GadgetKind::Text: return to_utf8(static_cast<QLabel*>(g->widget.data())->text());
+    case GadgetKind::Text:
+    case GadgetKind::Hyperlink: return to_utf8(static_cast<QLabel*>(g->widget.data())->text());
     case GadgetKind::Button:
     case GadgetKind::Checkbox: return to_utf8(static_cast<QAbstractButton*>(g->widget.data())->text());
     case GadgetKind::String: return to_utf8(static_cast<QLineEdit*>(g->widget.data())->text());
@@ -250,7 +253,8 @@ std::string gadget_text(int number) {
     case GadgetKind::Canvas:
     case GadgetKind::Container:
     case GadgetKind::Spin:
-    case GadgetKind::Slider: return {};
+    case GadgetKind::Slider:
+    case GadgetKind::Panel: return {};
     case GadgetKind::Combo: return combo_current_text(g->widget.data());
     case GadgetKind::Editor:
     case GadgetKind::Frame:

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "rt/colour.h"
@@ -155,5 +156,7 @@ namespace rt {
 std::string gadget_tooltip(int number);
 // True when the gadget was hidden with hide_gadget() (not when only its window is).
 bool gadget_hidden(int number);
+// The colour given with set_gadget_back_colour(); nothing before one was given.
+std::optional<Colour> gadget_back_colour(int number);
 
 }  // namespace rt

@@ -1,4 +1,4 @@
-// Reading back tooltips and visibility of gadgets.
+// Reading back tooltips, visibility and background colours of gadgets.
 #include "rt/gadget.h"
 #include "rt/internal.h"
 
@@ -12,6 +12,13 @@ std::string gadget_tooltip(int number) {
 bool gadget_hidden(int number) {
     const QWidget* w = gadget_widget(number);
     return w && w->isHidden();
+}
+
+std::optional<Colour> gadget_back_colour(int number) {
+    const QWidget* w = gadget_widget(number);
+    if (!w || !w->autoFillBackground()) return std::nullopt;
+    const QColor c = w->palette().color(QPalette::Window);
+    return rgb(c.red(), c.green(), c.blue());
 }
 
 }  // namespace rt

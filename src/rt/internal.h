@@ -107,6 +107,8 @@ enum class GadgetKind {
     Frame,
     Calendar,
     DateField,
+    Panel,      // gadget_panel.cpp
+    Hyperlink,  // gadget_hyperlink.cpp: a QLabel
 };
 
 struct Gadget {

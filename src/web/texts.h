@@ -1,51 +1,66 @@
-// Texts the update check shows the user, French and English side by side.
+// Texts of the update check, the help and the About window, French and
+// English side by side.
 #pragma once
 
 #include <string_view>
 
+#include "core/text.h"
+
 namespace web::texts {
 
-// A newer build is published. The text is newer_*_1 + published stamp +
-// newer_*_2 + published version + newer_*_3 + own stamp + newer_*_4 + own
-// version + newer_*_5.
-inline constexpr std::string_view newer_title_fr = "Nouvelle version disponible";
-inline constexpr std::string_view newer_fr_1 = "Une mise à jour est disponible sur le serveur\n\nDate: ";
-inline constexpr std::string_view newer_fr_2 = " - Serveur - v";
-inline constexpr std::string_view newer_fr_3 = "\nDate: ";
-inline constexpr std::string_view newer_fr_4 = " - Locale - v";
-inline constexpr std::string_view newer_fr_5 = "\n\nVoulez-vous aller sur sur la Page de Téléchargement ?";
+using core::Text;
 
-inline constexpr std::string_view newer_title_us = "A newer version is avalable";
-inline constexpr std::string_view newer_us_1 = "An Updated version is Available on the Server\n\nDate: ";
-inline constexpr std::string_view newer_us_2 = " - Server v";
-inline constexpr std::string_view newer_us_3 = "\nDate: ";
-inline constexpr std::string_view newer_us_4 = " - Local v";
-inline constexpr std::string_view newer_us_5 = "\n\nDo you want to go to download page ?";
+// A newer build is published. The text is newer_1 + published stamp +
+// newer_2 + published version + newer_3 + own stamp + newer_4 + own version +
+// newer_5.
+inline constexpr Text newer_title{"Nouvelle version disponible", "A newer version is avalable"};
+inline constexpr Text newer_1{"Une mise à jour est disponible sur le serveur\n\nDate: ",
+                              "An Updated version is Available on the Server\n\nDate: "};
+inline constexpr Text newer_2{" - Serveur - v", " - Server v"};
+inline constexpr Text newer_3{"\nDate: ", "\nDate: "};
+inline constexpr Text newer_4{" - Locale - v", " - Local v"};
+inline constexpr Text newer_5{"\n\nVoulez-vous aller sur sur la Page de Téléchargement ?",
+                              "\n\nDo you want to go to download page ?"};
 
-inline constexpr std::string_view up_to_date_title_fr = "Vérification mise à jour";
-inline constexpr std::string_view up_to_date_fr = "Votre version est à jour.";
-inline constexpr std::string_view up_to_date_title_us = "Update Check";
-inline constexpr std::string_view up_to_date_us = "Your version is up to date.";
+inline constexpr Text up_to_date_title{"Vérification mise à jour", "Update Check"};
+inline constexpr Text up_to_date{"Votre version est à jour.", "Your version is up to date."};
 
-// The check could not tell: failed_* followed by the reason below.
-inline constexpr std::string_view failed_title_fr = "Échec de la vérification";
-inline constexpr std::string_view failed_fr = "La vérification a échoué : ";
-inline constexpr std::string_view failed_title_us = "Update Check Failed";
-inline constexpr std::string_view failed_us = "The check failed: ";
+// The check could not tell: failed followed by the reason below.
+inline constexpr Text failed_title{"Échec de la vérification", "Update Check Failed"};
+inline constexpr Text failed{"La vérification a échoué : ", "The check failed: "};
 
-// Reasons. The transfer's own error, when there is one, follows the first
-// in brackets; the status code follows the second.
-inline constexpr std::string_view no_answer_fr = "le serveur n'a pas répondu";
-inline constexpr std::string_view no_answer_us = "the server did not answer";
-inline constexpr std::string_view status_fr = "le serveur a répondu par le code ";
-inline constexpr std::string_view status_us = "the server answered with status ";
-inline constexpr std::string_view empty_fr = "la réponse du serveur est vide";
-inline constexpr std::string_view empty_us = "the server's answer is empty";
-inline constexpr std::string_view too_large_fr = "la réponse du serveur est trop longue";
-inline constexpr std::string_view too_large_us = "the server's answer is too long";
-inline constexpr std::string_view garbled_fr = "la réponse du serveur n'est pas une ligne de version";
-inline constexpr std::string_view garbled_us = "the server's answer is not a version line";
-inline constexpr std::string_view own_stamp_fr = "la date de construction de ce programme n'est pas valide";
-inline constexpr std::string_view own_stamp_us = "this program's build stamp is not valid";
+// Reasons. The transfer's own error, when there is one, follows no_answer in
+// brackets; the status code follows status.
+inline constexpr Text no_answer{"le serveur n'a pas répondu", "the server did not answer"};
+inline constexpr Text status{"le serveur a répondu par le code ", "the server answered with status "};
+inline constexpr Text empty{"la réponse du serveur est vide", "the server's answer is empty"};
+inline constexpr Text too_large{"la réponse du serveur est trop longue", "the server's answer is too long"};
+inline constexpr Text garbled{"la réponse du serveur n'est pas une ligne de version",
+                              "the server's answer is not a version line"};
+inline constexpr Text own_stamp{"la date de construction de ce programme n'est pas valide",
+                                "this program's build stamp is not valid"};
+
+// Show help, when no help of the language is found.
+inline constexpr Text help_missing_title{"Erreur", "Error"};
+inline constexpr Text help_missing{"Fichier d'aide Absent. Téléchargez-le depuis le site.",
+                                   "HelpFile not Found. Download it from site."};
+
+// The About window.
+inline constexpr std::string_view about_title = "About Vimo Duzi";
+inline constexpr std::string_view about_version = "Version ";
+inline constexpr std::string_view about_check = "Check";
+inline constexpr std::string_view about_licences = "Licenses";
+inline constexpr std::string_view about_ok = "OK";
+// The credits paragraph: Program_Name + " " + Edition + about_credits_1 +
+// Version + " (" + Architecture + ")" + about_credits_2 + Build_Date + about_credits_3.
+inline constexpr Text about_credits_1{" - version ", " - version "};
+inline constexpr Text about_credits_2{", construite le ", ", built on "};
+inline constexpr Text about_credits_3{
+    ".\nUn bureau de programmes, des horloges, un calendrier, des notes et de la musique, pour le bureau "
+    "Linux.\nLogiciel libre, écrit par l'équipe Vimo Duzi.",
+    ".\nA desk of programs, clocks, a calendar, notes and music, for the Linux desktop.\nFree software, "
+    "written by the Vimo Duzi team."};
+inline constexpr Text about_toolkit{"Réalisé avec Qt 6", "Made with Qt 6"};
+inline constexpr std::string_view toolkit_address = "https://www.qt.io";
 
 }  // namespace web::texts

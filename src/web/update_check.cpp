@@ -104,8 +104,6 @@ std::string concat(std::initializer_list<std::string_view> parts) {
 
 }  // namespace
 
-Language language_of(std::string_view lng) { return lng == "Fr" ? Language::French : Language::English; }
-
 std::string web_base(const std::optional<std::string>& variable) {
     std::string base = variable && !variable->empty() ? *variable : std::string(built_in_web_base);
     while (!base.empty() && base.back() == '/') base.pop_back();
@@ -143,6 +141,7 @@ platform::HttpLimits request_limits() {
     limits.total_timeout_ms = total_timeout_ms;
     limits.max_bytes = answer_cap_bytes;
     limits.https_only = false;  // the base may be plain http; redirects stay on http and https
+    limits.user_agent = std::string(user_agent);
     return limits;
 }
 
@@ -194,42 +193,35 @@ CheckOutcome check_for_update(platform::Http& http, std::string_view base, const
     return decide(http.get(address, request_limits()), own);
 }
 
-std::string failure_reason(Language language, const Failure& failure) {
-    const bool fr = language == Language::French;
+std::string failure_reason(std::string_view lng, const Failure& failure) {
     switch (failure.kind) {
     case FailureKind::NoAnswer: {
-        std::string reason(fr ? texts::no_answer_fr : texts::no_answer_us);
+        std::string reason = texts::no_answer.in(lng);
         if (!failure.detail.empty()) reason += " (" + failure.detail + ")";
         return reason;
     }
-    case FailureKind::Status:
-        return std::string(fr ? texts::status_fr : texts::status_us) + std::to_string(failure.status);
-    case FailureKind::Empty: return std::string(fr ? texts::empty_fr : texts::empty_us);
-    case FailureKind::TooLarge: return std::string(fr ? texts::too_large_fr : texts::too_large_us);
-    case FailureKind::Garbled: return std::string(fr ? texts::garbled_fr : texts::garbled_us);
-    case FailureKind::OwnStamp: return std::string(fr ? texts::own_stamp_fr : texts::own_stamp_us);
+    case FailureKind::Status: return texts::status.in(lng) + std::to_string(failure.status);
+    case FailureKind::Empty: return texts::empty.in(lng);
+    case FailureKind::TooLarge: return texts::too_large.in(lng);
+    case FailureKind::Garbled: return texts::garbled.in(lng);
+    case FailureKind::OwnStamp: return texts::own_stamp.in(lng);
     }
     return {};
 }
 
-MessageBoxText outcome_box(Language language, const BuildIdentity& own, const CheckOutcome& outcome) {
-    const bool fr = language == Language::French;
+MessageBoxText outcome_box(std::string_view lng, const BuildIdentity& own, const CheckOutcome& outcome) {
     switch (outcome.verdict) {
     case Verdict::Newer: {
         const PublishedBuild& p = outcome.published;
-        std::string text = fr ? concat({texts::newer_fr_1, p.stamp, texts::newer_fr_2, p.version, texts::newer_fr_3,
-                                        own.build_stamp, texts::newer_fr_4, own.version, texts::newer_fr_5})
-                              : concat({texts::newer_us_1, p.stamp, texts::newer_us_2, p.version, texts::newer_us_3,
-                                        own.build_stamp, texts::newer_us_4, own.version, texts::newer_us_5});
-        return {std::string(fr ? texts::newer_title_fr : texts::newer_title_us), std::move(text), BoxIcon::Information,
-                BoxButtons::YesNo};
+        std::string text = texts::newer_1.in(lng) + p.stamp + texts::newer_2.in(lng) + p.version +
+                           texts::newer_3.in(lng) + own.build_stamp + texts::newer_4.in(lng) + own.version +
+                           texts::newer_5.in(lng);
+        return {texts::newer_title.in(lng), std::move(text), BoxIcon::Information, BoxButtons::YesNo};
     }
     case Verdict::UpToDate:
-        return {std::string(fr ? texts::up_to_date_title_fr : texts::up_to_date_title_us),
-                std::string(fr ? texts::up_to_date_fr : texts::up_to_date_us), BoxIcon::Information, BoxButtons::Ok};
+        return {texts::up_to_date_title.in(lng), texts::up_to_date.in(lng), BoxIcon::Information, BoxButtons::Ok};
     case Verdict::Failed:
-        return {std::string(fr ? texts::failed_title_fr : texts::failed_title_us),
-                std::string(fr ? texts::failed_fr : texts::failed_us) + failure_reason(language, outcome.failure),
+        return {texts::failed_title.in(lng), texts::failed.in(lng) + failure_reason(lng, outcome.failure),
                 BoxIcon::Error, BoxButtons::Ok};
     }
     return {};

@@ -43,11 +43,6 @@ struct PublishedBuild {
     std::string version;  // UTF-8, not empty, no control characters
 };
 
-enum class Language { French, English };
-
-// "Fr" is French; every other value of the language setting is English.
-Language language_of(std::string_view lng);
-
 // --- The request -----------------------------------------------------------
 
 // The base address: `variable` when it is set and not empty, else the
@@ -74,7 +69,7 @@ std::string download_address(std::string_view base);
 std::string url_encode(std::string_view address);
 
 // The limits of the request: 5 s to connect, 10 s in all, answers up to
-// 4096 bytes, redirects to http and https only.
+// 4096 bytes, redirects to http and https only, sent with `user_agent`.
 platform::HttpLimits request_limits();
 
 // --- The answer -------------------------------------------------------------
@@ -139,12 +134,13 @@ struct MessageBoxText {
     BoxButtons buttons = BoxButtons::Ok;
 };
 
-// Newer: Yes/No with the information icon (Yes opens download_address()).
-// Up to date: information icon. Failed: error icon.
-MessageBoxText outcome_box(Language language, const BuildIdentity& own, const CheckOutcome& outcome);
+// The box for `outcome` in the language `lng` names (French for "Fr",
+// English for any other value). Newer: Yes/No with the information icon (Yes
+// opens download_address()). Up to date: information icon. Failed: error icon.
+MessageBoxText outcome_box(std::string_view lng, const BuildIdentity& own, const CheckOutcome& outcome);
 
-// The reason text of a failure, in `language`.
-std::string failure_reason(Language language, const Failure& failure);
+// The reason text of a failure, in the language `lng` names.
+std::string failure_reason(std::string_view lng, const Failure& failure);
 
 // --- The developer version file -----------------------------------------------
 

@@ -215,24 +215,31 @@ namespace {
 
 class ClockSettings : public test::ClockScenario {};
 
-// The large-clock box writes the other layout for the next start; the one in
-// memory, and so the bar, stays.
-TEST_F(ClockSettings, ZoomBoxWritesTheOtherLayoutOnly) {
+// The large-clock box toggles what the data file holds, so a second click
+// takes it back; the value in memory, and so the bar, stays until the next
+// start. Without a stored value it starts from the one in memory.
+TEST_F(ClockSettings, ZoomBoxTogglesTheStoredLayoutOnly) {
     state.Data_File_Path = working_file("Vimo_Desk.ini");
-    test::write_file(state.Data_File_Path, "\xEF\xBB\xBF\r\n[Global]\r\nZoom = 100\r\n");
     const struct {
+        const char* stored;  // the Global group's Zoom line, "" for none
         int zoom_in_memory;
-        bool large;
+        bool large_before, large_after;
         const char* written;
-    } rows[] = {{100, true, "Zoom = 120\r\n"},
-                {100, true, "Zoom = 120\r\n"},
-                {120, false, "Zoom = 100\r\n"},
-                {101, false, "Zoom = 100\r\n"},
-                {50, true, "Zoom = 120\r\n"}};
+    } rows[] = {
+        {"Zoom = 100\r\n", 100, false, true, "Zoom = 120\r\n"},
+        {"Zoom = 120\r\n", 100, true, false, "Zoom = 100\r\n"},  // clicked once already in this run
+        {"Zoom = 101\r\n", 120, true, false, "Zoom = 100\r\n"},
+        {"Zoom = 50\r\n", 120, false, true, "Zoom = 120\r\n"},
+        {"", 120, true, false, "Zoom = 100\r\n"},
+        {"", 100, false, true, "Zoom = 120\r\n"},
+    };
     for (const auto& row : rows) {
+        test::write_file(state.Data_File_Path, std::string("\xEF\xBB\xBF\r\n[Global]\r\n") + row.stored);
         state.Zoom = row.zoom_in_memory;
-        EXPECT_EQ(clocks::toggle_zoom_setting(state), row.large) << row.zoom_in_memory;
-        EXPECT_NE(test::read_file(state.Data_File_Path).find(row.written), std::string::npos) << row.zoom_in_memory;
+        EXPECT_EQ(clocks::zoom_setting_is_large(state), row.large_before) << row.stored << row.zoom_in_memory;
+        EXPECT_EQ(clocks::toggle_zoom_setting(state), row.large_after) << row.stored << row.zoom_in_memory;
+        EXPECT_NE(test::read_file(state.Data_File_Path).find(row.written), std::string::npos) << row.stored;
+        EXPECT_EQ(clocks::zoom_setting_is_large(state), row.large_after) << row.stored;
         EXPECT_EQ(state.Zoom, row.zoom_in_memory);
     }
 }

@@ -101,11 +101,22 @@ TEST(CurlHttp, GetIntoMemory) {
     }
 }
 
-TEST(CurlHttp, SendsItsUserAgent) {
-    LoopbackServer server(script());
-    ASSERT_TRUE(platform::CurlHttp().get(server.url("/hello"), test_limits()).ok);
-    ASSERT_EQ(server.requests().size(), 1u);
-    EXPECT_NE(server.requests()[0].find("\r\nUser-Agent: VimoDuzi\r\n"), std::string::npos) << server.requests()[0];
+TEST(CurlHttp, SendsTheUserAgentOfItsLimitsOrItsOwn) {
+    const struct {
+        std::string given;
+        std::string sent_line;
+    } rows[] = {
+        {"", "\r\nUser-Agent: VimoDuzi\r\n"},
+        {"Mozilla/5.0 Gecko/41.0 Firefox/41.0", "\r\nUser-Agent: Mozilla/5.0 Gecko/41.0 Firefox/41.0\r\n"},
+    };
+    for (const auto& row : rows) {
+        LoopbackServer server(script());
+        platform::HttpLimits limits = test_limits();
+        limits.user_agent = row.given;
+        ASSERT_TRUE(platform::CurlHttp().get(server.url("/hello"), limits).ok);
+        ASSERT_EQ(server.requests().size(), 1u);
+        EXPECT_NE(server.requests()[0].find(row.sent_line), std::string::npos) << server.requests()[0];
+    }
 }
 
 TEST(CurlHttp, HttpsOnlyRefusesPlainHttpWithoutConnecting) {
@@ -255,6 +266,12 @@ TEST(FakeHttp, AnswersFromItsTableAndRecords) {
     EXPECT_EQ(requests[std::size(rows)].path, target);
     EXPECT_EQ(requests.back().method, platform::FakeHttp::Method::Head);
     EXPECT_EQ(requests.back().url, "https://example.test/big");
+    EXPECT_EQ(requests.back().user_agent, "");
+
+    platform::HttpLimits browser_like = limits;
+    browser_like.user_agent = "Mozilla/5.0";
+    static_cast<void>(http.get("https://example.test/a", browser_like));
+    EXPECT_EQ(http.requests().back().user_agent, "Mozilla/5.0");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Drop-down lists, and reading back tooltips and hidden gadgets.
+// Drop-down lists, and reading back tooltips, hidden gadgets and background colours.
 #include <QComboBox>
 
 #include <gtest/gtest.h>
@@ -60,6 +60,17 @@ TEST_F(ComboTest, TooltipsAndHiddenGadgetsReadBack) {
     EXPECT_TRUE(rt::gadget_hidden(button));
     EXPECT_EQ(rt::gadget_tooltip(999), "");
     EXPECT_FALSE(rt::gadget_hidden(999));
+}
+
+TEST_F(ComboTest, BackgroundColoursReadBackOnceGiven) {
+    rt::open_container_gadget(list, 275, 40, 100, 25, true);
+    rt::close_container_gadget();
+    EXPECT_EQ(rt::gadget_back_colour(list), std::nullopt);
+    rt::set_gadget_back_colour(list, rt::rgb(220, 220, 220));
+    EXPECT_EQ(rt::gadget_back_colour(list), rt::rgb(220, 220, 220));
+    rt::set_gadget_back_colour(list, rt::rgb(169, 236, 9));
+    EXPECT_EQ(rt::gadget_back_colour(list), rt::rgb(169, 236, 9));
+    EXPECT_EQ(rt::gadget_back_colour(999), std::nullopt);
 }
 
 }  // namespace
