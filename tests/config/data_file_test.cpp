@@ -2,11 +2,14 @@
 // working folder, with scripted dialogs.
 #include "config/data_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "config/install_mode.h"
 #include "platform/files.h"
 #include "support/fixture.h"
+#include "support/unprivileged.h"
 
 using config::LoadResult;
 using rt::DialogKind;
@@ -78,6 +81,25 @@ TEST_F(DataFile, FirstStartAnsweredNoEndsWithoutAFile) {
     dialogs.answer(MessageAnswer::No);
     EXPECT_EQ(config::load_data_file(state), LoadResult::Declined);
     EXPECT_FALSE(std::filesystem::exists(working_file("Vimo_Desk.ini")));
+}
+
+// A FIFO the user may read but not write: opened for reading it would wait
+// for a writer for ever. It is a file that cannot be read.
+TEST_F(DataFile, AFifoInPlaceOfTheFileIsOneThatCannotBeReadAndHoldsNothing) {
+    const std::string path = working_file("Vimo_Desk.ini");
+    ASSERT_EQ(mkfifo(path.c_str(), 0444), 0);
+    state.Data_File_Path = path;
+    constexpr unsigned time_limit_seconds = 10;
+    const auto held = test::holds_unprivileged(
+        work.path(),
+        [&] {
+            dialogs.answer(MessageAnswer::No);
+            return config::load_data_file(state) == LoadResult::Declined && dialogs.shown().size() == 1 &&
+                   dialogs.shown()[0].title == "Fichier de données non trouvé (DataFile NOT found) ";
+        },
+        time_limit_seconds);
+    if (!held) GTEST_SKIP() << "cannot run without privileges here";
+    EXPECT_TRUE(*held) << "the load asks whether to create a file, at once";
 }
 
 TEST_F(DataFile, NewFileThatCannotBeCreatedIsReported) {
