@@ -188,6 +188,35 @@ TEST_F(DataFile, LoadReadsGlobalWithDefaultsAndNotations) {
     EXPECT_EQ(state.Zoom, 100);
 }
 
+// Values that would stop the clock bar or hide the needles are read as the
+// nearest sound setting.
+TEST_F(DataFile, HourFormatAndNeedleColoursThatCannotBeUsedAreMended) {
+    struct Row {
+        const char* stored;  // the same text for the three keys
+        int clock_type;
+        std::uint32_t background, needles;
+    };
+    const Row rows[] = {
+        {"12", 12, 0xFF00000Cu, 0xFF00000Cu},         {"24", 24, 0xFF000018u, 0xFF000018u},
+        {"0", 24, 0xFF000000u, 0xFF000000u},          {"13", 24, 0xFF00000Du, 0xFF00000Du},
+        {"-12", 24, 0xFFFFFFF4u, 0xFFFFFFF4u},        {"abc", 24, 0xFF000000u, 0xFF00FF00u},
+        {"$FF0000FF", 24, 0xFF000000u, 0xFF00FF00u},  {"", 24, 0xFF000000u, 0xFF00FF00u},
+        {"255", 24, 0xFF0000FFu, 0xFF0000FFu},        {" -16711936", 24, 0xFF00FF00u, 0xFF00FF00u},
+        {"2164195328", 24, 0x80FF0000u, 0x80FF0000u},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored);
+        core::g_state = {};
+        const std::string value = row.stored;
+        data_file("[Global]\r\nClock_Type = " + value + "\r\nNeedle_Clock_BG_Color = " + value +
+                  "\r\nNeedle_Clock_FG_Color = " + value + "\r\n");
+        ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
+        EXPECT_EQ(state.Clock_Type, row.clock_type);
+        EXPECT_EQ(state.Needle_Clock_BG_Color, row.background);
+        EXPECT_EQ(state.Needle_Clock_FG_Color, row.needles);
+    }
+}
+
 TEST_F(DataFile, LoadFillsSlotsByKeyOrderAndAppliesTheMissingTargetRule) {
     const std::string missing = working_file("gone/app");
     write_file(working_file("present.sh"), "#!/bin/sh\n");
