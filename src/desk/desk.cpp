@@ -266,7 +266,7 @@ bool drop_on_slot(core::State& s, const rt::Event& e) {
         move_slot_content(s, source, n);
         break;
     }
-    case rt::DropKind::Files: files_dropped(s, n, e.drop.data); break;
+    case rt::DropKind::Files: files_dropped(s, n, e.drop.files); break;
     case rt::DropKind::Text: text_dropped(s, n, e.drop.data); break;
     case rt::DropKind::None: break;
     }

@@ -233,17 +233,10 @@ void launch_slot_elevated(const core::State& s, int slot) {
     if (ready(s, entry)) run_target(s, entry, std::nullopt, Rights::Administrator);
 }
 
-void launch_with_dropped_files(const core::State& s, int slot, const std::string& files) {
+void launch_with_dropped_files(const core::State& s, int slot, const std::vector<std::string>& files) {
     std::vector<std::string> args;
-    std::size_t begin = 0;
-    while (begin <= files.size()) {
-        std::size_t end = files.find('\n', begin);
-        if (end == std::string::npos) end = files.size();
-        std::string name = files.substr(begin, end - begin);
-        if (!name.empty() && name.back() == '\r') name.pop_back();
-        if (!name.empty()) args.push_back(std::move(name));
-        begin = end + 1;
-    }
+    for (const std::string& file : files)
+        if (!file.empty()) args.push_back(file);
     launch_as_flagged(s, slot, std::move(args));
 }
 
