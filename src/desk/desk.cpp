@@ -141,7 +141,8 @@ void build_desk(core::State& s, BuildProgress progress) {
         slot.x = cell.x;
         slot.y = cell.y;
         slot.control = slot_gadget(cell.slot);
-        rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1);
+        // A cell is its picture on the page's colour.
+        rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1, rt::ButtonFlag::Flat);
         picture_at_start(s, cell.slot);
         rt::enable_gadget_drop(slot.control, rt::DropKind::Files | rt::DropKind::Text | rt::DropKind::Image);
         if (progress) progress(cell.slot, count);
@@ -235,6 +236,8 @@ bool slot_event(core::State& s, int slot, const rt::Event& e) {
         return false;
     case rt::EventType::DragStart: {
         if (!s.Move_Icons_Mode) return false;
+        // A free slot holds nothing to move: its numbered picture stays where it is.
+        if (s.slot_table[std::size_t(slot)].target.empty()) return false;
         s.Drag_Source_Slot = slot;
         const int picture = s.slot_table[std::size_t(slot)].picture;
         // Dropped outside the desk, the drag leaves no source behind.
@@ -259,6 +262,7 @@ bool drop_on_slot(core::State& s, const rt::Event& e) {
         const int source = s.Drag_Source_Slot;
         s.Drag_Source_Slot = 0;
         if (!s.Move_Icons_Mode || source < 1 || source > core::slot_count_max || source == n) break;
+        if (s.slot_table[std::size_t(source)].target.empty()) break;
         if (!s.slot_table[std::size_t(n)].target.empty()) {
             tell_occupied(s);
             break;

@@ -256,6 +256,23 @@ TEST_F(Desk, DraggedPictureMovesToAFreeSlotOnly) {
     EXPECT_TRUE(state.slot_table[8].target.empty());
 }
 
+// A free slot holds nothing to move: neither its drag nor its drop changes
+// anything, and the target keeps its own number.
+TEST_F(Desk, AFreeSlotDraggedInMoveModeMovesNothing) {
+    start_desk({});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = core::GadgetMoveIcons});
+    const auto before = rt::image_pixels(state.slot_table[8].picture);
+    slot_click(7, EventType::DragStart);
+    EXPECT_EQ(state.Drag_Source_Slot, 0) << "no drag begins";
+
+    state.Drag_Source_Slot = 7;  // as if a drag had begun anyway
+    drop(8, DropKind::Image, "");
+    EXPECT_EQ(rt::image_pixels(state.slot_table[8].picture), before) << "slot 8 still shows 8";
+    EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(8)), "8 Libre");
+    EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(7)), "7 Libre");
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 TEST_F(Desk, RightClickLabelsTheSlotMenu) {
     const std::string program = make_file("tool.sh");
     start_desk({{4, {program, ""}}, {5, {program, "Named"}}});
