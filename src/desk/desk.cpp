@@ -51,7 +51,8 @@ void draw_tab(const core::State& s, int page) {
     // The shown page's tab takes its page's colour; the others the desk's.
     const bool shown = page == s.desk.shown_page;
     rt::fill_box(0, 0, tab_width, tab_height, shown ? s.Page_Colors[std::size_t(page - 1)] : s.BackGroundColor);
-    if (rt::image_exists(tab_image[page - 1])) rt::draw_image(tab_image[page - 1], tab_picture_dx, tab_picture_dy);
+    if (rt::image_exists(tab_image[page - 1]))
+        rt::draw_image(tab_image[page - 1], tab_picture_x[page - 1] - tab_x[page - 1], tab_picture_y - tab_y);
     if (shown) rt::outline_box(0, 0, tab_width, tab_height - 3, rt::rgb(128, 128, 128));
     rt::stop_drawing();
 }

@@ -2,6 +2,9 @@
 // the icon library, move mode and moving slots by drag and drop.
 #include "desk/desk.h"
 
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include "clock/ids.h"
@@ -11,6 +14,8 @@
 #include "desk/pictures.h"
 #include "desk_fixture.h"
 #include "rt/gadget.h"
+#include "rt/image.h"
+#include "rt/internal.h"
 #include "rt/menu.h"
 #include "rt/window.h"
 
@@ -22,6 +27,33 @@ using rt::MessageAnswer;
 namespace {
 
 class Desk : public test::DeskScenario {};
+
+// Each tab's picture stands at its own place in the desk window: every opaque
+// pixel of the picture is on screen where it belongs.
+TEST_F(Desk, TabPicturesAtX4_39_74) {
+    start_desk({});
+    const QImage window = rt::window_widget(core::WindowDesk)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    struct Row {
+        int image, x;
+    };
+    const Row rows[] = {{core::ImagePageTab1, 4}, {core::ImagePageTab2, 39}, {core::ImagePageTab3, 74}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.x);
+        const auto picture = rt::image_pixels(row.image);
+        ASSERT_TRUE(picture);
+        int compared = 0, same = 0;
+        for (int y = 0; y < picture->height; ++y) {
+            for (int x = 0; x < picture->width; ++x) {
+                const std::uint32_t p = picture->argb[std::size_t(y * picture->width + x)];
+                if (p >> 24 != 0xFF) continue;
+                ++compared;
+                same += (window.pixel(row.x + x, 233 + y) & 0xFFFFFFu) == (p & 0xFFFFFFu);
+            }
+        }
+        ASSERT_GT(compared, 0);
+        EXPECT_EQ(same, compared);
+    }
+}
 
 TEST_F(Desk, CellsAndSeparatorsAtTheirPlaces) {
     start_desk({});
