@@ -90,6 +90,7 @@ void start_up(core::State& s, int argc, char** argv) {
     show_favourite_station_buttons(s);
     draw_grip_bar();
 
+    core::load_embedded_image(core::ImageProgramIcon);
     rt::add_tray_icon(core::TrayIcon, core::WindowDesk, core::ImageProgramIcon);
     rt::set_tray_tooltip(core::TrayIcon, s.identity.program_name + " - Version " + s.identity.build_date);
     if (argument_is(argc, argv, 2, developer_switch)) s.Slot_Count = desk::developer_slot_count;

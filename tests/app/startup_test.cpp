@@ -50,6 +50,7 @@ TEST_F(StartUp, FirstStartWithoutAnythingAsksTwiceAndShowsTheDesk) {
     EXPECT_EQ(rt::gadget_height(core::GadgetFavourite1), 14);
 
     EXPECT_TRUE(rt::tray_icon_exists(core::TrayIcon));
+    EXPECT_TRUE(rt::tray_icon_has_picture(core::TrayIcon)) << "the program icon, image 2";
     EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayShowHide));
     EXPECT_FALSE(rt::menu_item_checked(core::MenuTray, core::ItemTrayOnTop));
     EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskPreferences), "Préférences\tCtrl + P");
