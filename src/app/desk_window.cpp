@@ -26,6 +26,20 @@ void build_desk_window(const core::State& s) {
     rt::set_tooltip(GadgetGrip, "Clic Droit = core::Menu (Right click for core::Menu)");
 }
 
+void keep_desk_within_reach(core::State& s) {
+    auto& screen = platform::screen();
+    const std::int64_t left = s.X_Origin, top = s.Y_Origin;
+    const std::int64_t right = left + s.Desk_Width, bottom = top + grip_height;
+    for (int i = 0; i < screen.desktop_count(); ++i) {
+        const platform::Desktop d = screen.desktop(i);
+        if (left < std::int64_t(d.x) + d.width && right > d.x && top < std::int64_t(d.y) + d.height && bottom > d.y)
+            return;
+    }
+    const platform::Desktop primary = screen.desktop(0);
+    s.X_Origin = primary.x;
+    s.Y_Origin = primary.y;
+}
+
 void draw_grip_bar() {
     if (!rt::start_drawing_gadget(GadgetGrip)) return;
     constexpr int cross_top = grip_box_y + 2, cross_bottom = cross_top + grip_cross_right - grip_cross_left;

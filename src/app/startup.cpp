@@ -73,6 +73,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::set_text(GadgetSplashVersion, "Version " + s.identity.version);
     rt::set_text(GadgetSplashBuild, "  " + s.identity.build_date);
 
+    keep_desk_within_reach(s);
     build_desk_window(s);
     clocks::build_clock_bar(s);
     if (argument_is(argc, argv, 2, developer_switch)) rt::show_window(core::WindowDesk);
