@@ -11,6 +11,7 @@ packages=(
   pulseaudio pulseaudio-utils lame
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils libx11-dev fonts-dejavu-core locales
+  trayer imagemagick util-linux
   python3
 )
 
