@@ -1,12 +1,17 @@
 #include "app/desk_window.h"
 
+#include <cstdint>
+
 #include "app/ids.h"
+#include "app/texts.h"
 #include "config/data_file.h"
 #include "core/ids.h"
 #include "platform/services.h"
+#include "rt/dialogs.h"
 #include "rt/draw.h"
 #include "rt/gadget.h"
 #include "rt/menu.h"
+#include "rt/tray.h"
 #include "rt/window.h"
 
 namespace app {
@@ -58,6 +63,12 @@ void toggle_desk_visibility(core::State& s) {
     if (s.Desk_Visible == 1) {
         s.Desk_Visible = 0;
         rt::hide_window(core::WindowDesk);
+        // Without a tray (GNOME has none by default) nothing on screen could bring the desk back.
+        if (!rt::tray_available() && !s.Hidden_Desk_Told) {
+            s.Hidden_Desk_Told = true;
+            rt::message_box(texts::hidden_title.in(s.Lng), texts::hidden_without_tray.in(s.Lng), rt::MessageButtons::Ok,
+                            rt::MessageIcon::Information);
+        }
     } else {
         s.Desk_Visible = 1;
         rt::show_window(core::WindowDesk);

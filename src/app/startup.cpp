@@ -11,6 +11,7 @@
 #include "app/loop.h"
 #include "app/menus.h"
 #include "app/resources.h"
+#include "app/single_instance.h"
 #include "app/splash.h"
 #include "clock/calendar.h"
 #include "clock/clock_bar.h"
@@ -51,6 +52,8 @@ bool argument_is(int argc, char** argv, int index, const char* word) {
 void start_up(core::State& s, int argc, char** argv) {
     s = core::State{};
     if (argc <= 1) install_fatal_error_handler(argv[0]);
+    // Before anything is asked or shown: a second start on the same data file only wakes the first.
+    if (another_instance_runs(s)) end_program();
     load_numbered_font(core::Font8);
     check_audio_library(s);
     load_fonts_and_tool_images();
@@ -113,6 +116,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::show_window(core::WindowDesk);
     rt::activate_window(core::WindowDesk);
     if (s.Zoom > 100) clocks::use_large_clock();
+    listen_for_later_starts(s);
 }
 
 int start(int argc, char** argv) {
