@@ -2,8 +2,8 @@
 // events of each kind, and drops.
 #include "rt/gadget.h"
 
-#include <QDropEvent>
 #include <QAbstractSpinBox>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -102,7 +102,7 @@ TEST_F(GadgetTest, TextAndStateGoWhereEachKindKeepsThem) {
         {GadgetName, 1, 0, "<b>été</b>", "<b>été</b>"},
         {GadgetRepeat, 7, 1, "Répéter", "Répéter"},
         {GadgetSlot, 1, 0, "Slot", "Slot"},  // not a toggle: no state
-        {GadgetZones, 7, 7, "", "7"},  // a spin field's text is the number it shows
+        {GadgetZones, 7, 7, "", "7"},        // a spin field's text is the number it shows
         {GadgetZones, 12, 11, "", "11"},
         {GadgetBalance, -3, -3, "", ""},
         {GadgetBalance, -30, -10, "", ""},
