@@ -3,6 +3,7 @@
 
 #include "app/end.h"
 #include "app/startup.h"
+#include "platform/instances.h"
 #include "platform/services.h"
 #include "rt/app.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     platform::PcmTones tones;
     platform::LinuxShell shell;
     platform::install({&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell});
+    platform::LocalSocketInstances instances;
+    platform::install_instances(&instances);
     const int code = app::start(argc, argv);
     rt::shutdown();
     return code;

@@ -19,6 +19,7 @@ packages=(
   pulseaudio pulseaudio-utils lame
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils libx11-dev locales
+  trayer imagemagick util-linux
   python3
 )
 

@@ -1,12 +1,17 @@
 #include "app/desk_window.h"
 
+#include <cstdint>
+
 #include "app/ids.h"
+#include "app/texts.h"
 #include "config/data_file.h"
 #include "core/ids.h"
 #include "platform/services.h"
+#include "rt/dialogs.h"
 #include "rt/draw.h"
 #include "rt/gadget.h"
 #include "rt/menu.h"
+#include "rt/tray.h"
 #include "rt/window.h"
 
 namespace app {
@@ -24,6 +29,20 @@ void build_desk_window(const core::State& s) {
                     F::Borderless | F::NoTaskbar | F::Invisible | F::Resizable, core::WindowOwner);
     rt::create_canvas_gadget(GadgetGrip, 0, 0, s.Desk_Width, grip_height);
     rt::set_tooltip(GadgetGrip, "Clic Droit = Menu (Right click for Menu)");
+}
+
+void keep_desk_within_reach(core::State& s) {
+    auto& screen = platform::screen();
+    const std::int64_t left = s.X_Origin, top = s.Y_Origin;
+    const std::int64_t right = left + s.Desk_Width, bottom = top + grip_height;
+    for (int i = 0; i < screen.desktop_count(); ++i) {
+        const platform::Desktop d = screen.desktop(i);
+        if (left < std::int64_t(d.x) + d.width && right > d.x && top < std::int64_t(d.y) + d.height && bottom > d.y)
+            return;
+    }
+    const platform::Desktop primary = screen.desktop(0);
+    s.X_Origin = primary.x;
+    s.Y_Origin = primary.y;
 }
 
 void draw_grip_bar() {
@@ -44,6 +63,12 @@ void toggle_desk_visibility(core::State& s) {
     if (s.Desk_Visible == 1) {
         s.Desk_Visible = 0;
         rt::hide_window(core::WindowDesk);
+        // Without a tray (GNOME has none by default) nothing on screen could bring the desk back.
+        if (!rt::tray_available() && !s.Hidden_Desk_Told) {
+            s.Hidden_Desk_Told = true;
+            rt::message_box(texts::hidden_title.in(s.Lng), texts::hidden_without_tray.in(s.Lng), rt::MessageButtons::Ok,
+                            rt::MessageIcon::Information);
+        }
     } else {
         s.Desk_Visible = 1;
         rt::show_window(core::WindowDesk);

@@ -22,6 +22,12 @@ inline constexpr int grip_menu_click_end = 15;
 // grip bar; the clock bar and the slots are added by their owners.
 void build_desk_window(const core::State& s);
 
+// A stored place that leaves the grip bar on no desktop (a monitor
+// unplugged, a hand-edited file) becomes the primary desktop's top left
+// corner, so that the desk can always be reached; any place where some of
+// the grip bar is on some desktop is kept.
+void keep_desk_within_reach(core::State& s);
+
 // Draws the grip bar: menu box at the left, close box at the right.
 void draw_grip_bar();
 

@@ -11,6 +11,7 @@
 #include "app/loop.h"
 #include "app/menus.h"
 #include "app/resources.h"
+#include "app/single_instance.h"
 #include "app/splash.h"
 #include "clock/calendar.h"
 #include "clock/clock_bar.h"
@@ -51,6 +52,8 @@ bool argument_is(int argc, char** argv, int index, const char* word) {
 void start_up(core::State& s, int argc, char** argv) {
     s = core::State{};
     if (argc <= 1) install_fatal_error_handler(argv[0]);
+    // Before anything is asked or shown: a second start on the same data file only wakes the first.
+    if (another_instance_runs(s)) end_program();
     load_numbered_font(core::Font8);
     check_audio_library(s);
     load_fonts_and_tool_images();
@@ -73,6 +76,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::set_text(GadgetSplashVersion, "Version " + s.identity.version);
     rt::set_text(GadgetSplashBuild, "  " + s.identity.build_date);
 
+    keep_desk_within_reach(s);
     build_desk_window(s);
     clocks::build_clock_bar(s);
     if (argument_is(argc, argv, 2, developer_switch)) rt::show_window(core::WindowDesk);
@@ -90,6 +94,7 @@ void start_up(core::State& s, int argc, char** argv) {
     show_favourite_station_buttons(s);
     draw_grip_bar();
 
+    core::load_embedded_image(core::ImageProgramIcon);
     rt::add_tray_icon(core::TrayIcon, core::WindowDesk, core::ImageProgramIcon);
     rt::set_tray_tooltip(core::TrayIcon, s.identity.program_name + " - Version " + s.identity.build_date);
     if (argument_is(argc, argv, 2, developer_switch)) s.Slot_Count = desk::developer_slot_count;
@@ -111,6 +116,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::show_window(core::WindowDesk);
     rt::activate_window(core::WindowDesk);
     if (s.Zoom > 100) clocks::use_large_clock();
+    listen_for_later_starts(s);
 }
 
 int start(int argc, char** argv) {

@@ -64,6 +64,9 @@ void open_calendar(const core::State& s) {
     rt::open_window(core::WindowCalendar, 0, 0, window_width, window_height, "Calendrier",
                     F::Tool | F::CloseBox | F::MinimizeBox | F::ScreenCentered, core::WindowDesk);
     rt::create_calendar_gadget(GadgetMonthCalendar, 5, 5, 245, 185, now);
+    // The program's language, not the system's: month and day names, and the week's first day.
+    rt::set_gadget_language(GadgetMonthCalendar,
+                            core::language_of(s.Lng) == core::Language::French ? "fr_FR" : "en_US");
     for (const EventControls& c : controls) create_event_controls(c);
     rt::create_button_gadget(GadgetCalendarOk, 170, 530, 80, 25, "OK");
 

@@ -77,7 +77,9 @@ constexpr Button tool_buttons[] = {
 constexpr int button_size = 16;
 
 void create(const Text& t) {
-    rt::create_text_gadget(t.gadget, t.x, t.y, t.w, t.h, t.text, rt::TextFlag::Centre);
+    // The day of the year and the week ("Jour 342", "Sem. 52") shrink rather than lose a letter.
+    const bool fit = t.background == day_number_colour;
+    rt::create_text_gadget(t.gadget, t.x, t.y, t.w, t.h, t.text, rt::TextFlag::Centre | (fit ? rt::TextFlag::Fit : 0u));
     if (t.font >= 0) rt::set_gadget_font(t.gadget, t.font);
     if (t.tooltip) rt::set_tooltip(t.gadget, t.tooltip);
     rt::set_gadget_back_colour(t.gadget, t.background);

@@ -60,12 +60,10 @@ void zero_fields() {
     for (const Spin& spin : spins) rt::set_state(spin.gadget, 0);
 }
 
-// The fields as the user typed them.
+// The fields as the user typed them: the check is the program's, not the fields'.
 bool apply_fields(core::State& s) {
-    return apply_countdown(s, std::to_string(rt::gadget_state(GadgetCountdownHours)),
-                           std::to_string(rt::gadget_state(GadgetCountdownMinutes)),
-                           std::to_string(rt::gadget_state(GadgetCountdownSeconds)),
-                           rt::gadget_text(GadgetCountdownMessage));
+    return apply_countdown(s, rt::gadget_text(GadgetCountdownHours), rt::gadget_text(GadgetCountdownMinutes),
+                           rt::gadget_text(GadgetCountdownSeconds), rt::gadget_text(GadgetCountdownMessage));
 }
 
 }  // namespace
@@ -79,7 +77,7 @@ void open_countdown_window(const core::State& s) {
     rt::create_image_gadget(GadgetCountdownPicture, 95, 40, 16, 16, core::ImageCountdownClock);
     for (const Label& l : labels) rt::create_text_gadget(l.gadget, l.at.x, l.at.y, l.at.width, l.at.height, l.text);
     for (const Spin& spin : spins)
-        rt::create_spin_gadget(spin.gadget, spin.at.x, spin.at.y, spin.at.width, spin.at.height, 0, spin.maximum);
+        rt::create_typed_spin_gadget(spin.gadget, spin.at.x, spin.at.y, spin.at.width, spin.at.height, 0, spin.maximum);
     rt::create_string_gadget(GadgetCountdownMessage, 10, 90, 270, 25, "");
     for (const Button& b : buttons) rt::create_button_gadget(b.gadget, b.at.x, b.at.y, b.at.width, b.at.height, b.text);
     zero_fields();

@@ -40,6 +40,15 @@ std::string padded(const std::string& typed) {
     return typed.size() < 2 ? std::string(2 - typed.size(), '0') + typed : typed;
 }
 
+// Whether `text` is a whole decimal number, sign allowed: "", "abc" and "5x" are not.
+bool is_whole_number(std::string_view text) {
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
 }  // namespace
 
 std::string stopwatch_text(std::int64_t seconds) {
@@ -66,6 +75,8 @@ void stopwatch_start_stop(core::State& s) {
     if (w.running) {
         w.banked_ms = stopwatch_elapsed_ms(s);
         w.running = false;
+        // The last tick may have shown a second less than was counted.
+        show_stopwatch(s);
         return;
     }
     w.run_started_ms = platform::clock().monotonic_ms();
@@ -89,13 +100,19 @@ std::string countdown_text(std::int64_t remaining_ms) {
            two_digits(seconds);
 }
 
-bool apply_countdown(core::State& s, const std::string& hours_text, const std::string& minutes_text,
-                     const std::string& seconds_text, const std::string& message) {
+bool apply_countdown(core::State& s, const std::string& hours_typed, const std::string& minutes_typed,
+                     const std::string& seconds_typed, const std::string& message) {
     Countdown& c = s.clock.countdown;
+    const std::string hours_text(config::trim_blanks(hours_typed));
+    const std::string minutes_text(config::trim_blanks(minutes_typed));
+    const std::string seconds_text(config::trim_blanks(seconds_typed));
+    const bool numbers = is_whole_number(hours_text) && is_whole_number(minutes_text) && is_whole_number(seconds_text);
     const std::int64_t hours = config::parse_integer(hours_text);
     const std::int64_t minutes = config::parse_integer(minutes_text);
     const std::int64_t seconds = config::parse_integer(seconds_text);
-    if (hours >= hours_limit || minutes >= sixty || seconds >= sixty) {
+    // A field that holds no number is refused too: read as 0, it would set a
+    // duration the user never typed.
+    if (!numbers || hours >= hours_limit || minutes >= sixty || seconds >= sixty) {
         rt::message_box(texts::countdown_bad_input_title.in(s.Lng), texts::countdown_bad_input.in(s.Lng),
                         rt::MessageButtons::Ok, rt::MessageIcon::Error);
         return false;

@@ -25,8 +25,8 @@ void stopwatch_step(core::State& s);
 // "H:MM:SS" of `remaining_ms`, hours without a leading zero ("0:00:09").
 std::string countdown_text(std::int64_t remaining_ms);
 
-// Checks the typed hours, minutes and seconds (text that is not a number
-// reads as 0) and, when they are a duration, sets the countdown to it: its
+// Checks the typed hours, minutes and seconds (blanks around them aside, each
+// must be a whole number) and, when they are a duration, sets the countdown to it: its
 // display shows the set text, button 9 is enabled and `message` is kept.
 // Otherwise tells the user why and returns false; a zero duration also stops
 // a running countdown.

@@ -30,6 +30,28 @@ int to_int(std::int64_t v) {
     return int(v);
 }
 
+// The two hour formats; any other stored value is read as 24 hours.
+constexpr int twelve_hours = 12;
+constexpr int twenty_four_hours = 24;
+constexpr std::uint32_t alpha_bits = 0xFF000000u;
+
+// Whether `text` starts, after blanks, with a decimal number (sign allowed).
+bool starts_with_number(std::string_view text) {
+    text = trim_blanks(text);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    return !text.empty() && text.front() >= '0' && text.front() <= '9';
+}
+
+// A needle clock colour (alpha in the top byte, then red, green, blue; only
+// the low 32 bits count). A value that is no number gives `fallback`; one
+// without an alpha byte is opaque, since a transparent needle is never meant.
+std::uint32_t read_needle_colour(const IniFile& ini, std::string_view key, std::uint32_t fallback) {
+    const std::string text = ini.read_string(key, "");
+    if (!starts_with_number(text)) return fallback;
+    const auto colour = std::uint32_t(parse_integer(text));
+    return (colour & alpha_bits) == 0 ? colour | alpha_bits : colour;
+}
+
 std::int64_t rounded(double v) {
     if (!std::isfinite(v) || std::fabs(v) > 9.2e18) return 0;
     return std::llround(v);
@@ -59,7 +81,8 @@ void read_global(IniFile& ini, State& s) {
     s.Sound_ON = to_int(ini.read_integer(k::Sound_ON, 0));
     s.Volume = to_int(ini.read_integer(k::Volume, 50));
     s.Loop_PlayList = to_int(ini.read_integer(k::Loop_PlayList, 0));
-    s.Clock_Type = to_int(ini.read_integer(k::Clock_Type, 24));
+    s.Clock_Type =
+        ini.read_integer(k::Clock_Type, twenty_four_hours) == twelve_hours ? twelve_hours : twenty_four_hours;
     s.Lng = ini.read_string(k::Lng, "Fr");
     s.Show_Separators = to_int(ini.read_integer(k::Show_Separators, 1));
     s.Music_Dir = ini.read_string(k::Music_Dir, "");
@@ -75,11 +98,8 @@ void read_global(IniFile& ini, State& s) {
     s.Needle_Clock_X = to_int(ini.read_integer(k::Needle_Clock_X, 200));
     s.Needle_Clock_Y = to_int(ini.read_integer(k::Needle_Clock_Y, 20));
     s.Needle_Clock_Size = to_int(ini.read_integer(k::Needle_Clock_Size, 200));
-    // Only the low 32 bits (ARGB) of the two needle colours are kept.
-    s.Needle_Clock_BG_Color =
-        std::uint32_t(ini.read_integer(k::Needle_Clock_BG_Color, std::int32_t(core::default_needle_background)));
-    s.Needle_Clock_FG_Color =
-        std::uint32_t(ini.read_integer(k::Needle_Clock_FG_Color, std::int32_t(core::default_needle_colour)));
+    s.Needle_Clock_BG_Color = read_needle_colour(ini, k::Needle_Clock_BG_Color, core::default_needle_background);
+    s.Needle_Clock_FG_Color = read_needle_colour(ini, k::Needle_Clock_FG_Color, core::default_needle_colour);
 }
 
 // Calls `take(n, name, value)` for the first `limit` keys of `group`, n from 1.
@@ -255,7 +275,7 @@ bool create_data_file(State& s) {
     ini.write_integer(k::Sound_ON, 0);
     ini.write_integer(k::Volume, 50);
     ini.write_integer(k::Loop_PlayList, 0);
-    ini.write_integer(k::Clock_Type, 24);
+    ini.write_integer(k::Clock_Type, twenty_four_hours);
     ini.write_string(k::Lng, "Fr");
     if (!ini.close()) {
         tell(texts::create_failed_title, texts::create_failed, rt::MessageIcon::Warning);

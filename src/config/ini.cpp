@@ -29,6 +29,36 @@ std::string latin1_to_utf8(std::string_view in) {
     return out;
 }
 
+// Whether `bytes` is well-formed UTF-8 (no overlong forms, surrogates or
+// code points past U+10FFFF). Latin-1 text with accents almost never is.
+bool is_valid_utf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+        if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+        else if (lead == 0xE0) length = 3, low = 0xA0;
+        else if (lead == 0xED) length = 3, high = 0x9F;
+        else if (lead >= 0xE1 && lead <= 0xEF) length = 3;
+        else if (lead == 0xF0) length = 4, low = 0x90;
+        else if (lead == 0xF4) length = 4, high = 0x8F;
+        else if (lead >= 0xF1 && lead <= 0xF3) length = 4;
+        else return false;
+        if (bytes.size() - i < length) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto c = static_cast<unsigned char>(bytes[i + k]);
+            if (k == 1 ? (c < low || c > high) : (c < 0x80 || c > 0xBF)) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 // Appends the line `line` (no line end, leading blanks already skipped) to `doc`.
 void read_line(IniDoc& doc, std::string_view line) {
     IniGroup& group = doc.groups.back();
@@ -80,7 +110,7 @@ IniDoc ini_read(std::string_view bytes) {
     std::string converted;
     if (bytes.starts_with(utf8_mark)) {
         bytes.remove_prefix(utf8_mark.size());
-    } else {
+    } else if (!is_valid_utf8(bytes)) {
         converted = latin1_to_utf8(bytes);
         bytes = converted;
     }

@@ -31,8 +31,9 @@ struct IniDoc {
     std::vector<IniGroup> groups{IniGroup{}};
 };
 
-// Reads `bytes`: UTF-8 when they start with the mark, else Latin-1 (converted
-// to UTF-8). Never fails: what cannot be read is kept as raw lines or dropped.
+// Reads `bytes`: UTF-8 when they start with the mark or, without it, are
+// valid UTF-8 (a file written by an editor or a script); else Latin-1
+// (converted to UTF-8). Never fails: what cannot be read is kept as raw lines or dropped.
 IniDoc ini_read(std::string_view bytes);
 
 // Writes `doc` exactly: mark and CR LF, headers, "key = value", "; text", CR LF ends.

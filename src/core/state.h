@@ -129,6 +129,7 @@ struct State {
     std::string Data_Folder;
     int Audio_Available = 0;
     int Desk_Visible = 1;
+    bool Hidden_Desk_Told = false;  // the user was told how to show a desk hidden without a tray
     int Desk_Inner_Height = 0;
     bool Move_Icons_Mode = false;
     int Window_Dragging = 0;

@@ -51,7 +51,8 @@ void draw_tab(const core::State& s, int page) {
     // The shown page's tab takes its page's colour; the others the desk's.
     const bool shown = page == s.desk.shown_page;
     rt::fill_box(0, 0, tab_width, tab_height, shown ? s.Page_Colors[std::size_t(page - 1)] : s.BackGroundColor);
-    if (rt::image_exists(tab_image[page - 1])) rt::draw_image(tab_image[page - 1], tab_picture_dx, tab_picture_dy);
+    if (rt::image_exists(tab_image[page - 1]))
+        rt::draw_image(tab_image[page - 1], tab_picture_x[page - 1] - tab_x[page - 1], tab_picture_y - tab_y);
     if (shown) rt::outline_box(0, 0, tab_width, tab_height - 3, rt::rgb(128, 128, 128));
     rt::stop_drawing();
 }
@@ -144,7 +145,8 @@ void build_desk(core::State& s, BuildProgress progress) {
         slot.x = cell.x;
         slot.y = cell.y;
         slot.control = slot_gadget(cell.slot);
-        rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1);
+        // A cell is its picture on the page's colour.
+        rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1, rt::ButtonFlag::Flat);
         picture_at_start(s, cell.slot, sites);
         rt::enable_gadget_drop(slot.control, rt::DropKind::Files | rt::DropKind::Text | rt::DropKind::Image);
         if (progress) progress(cell.slot, count);
@@ -239,6 +241,8 @@ bool slot_event(core::State& s, int slot, const rt::Event& e) {
         return false;
     case rt::EventType::DragStart: {
         if (!s.Move_Icons_Mode) return false;
+        // A free slot holds nothing to move: its numbered picture stays where it is.
+        if (s.slot_table[std::size_t(slot)].target.empty()) return false;
         s.Drag_Source_Slot = slot;
         const int picture = s.slot_table[std::size_t(slot)].picture;
         // Dropped outside the desk, the drag leaves no source behind.
@@ -263,6 +267,7 @@ bool drop_on_slot(core::State& s, const rt::Event& e) {
         const int source = s.Drag_Source_Slot;
         s.Drag_Source_Slot = 0;
         if (!s.Move_Icons_Mode || source < 1 || source > core::slot_count_max || source == n) break;
+        if (s.slot_table[std::size_t(source)].target.empty()) break;
         if (!s.slot_table[std::size_t(n)].target.empty()) {
             tell_occupied(s);
             break;
@@ -270,7 +275,7 @@ bool drop_on_slot(core::State& s, const rt::Event& e) {
         move_slot_content(s, source, n);
         break;
     }
-    case rt::DropKind::Files: files_dropped(s, n, e.drop.data); break;
+    case rt::DropKind::Files: files_dropped(s, n, e.drop.files); break;
     case rt::DropKind::Text: text_dropped(s, n, e.drop.data); break;
     case rt::DropKind::None: break;
     }

@@ -233,7 +233,7 @@ void remove_slot(core::State& s) {
     config::save_all(s);
 }
 
-void files_dropped(core::State& s, int n, const std::string& files) {
+void files_dropped(core::State& s, int n, const std::vector<std::string>& files) {
     core::Slot& slot = s.slot_table[std::size_t(n)];
     slot.number = n;
     if (!slot.target.empty()) {
@@ -241,8 +241,8 @@ void files_dropped(core::State& s, int n, const std::string& files) {
         return;
     }
     // A target is one path: of several files, a free slot takes the first.
-    const std::string path = first_line(files);
-    if (path.empty()) return;
+    if (files.empty() || files.front().empty()) return;
+    const std::string& path = files.front();
     fill_slot(slot, path, platform::name_without_extension(path));
     write_icon_library(s);
     config::save_all(s);

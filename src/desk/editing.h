@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/state.h"
 
@@ -37,9 +38,9 @@ void move_dialog_ok(core::State& s);
 // Item 13: empties the slot, asking first when `Confirm_Del` is 1.
 void remove_slot(core::State& s);
 
-// Files dropped on slot n (paths separated by line feeds): an occupied slot
+// Files dropped on slot n (each path whole): an occupied slot
 // starts with them, a free slot takes the first one.
-void files_dropped(core::State& s, int n, const std::string& files);
+void files_dropped(core::State& s, int n, const std::vector<std::string>& files);
 // Text dropped on slot n: a web address makes a free slot a web shortcut;
 // other text starts the slot's program.
 void text_dropped(core::State& s, int n, const std::string& text);

@@ -84,10 +84,11 @@ void change_icon(core::State& s) {
     const auto chosen = rt::open_file(std::string(texts::change_icon_title) + slot->target, slot->target,
                                       std::string(texts::change_icon_filter));
     if (!chosen || !rt::load_image(ImageFileIcon, *chosen)) return;
-    const auto dot = chosen->rfind('.');
-    const bool ico = dot != std::string::npos && chosen->substr(dot + 1) == "ico";
-    // An .ico is taken as it is; other pictures are made 32 x 32.
-    if (!ico && rt::image_width(ImageFileIcon) != icon_size) rt::resize_image(ImageFileIcon, icon_size, icon_size);
+    // Every picture is made 32 x 32, an .ico too: a cell shows no more, and the
+    // icon library keeps only 32-pixel-high pictures, so any other would be
+    // lost at the next start.
+    if (rt::image_width(ImageFileIcon) != icon_size || rt::image_height(ImageFileIcon) != icon_size)
+        rt::resize_image(ImageFileIcon, icon_size, icon_size);
     slot->picture = slot_image(slot->number);
     rt::copy_image(ImageFileIcon, slot->picture);
     rt::free_image(ImageFileIcon);

@@ -10,13 +10,13 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <vector>
 
 #include "desk/launch_texts.h"
 #include "desk/layout.h"
 #include "platform/desktop_entry.h"
+#include "platform/files.h"
 #include "platform/services.h"
 #include "platform/shell_words.h"
 #include "rt/dialogs.h"
@@ -87,20 +87,12 @@ StartResult start(const std::string& program, const std::vector<std::string>& ar
                                            : shell.start(program, args, folder);
 }
 
-std::optional<std::string> read_capped(const std::string& path, std::size_t max_bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes(max_bytes + 1, '\0');
-    in.read(bytes.data(), std::streamsize(bytes.size()));
-    bytes.resize(std::size_t(in.gcount()));
-    if (bytes.size() > max_bytes) return std::nullopt;
-    return bytes;
-}
-
 void run_desktop_entry(const core::State& s, const core::Slot& slot, const std::vector<std::string>& files,
                        Rights rights) {
-    const auto bytes = read_capped(slot.target, platform::desktop_entry_max_bytes);
-    const auto entry = bytes ? platform::parse_desktop_entry(*bytes) : std::nullopt;
+    const auto file = platform::read_regular_file(slot.target, std::int64_t(platform::desktop_entry_max_bytes));
+    const auto entry =
+        file.ok() ? platform::parse_desktop_entry(file.bytes, platform::messages_locale(platform::environment()))
+                  : std::nullopt;
     if (!entry) {
         error_box(s, texts::bad_launcher, slot.target);
         return;
@@ -242,17 +234,10 @@ void launch_slot_elevated(const core::State& s, int slot) {
     if (ready(s, entry)) run_target(s, entry, std::nullopt, Rights::Administrator);
 }
 
-void launch_with_dropped_files(const core::State& s, int slot, const std::string& files) {
+void launch_with_dropped_files(const core::State& s, int slot, const std::vector<std::string>& files) {
     std::vector<std::string> args;
-    std::size_t begin = 0;
-    while (begin <= files.size()) {
-        std::size_t end = files.find('\n', begin);
-        if (end == std::string::npos) end = files.size();
-        std::string name = files.substr(begin, end - begin);
-        if (!name.empty() && name.back() == '\r') name.pop_back();
-        if (!name.empty()) args.push_back(std::move(name));
-        begin = end + 1;
-    }
+    for (const std::string& file : files)
+        if (!file.empty()) args.push_back(file);
     launch_as_flagged(s, slot, std::move(args));
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/state.h"
 
@@ -20,9 +21,9 @@ void launch_slot(core::State& s, int slot);
 // never given administrator rights.
 void launch_slot_elevated(const core::State& s, int slot);
 
-// Files dropped on an occupied slot: `files` holds their paths separated by
-// line feeds, and each becomes one argument, in place of the slot's parameters.
-void launch_with_dropped_files(const core::State& s, int slot, const std::string& files);
+// Files dropped on an occupied slot: each path becomes one argument, whole,
+// in place of the slot's parameters.
+void launch_with_dropped_files(const core::State& s, int slot, const std::vector<std::string>& files);
 
 // Text dropped on a slot that is not a web address: the target starts without
 // any parameters (the text itself is not used).

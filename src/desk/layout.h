@@ -21,10 +21,12 @@ inline constexpr int desk_width = 110;
 
 // The page area inside the desk window.
 inline constexpr int page_left = 1, page_top = 265, page_width = 108, page_height = 2000;
-// The page tabs: drawing surfaces at x 1, 37, 73 and y 232; their pictures 3 right and 1 down.
+// The page tabs: drawing surfaces at x 1, 37, 73 and y 232; their pictures
+// at x 4, 39, 74 and y 233 in the desk window.
 inline constexpr int tab_x[] = {1, 37, 73};
 inline constexpr int tab_y = 232, tab_width = 36, tab_height = 38;
-inline constexpr int tab_picture_dx = 3, tab_picture_dy = 1;
+inline constexpr int tab_picture_x[] = {4, 39, 74};
+inline constexpr int tab_picture_y = 233;
 
 struct CellPlace {
     int slot;  // 1-299

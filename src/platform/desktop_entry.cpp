@@ -1,8 +1,15 @@
 // Reading desktop entries and expanding their Exec lines. The quoting is the
 // freedesktop.org format's: double quotes with \" \` \$ \\ inside; single
 // quotes and backslashes outside quotes are read as a shell would, since real
-// files use them although the format reserves them.
+// files use them although the format reserves them. A field code inside
+// double quotes takes a value quoted for the shell that will read the quoted
+// argument (see Inner).
 #include "platform/desktop_entry.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/shell_words.h"
 
@@ -44,10 +51,141 @@ std::string decode_value(std::string_view value) {
     return out;
 }
 
-// One word of an Exec line: literal text and the field codes that take files.
+// How a value put in place of a field code is written. Outside quotes the
+// word goes to the program as it is (no shell reads it). Inside a quoted
+// argument the text is, as a rule, a script for a shell ("sh -c \"...\""), so
+// the value is quoted for the shell context it lands in, and no name, address
+// or text can ever become code.
+enum class Inner {
+    Raw,       // outside the Exec line's quotes: the value as it is
+    Unquoted,  // in the script, outside its quotes: one shell-quoted word
+    Double,    // in the script, inside "...": \ " $ ` escaped
+    Single,    // in the script, inside '...': each ' written '\''
+    Refused,   // where no quoting is safe (see inner_context)
+};
+
+// The shell context at the end of `script`, the quoted text before a field
+// code. Quotes open anew inside $( ); parameter and arithmetic expansions,
+// comments, here-documents, backquotes and $'...' give Refused, since what
+// a shell does there with a quoted word is not plain quote removal.
+Inner inner_context(std::string_view script) {
+    enum class Kind { Plain, Substitution, Arithmetic, Brace, Double, Single, Backtick, AnsiC };
+    struct Frame {
+        Kind kind;
+        int depth = 0;  // open parentheses inside a substitution or an arithmetic expansion
+    };
+    std::vector<Frame> frames{{Kind::Plain}};
+    bool word_start = true;  // a '#' here begins a comment
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        const char c = script[i];
+        const char next = i + 1 < script.size() ? script[i + 1] : '\0';
+        const char after_next = i + 2 < script.size() ? script[i + 2] : '\0';
+        Frame& frame = frames.back();
+        const Kind kind = frame.kind;
+        if (kind == Kind::Single) {
+            if (c == '\'') frames.pop_back();
+            continue;
+        }
+        if (c == '\\') {
+            ++i;
+            word_start = false;
+            continue;
+        }
+        if (kind == Kind::AnsiC || kind == Kind::Backtick) {
+            if ((kind == Kind::AnsiC && c == '\'') || (kind == Kind::Backtick && c == '`')) frames.pop_back();
+            continue;
+        }
+        const bool plain = kind == Kind::Plain || kind == Kind::Substitution;
+        if (c == '$' && next == '(' && after_next == '(') {
+            frames.push_back({Kind::Arithmetic});
+            i += 2;
+        } else if (c == '$' && next == '(') {
+            frames.push_back({Kind::Substitution});
+            ++i;
+        } else if (c == '$' && next == '{') {
+            frames.push_back({Kind::Brace});
+            ++i;
+        } else if (c == '`') {
+            frames.push_back({Kind::Backtick});
+        } else if (kind == Kind::Arithmetic) {
+            if (c == '(') {
+                ++frame.depth;
+            } else if (c == ')') {
+                if (frame.depth > 0) {
+                    --frame.depth;
+                } else {
+                    frames.pop_back();
+                    if (next == ')') ++i;
+                }
+            }
+        } else if (kind == Kind::Double) {
+            if (c == '"') frames.pop_back();
+        } else if (kind == Kind::Brace && c == '}') {
+            frames.pop_back();
+        } else if (c == '$' && next == '\'') {
+            frames.push_back({Kind::AnsiC});
+            ++i;
+        } else if (c == '\'') {
+            frames.push_back({Kind::Single});
+        } else if (c == '"') {
+            frames.push_back({Kind::Double});
+        } else if (c == '#' && word_start && plain) {
+            const std::size_t end = script.find('\n', i);
+            if (end == std::string_view::npos) return Inner::Refused;
+            i = end;
+        } else if (c == '<' && next == '<') {
+            return Inner::Refused;  // a here-document expands $( ) even in lines that look quoted
+        } else if (kind == Kind::Substitution && c == '(') {
+            ++frame.depth;
+        } else if (kind == Kind::Substitution && c == ')') {
+            if (frame.depth > 0) --frame.depth;
+            else frames.pop_back();
+        }
+        if (frames.empty()) frames.push_back({Kind::Plain});
+        word_start =
+            plain && (c == ' ' || c == '\t' || c == '\n' || c == ';' || c == '&' || c == '|' || c == '(' || c == ')');
+    }
+    switch (frames.back().kind) {
+    case Kind::Plain:
+    case Kind::Substitution: return Inner::Unquoted;
+    case Kind::Double: return Inner::Double;
+    case Kind::Single: return Inner::Single;
+    case Kind::Arithmetic:
+    case Kind::Brace:
+    case Kind::Backtick:
+    case Kind::AnsiC: return Inner::Refused;
+    }
+    return Inner::Refused;
+}
+
+// `value` written for `inner`.
+std::string quoted_for(Inner inner, std::string_view value) {
+    std::string out;
+    switch (inner) {
+    case Inner::Raw:
+    case Inner::Refused: return std::string(value);
+    case Inner::Unquoted: return shell_quoted(value);
+    case Inner::Double:
+        for (char c : value) {
+            if (c == '\\' || c == '"' || c == '$' || c == '`') out += '\\';
+            out += c;
+        }
+        return out;
+    case Inner::Single:
+        for (char c : value) {
+            if (c == '\'') out += "'\\''";
+            else out += c;
+        }
+        return out;
+    }
+    return out;
+}
+
+// One word of an Exec line: literal text and what takes the place of field codes.
 struct Piece {
     enum class Kind { Text, File, Files, Icon } kind;
-    std::string text;
+    std::string text;          // the literal text, or the value of %c and %k
+    Inner inner = Inner::Raw;  // how the value is written
 };
 
 struct Word {
@@ -55,13 +193,23 @@ struct Word {
     bool quoted = false;  // "" stays an (empty) argument
 
     void add_text(char c) {
-        if (pieces.empty() || pieces.back().kind != Piece::Kind::Text) pieces.push_back({Piece::Kind::Text, {}});
+        if (pieces.empty() || pieces.back().kind != Piece::Kind::Text || pieces.back().inner != Inner::Raw)
+            pieces.push_back({Piece::Kind::Text, {}});
         pieces.back().text += c;
     }
     void add_text(const std::string& s) {
         for (char c : s) add_text(c);
     }
-    bool only(Piece::Kind kind) const { return pieces.size() == 1 && pieces.front().kind == kind; }
+    bool only(Piece::Kind kind) const {
+        return pieces.size() == 1 && pieces.front().kind == kind && pieces.front().inner == Inner::Raw;
+    }
+    // The literal text so far: what a shell reading the word has read before the next piece.
+    std::string literal_text() const {
+        std::string out;
+        for (const Piece& piece : pieces)
+            if (piece.kind == Piece::Kind::Text && piece.inner == Inner::Raw) out += piece.text;
+        return out;
+    }
 };
 
 std::optional<std::vector<Word>> split_exec(const std::string& exec, const DesktopEntry& entry,
@@ -69,23 +217,28 @@ std::optional<std::vector<Word>> split_exec(const std::string& exec, const Deskt
     const auto shell_words = split_shell_words(exec);
     if (!shell_words) return std::nullopt;
 
-    // The field code `code` of a piece quoted or not; false when it is not allowed there.
+    // The field code `code` of a piece; false when it is not allowed there.
     const auto field_code = [&](char code, bool in_quotes, Word& word) {
+        if (code == '%') {
+            word.add_text('%');
+            return true;
+        }
+        const Inner inner = in_quotes ? inner_context(word.literal_text()) : Inner::Raw;
+        if (inner == Inner::Refused) return false;
         switch (code) {
-        case '%': word.add_text('%'); return true;
         case 'f':
-        case 'u': word.pieces.push_back({Piece::Kind::File, {}}); return true;
+        case 'u': word.pieces.push_back({Piece::Kind::File, {}, inner}); return true;
         case 'F':
-        case 'U':
-            if (in_quotes) return false;
-            word.pieces.push_back({Piece::Kind::Files, {}});
+        case 'U': word.pieces.push_back({Piece::Kind::Files, {}, inner}); return true;
+        case 'i': word.pieces.push_back({Piece::Kind::Icon, {}, inner}); return true;
+        case 'c':
+            if (inner == Inner::Raw) word.add_text(entry.name);
+            else word.pieces.push_back({Piece::Kind::Text, entry.name, inner});
             return true;
-        case 'i':
-            if (in_quotes) return false;
-            word.pieces.push_back({Piece::Kind::Icon, {}});
+        case 'k':
+            if (inner == Inner::Raw) word.add_text(entry_path);
+            else word.pieces.push_back({Piece::Kind::Text, entry_path, inner});
             return true;
-        case 'c': word.add_text(entry.name); return true;
-        case 'k': word.add_text(entry_path); return true;
         case 'd':
         case 'D':
         case 'n':
@@ -120,15 +273,44 @@ std::optional<std::vector<Word>> split_exec(const std::string& exec, const Deskt
     return words;
 }
 
+// The locale suffixes that match `locale` (a POSIX locale name such as
+// "fr_FR.UTF-8@euro"), best first: lang_COUNTRY@MODIFIER, lang_COUNTRY,
+// lang@MODIFIER, lang. None for "", "C" and "POSIX".
+std::vector<std::string> locale_candidates(std::string_view locale) {
+    if (locale.empty() || locale == "C" || locale == "POSIX") return {};
+    std::string_view modifier;
+    if (const auto at = locale.find('@'); at != std::string_view::npos) {
+        modifier = locale.substr(at + 1);
+        locale = locale.substr(0, at);
+    }
+    if (const auto dot = locale.find('.'); dot != std::string_view::npos) locale = locale.substr(0, dot);
+    std::string_view lang = locale, country;
+    if (const auto underscore = locale.find('_'); underscore != std::string_view::npos) {
+        lang = locale.substr(0, underscore);
+        country = locale.substr(underscore + 1);
+    }
+    if (lang.empty()) return {};
+    const std::string base(lang);
+    std::vector<std::string> candidates;
+    if (!country.empty() && !modifier.empty())
+        candidates.push_back(base + "_" + std::string(country) + "@" + std::string(modifier));
+    if (!country.empty()) candidates.push_back(base + "_" + std::string(country));
+    if (!modifier.empty()) candidates.push_back(base + "@" + std::string(modifier));
+    candidates.push_back(base);
+    return candidates;
+}
+
 }  // namespace
 
-std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes) {
+std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes, std::string_view locale) {
     if (bytes.substr(0, utf8_mark.size()) == utf8_mark) bytes.remove_prefix(utf8_mark.size());
 
     DesktopEntry entry;
     bool found = false, inside = false;
     bool seen_type = false, seen_name = false, seen_icon = false, seen_exec = false, seen_path = false,
          seen_url = false, seen_terminal = false;
+    constexpr std::string_view name_key = "Name";
+    std::vector<std::pair<std::string, std::string>> translated_names;  // locale suffix, value
     std::size_t line_start = 0;
     while (line_start < bytes.size()) {
         std::size_t line_end = bytes.find('\n', line_start);
@@ -157,6 +339,14 @@ std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes) {
         };
         take("Type", seen_type, [&] { entry.type = value; });
         take("Name", seen_name, [&] { entry.name = value; });
+        // Name[fr_FR] and the like: the first value for each locale.
+        if (key.size() > name_key.size() + 2 && key.starts_with(name_key) && key[name_key.size()] == '[' &&
+            key.back() == ']') {
+            std::string suffix(key.substr(name_key.size() + 1, key.size() - name_key.size() - 2));
+            bool seen = false;
+            for (const auto& known : translated_names) seen = seen || known.first == suffix;
+            if (!seen) translated_names.emplace_back(std::move(suffix), value);
+        }
         take("Icon", seen_icon, [&] { entry.icon = value; });
         take("Exec", seen_exec, [&] { entry.exec = value; });
         take("Path", seen_path, [&] { entry.path = value; });
@@ -164,6 +354,14 @@ std::optional<DesktopEntry> parse_desktop_entry(std::string_view bytes) {
         take("Terminal", seen_terminal, [&] { entry.terminal = value == "true" || value == "1"; });
     }
     if (!found) return std::nullopt;
+    for (const std::string& candidate : locale_candidates(locale)) {
+        const auto match = std::find_if(translated_names.begin(), translated_names.end(),
+                                        [&](const auto& known) { return known.first == candidate; });
+        if (match != translated_names.end()) {
+            entry.name = match->second;
+            break;
+        }
+    }
     return entry;
 }
 
@@ -178,7 +376,8 @@ std::optional<std::vector<std::vector<std::string>>> exec_command_lines(const De
         for (const Piece& piece : word.pieces) {
             if (piece.kind == Piece::Kind::File) one_file = true;
             if (piece.kind == Piece::Kind::Files) {
-                if (!word.only(Piece::Kind::Files)) return std::nullopt;
+                // Outside quotes the files are words of their own: the code must be the whole word.
+                if (piece.inner == Inner::Raw && !word.only(Piece::Kind::Files)) return std::nullopt;
                 all_files = true;
             }
         }
@@ -209,10 +408,21 @@ std::optional<std::vector<std::vector<std::string>>> exec_command_lines(const De
             std::string text;
             for (const Piece& piece : word.pieces) {
                 switch (piece.kind) {
-                case Piece::Kind::Text: text += piece.text; break;
-                case Piece::Kind::File: text += file; break;
-                case Piece::Kind::Icon: text += entry.icon; break;
-                case Piece::Kind::Files: break;  // refused above
+                case Piece::Kind::Text: text += quoted_for(piece.inner, piece.text); break;
+                case Piece::Kind::File:
+                    // Quoted, a missing file is an empty word of the script.
+                    if (piece.inner == Inner::Raw || !file.empty()) text += quoted_for(piece.inner, file);
+                    break;
+                case Piece::Kind::Files:
+                    for (std::size_t i = 0; i < files.size(); ++i) {
+                        if (i > 0) text += ' ';
+                        text += quoted_for(piece.inner, files[i]);
+                    }
+                    break;
+                case Piece::Kind::Icon:
+                    if (piece.inner == Inner::Raw) text += entry.icon;
+                    else if (!entry.icon.empty()) text += "--icon " + quoted_for(piece.inner, entry.icon);
+                    break;
                 }
             }
             line.push_back(std::move(text));

@@ -7,8 +7,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace platform {
 
@@ -47,11 +48,10 @@ std::string config_folder(Environment& env) {
 // starts with $HOME, with backslash escapes. Anything else is ignored, and the
 // caller falls back to the usual English name.
 std::optional<std::string> user_dirs_entry(Environment& env, const std::string& key) {
-    std::ifstream file(config_folder(env) + "/user-dirs.dirs", std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string text(user_dirs_max_bytes, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
+    // Only the start of the file is read: the entries are near its top.
+    const ReadResult file = read_regular_file_start(config_folder(env) + "/user-dirs.dirs", user_dirs_max_bytes);
+    if (!file.ok()) return std::nullopt;
+    const std::string& text = file.bytes;
 
     std::optional<std::string> result;
     std::size_t line_start = 0;
@@ -171,6 +171,12 @@ std::string per_user_data_folder(Environment& env) {
     else if (auto home = non_empty_variable(env, "HOME")) base = with_trailing_separator(*home) + ".config";
     else base = with_trailing_separator(env.user_folder(UserFolder::Home)) + ".config";
     return with_trailing_separator(with_trailing_separator(base) + data_folder_name);
+}
+
+std::string messages_locale(Environment& env) {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (auto value = env.variable(name); value && !value->empty()) return *value;
+    return {};
 }
 
 }  // namespace platform

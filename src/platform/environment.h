@@ -59,4 +59,8 @@ public:
 // separator.
 std::string per_user_data_folder(Environment& env);
 
+// The user's locale for messages, as the C library chooses it: $LC_ALL, else
+// $LC_MESSAGES, else $LANG, the first that is set and not empty; "" when none.
+std::string messages_locale(Environment& env);
+
 }  // namespace platform

@@ -1,22 +1,30 @@
 // File icons from the desktop's icon theme, through the toolkit.
 #include <sys/stat.h>
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QMimeDatabase>
 #include <QPixmap>
-#include <fstream>
 
 #include "platform/desktop_entry.h"
 #include "platform/file_icons.h"
+#include "platform/files.h"
 
 namespace platform {
 
 namespace {
 
 constexpr int max_icon_size = 256;
+// A picture named by Icon= is read whole only up to this size, and decoded
+// only when neither side passes max_icon_picture_side pixels.
+constexpr std::int64_t max_icon_picture_bytes = 4 * 1024 * 1024;
+constexpr int max_icon_picture_side = 1024;
+// The file type is told from its name and its first bytes.
+constexpr std::size_t mime_sniff_bytes = 16 * 1024;
 // Where programs put icons that no theme holds.
 constexpr const char* pixmaps_folder = "/usr/share/pixmaps/";
 
@@ -68,28 +76,36 @@ std::optional<IconPixels> themed(const QString& name, int size) {
     return from_icon(QIcon::fromTheme(name), size);
 }
 
+// The picture in the file at `path`, when it is a regular file holding a
+// picture within the caps; a FIFO or a device is never opened for reading.
+std::optional<IconPixels> picture_file(const std::string& path, int size) {
+    const ReadResult file = read_regular_file(path, max_icon_picture_bytes);
+    if (!file.ok()) return std::nullopt;
+    QByteArray bytes = QByteArray::fromRawData(file.bytes.data(), qsizetype(file.bytes.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize declared = reader.size();
+    if (!declared.isValid() || declared.width() > max_icon_picture_side || declared.height() > max_icon_picture_side)
+        return std::nullopt;
+    QImage picture;
+    if (!reader.read(&picture)) return std::nullopt;
+    return to_pixels(picture, size);
+}
+
 // An Icon= value: an absolute picture path, a theme name, or a name in the pixmaps folder.
 std::optional<IconPixels> named_icon(const std::string& value, int size) {
     if (value.empty()) return std::nullopt;
-    if (value.front() == '/') {
-        QImage picture;
-        if (picture.load(to_qstring(value))) return to_pixels(picture, size);
-        return std::nullopt;
-    }
+    if (value.front() == '/') return picture_file(value, size);
     if (auto icon = themed(to_qstring(value), size)) return icon;
-    for (const char* extension : {".png", ".svg", ".xpm"}) {
-        QImage picture;
-        if (picture.load(to_qstring(pixmaps_folder + value + extension))) return to_pixels(picture, size);
-    }
+    for (const char* extension : {".png", ".svg", ".xpm"})
+        if (auto icon = picture_file(pixmaps_folder + value + extension, size)) return icon;
     return std::nullopt;
 }
 
 std::string read_small_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text(desktop_entry_max_bytes, '\0');
-    in.read(text.data(), std::streamsize(desktop_entry_max_bytes));
-    text.resize(std::size_t(in.gcount()));
-    return text;
+    ReadResult file = read_regular_file(path, std::int64_t(desktop_entry_max_bytes));
+    return file.ok() ? std::move(file.bytes) : std::string();
 }
 
 bool is_executable_file(const std::string& path) {
@@ -117,7 +133,10 @@ std::optional<IconPixels> ThemeFileIcons::large_icon(const std::string& path, in
         if (auto icon = themed(file.fileName(), size)) return icon;
         if (auto icon = themed(file.completeBaseName(), size)) return icon;
     }
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
+    // Only a regular file's bytes are looked at: a FIFO or a device is known by its name alone.
+    const ReadResult start = read_regular_file_start(path, mime_sniff_bytes);
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFileNameAndData(file.fileName(), QByteArray::fromStdString(start.bytes));
     for (const QString& name : {type.iconName(), type.genericIconName()})
         if (auto icon = themed(name, size)) return icon;
     if (is_executable_file(path)) return themed(QStringLiteral("application-x-executable"), size);

@@ -84,25 +84,53 @@ bool write_all(int fd, std::string_view bytes) {
     return true;
 }
 
-ReadResult read_regular_file(const std::string& path, std::int64_t max_bytes) {
-    ReadResult result;
+namespace {
+
+// Opens `path` for reading without blocking and checks that it is a regular
+// file; -1 with `status` set when it is not, or cannot be opened.
+int open_regular(const std::string& path, ReadStatus& status, struct stat& st) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing
-                        : errno == ENXIO || errno == EISDIR ? ReadStatus::NotRegular
-                                                            : ReadStatus::Failed;
-        return result;
+        status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing
+                 : errno == ENXIO || errno == EISDIR ? ReadStatus::NotRegular
+                                                     : ReadStatus::Failed;
+        return -1;
     }
-    struct stat st {};
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
-        return result;
+        status = ReadStatus::Failed;
+        return -1;
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        result.status = ReadStatus::NotRegular;
-        return result;
+        status = ReadStatus::NotRegular;
+        return -1;
     }
+    return fd;
+}
+
+// Reads into `bytes` until it is full or the file ends; the count read, or -1.
+ssize_t read_up_to(int fd, std::string& bytes, std::size_t from) {
+    std::size_t got = from;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+        if (n == 0) break;
+        got += std::size_t(n);
+    }
+    return ssize_t(got);
+}
+
+}  // namespace
+
+ReadResult read_regular_file(const std::string& path, std::int64_t max_bytes) {
+    ReadResult result;
+    struct stat st {};
+    const int fd = open_regular(path, result.status, st);
+    if (fd < 0) return result;
     if (st.st_size > max_bytes) {
         ::close(fd);
         result.status = ReadStatus::TooLarge;
@@ -112,27 +140,43 @@ ReadResult read_regular_file(const std::string& path, std::int64_t max_bytes) {
     bytes.resize(std::size_t(st.st_size) + 1);  // one byte more sees a file that grew
     std::size_t got = 0;
     for (;;) {
-        if (got == bytes.size()) {
-            if (std::int64_t(got) > max_bytes) break;
-            bytes.resize(std::min<std::size_t>(bytes.size() * 2, std::size_t(max_bytes) + 1));
-        }
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        const ssize_t n = read_up_to(fd, bytes, got);
         if (n < 0) {
-            if (errno == EINTR) continue;
             ::close(fd);
-            result.bytes.clear();
+            bytes.clear();
+            result.status = ReadStatus::Failed;
             return result;
         }
-        if (n == 0) break;
-        got += std::size_t(n);
+        const bool full = std::size_t(n) == bytes.size();
+        got = std::size_t(n);
+        if (!full || std::int64_t(got) > max_bytes) break;
+        bytes.resize(std::min<std::size_t>(bytes.size() * 2, std::size_t(max_bytes) + 1));
     }
     ::close(fd);
     if (std::int64_t(got) > max_bytes) {
-        result.bytes.clear();
+        bytes.clear();
         result.status = ReadStatus::TooLarge;
         return result;
     }
     bytes.resize(got);
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+ReadResult read_regular_file_start(const std::string& path, std::size_t max_bytes) {
+    ReadResult result;
+    struct stat st {};
+    const int fd = open_regular(path, result.status, st);
+    if (fd < 0) return result;
+    result.bytes.resize(max_bytes);
+    const ssize_t n = read_up_to(fd, result.bytes, 0);
+    ::close(fd);
+    if (n < 0) {
+        result.bytes.clear();
+        result.status = ReadStatus::Failed;
+        return result;
+    }
+    result.bytes.resize(std::size_t(n));
     result.status = ReadStatus::Ok;
     return result;
 }

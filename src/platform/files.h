@@ -35,6 +35,10 @@ std::string real_path(const std::string& path);
 // it is read is cut at the cap and reported TooLarge.
 [[nodiscard]] ReadResult read_regular_file(const std::string& path, std::int64_t max_bytes);
 
+// The first `max_bytes` bytes (or fewer, when the file is shorter) of the
+// regular file at `path`, opened and checked as read_regular_file() does.
+[[nodiscard]] ReadResult read_regular_file_start(const std::string& path, std::size_t max_bytes);
+
 // The steps of a replace, in order; a test can make any of them fail.
 enum class WriteStep { Open, Write, Flush, Rename };
 

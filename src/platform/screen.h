@@ -1,6 +1,8 @@
 // The screen seam: the desktops' sizes, for placing windows.
 #pragma once
 
+#include <vector>
+
 namespace platform {
 
 struct Desktop {
@@ -24,11 +26,15 @@ public:
     Desktop desktop(int index) override;
 };
 
+// The primary desktop, then `others` (more monitors), as the test sets them.
 class FakeScreen final : public Screen {
 public:
     Desktop primary{0, 0, 1920, 1080};
-    int desktop_count() override { return 1; }
-    Desktop desktop(int) override { return primary; }
+    std::vector<Desktop> others;
+    int desktop_count() override { return 1 + int(others.size()); }
+    Desktop desktop(int index) override {
+        return index >= 1 && index <= int(others.size()) ? others[std::size_t(index - 1)] : primary;
+    }
 };
 
 }  // namespace platform

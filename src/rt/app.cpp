@@ -25,6 +25,7 @@ void release_all() {
     if (s.drawing) s.drawing->painter.end();
     s.drawing.reset();
     s.tray_icons.clear();
+    s.descriptor_watches.clear();
     s.menus.clear();
     s.shortcut_filter.reset();
     // Child windows go with their parent, so each pointer is checked as it comes.

@@ -15,16 +15,17 @@ namespace {
 // What a drop offers, as far as `accepted` allows; kind None when nothing.
 DropData drop_data(const QMimeData& mime, DropKind accepted) {
     if (accepts(accepted, DropKind::Files) && mime.hasUrls()) {
-        QStringList paths;
+        // Each path stays one path: a name holding a line feed is not two files.
+        DropData files{DropKind::Files, {}, {}};
         for (const QUrl& url : mime.urls()) {
-            if (url.isLocalFile()) paths.append(url.toLocalFile());
+            if (url.isLocalFile()) files.files.push_back(to_utf8(url.toLocalFile()));
         }
-        if (!paths.isEmpty()) return {DropKind::Files, to_utf8(paths.join('\n'))};
+        if (!files.files.empty()) return files;
     }
     // The picture itself stays with the source; the program knows what it dragged.
-    if (accepts(accepted, DropKind::Image) && mime.hasImage()) return {DropKind::Image, {}};
+    if (accepts(accepted, DropKind::Image) && mime.hasImage()) return {DropKind::Image, {}, {}};
     if (accepts(accepted, DropKind::Text) && mime.hasText() && !mime.text().isEmpty())
-        return {DropKind::Text, to_utf8(mime.text())};
+        return {DropKind::Text, to_utf8(mime.text()), {}};
     return {};
 }
 
@@ -87,7 +88,10 @@ bool drag(QMimeData* mime, const QPixmap& picture) {
     auto* drag = new QDrag(source);
     drag->setMimeData(mime);
     if (!picture.isNull()) drag->setPixmap(picture);
-    return drag->exec(Qt::CopyAction) == Qt::CopyAction;
+    const bool taken = drag->exec(Qt::CopyAction) == Qt::CopyAction;
+    // The drop took the mouse's release, which the source button never saw.
+    end_button_drag(state().drag_source.data());
+    return taken;
 }
 
 }  // namespace

@@ -70,6 +70,16 @@ void bind_window_event(int window, EventKind kind, std::function<void()> handler
 
 void unbind_window_event(int window, EventKind kind) { state().bindings.erase({window, kind}); }
 
+void watch_descriptor(int fd, std::function<void()> handler) {
+    if (fd < 0) return;
+    auto notifier = std::make_unique<QSocketNotifier>(qintptr(fd), QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(),
+                     [handler = std::move(handler)] { handler(); });
+    state().descriptor_watches[fd] = std::move(notifier);
+}
+
+void unwatch_descriptor(int fd) { state().descriptor_watches.erase(fd); }
+
 void drop_pending_events() { state().queue.clear(); }
 
 int pending_event_count() { return static_cast<int>(state().queue.size()); }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rt {
 
@@ -36,7 +37,10 @@ constexpr bool accepts(DropKind accepted, DropKind kind) {
 
 struct DropData {
     DropKind kind = DropKind::None;  // Files, Text or Image for a drop
-    std::string data;                // local paths joined by "\n", or the text (UTF-8); "" for an image
+    std::string data;                // the text (UTF-8) of a Text drop; "" for the others
+    // The local paths of a Files drop, in the order dropped, each whole (a
+    // name may hold any character, a line feed too); empty for the others.
+    std::vector<std::string> files;
 };
 
 // Where the mouse was when the event was queued, in pixels.
@@ -67,6 +71,12 @@ void post_event(Event e);
 // instead of returning it. Binding again replaces the handler.
 void bind_window_event(int window, EventKind kind, std::function<void()> handler);
 void unbind_window_event(int window, EventKind kind);
+
+// Runs `handler` inside wait_event() (or a dialog's wait) each time `fd`
+// has something to read; the handler reads it. Watching the descriptor
+// again replaces its handler.
+void watch_descriptor(int fd, std::function<void()> handler);
+void unwatch_descriptor(int fd);
 
 // Takes every queued event off the queue without handling it.
 void drop_pending_events();

@@ -3,8 +3,11 @@
 #include "rt/gadget.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -63,6 +66,70 @@ QPixmap pixmap_of(int image) {
     return source ? QPixmap::fromImage(*source) : QPixmap();
 }
 
+// The picture of a flat image button, and its pressed look while held down.
+class FlatPictureButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QPixmap picture = icon().pixmap(iconSize());
+        const int offset = isDown() ? pressed_offset : 0;
+        const QPoint at((width() - picture.width()) / 2 + offset, (height() - picture.height()) / 2 + offset);
+        painter.drawPixmap(at, picture);
+        if (!isDown()) return;
+        // A sunken frame: dark along the top and left, light along the bottom and right.
+        const QRect r = rect().adjusted(0, 0, -1, -1);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+
+private:
+    static constexpr int pressed_offset = 1;
+};
+
+// A one-line text that is drawn in a smaller size when it would not fit its
+// box (a pixel kept free at each side), so that no letter is ever cut off.
+class FittingLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        const QRect area = contentsRect();
+        const QString shown = text();
+        QFont f = font();
+        const auto fits = [&] {
+            const QFontMetricsF metrics(f);
+            return metrics.horizontalAdvance(shown) <= area.width() - 2 * edge && metrics.height() <= area.height();
+        };
+        if (fits()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        const bool in_points = f.pointSizeF() > 0;
+        qreal size = in_points ? f.pointSizeF() : f.pixelSize();
+        while (size > smallest_size && !fits()) {
+            size -= size_step;
+            if (in_points) f.setPointSizeF(size);
+            else f.setPixelSize(int(size));
+        }
+        QPainter painter(this);
+        painter.setFont(f);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(area.adjusted(edge, 0, -edge, 0), int(alignment()) | Qt::TextSingleLine, shown);
+    }
+
+private:
+    static constexpr int edge = 1;
+    static constexpr qreal smallest_size = 4, size_step = 0.5;
+};
+
 void show_on_button(QPushButton& button, int image) {
     const QPixmap picture = pixmap_of(image);
     button.setIcon(QIcon(picture));
@@ -79,10 +146,10 @@ void use_gadget_list(int window) {
 
 void create_text_gadget(int number, int x, int y, int width, int height, const std::string& text, unsigned flags) {
     add_gadget<QLabel>(number, GadgetKind::Text, x, y, width, height, [&](QWidget* parent) {
-        auto* label = new QLabel(parent);
+        auto* label = flags & TextFlag::Fit ? new FittingLabel(parent) : new QLabel(parent);
         // Text from the data file is shown as it is, never as markup.
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
+        label->setWordWrap(!(flags & TextFlag::Fit));
         const Qt::Alignment across = (flags & TextFlag::Centre)  ? Qt::AlignHCenter
                                      : (flags & TextFlag::Right) ? Qt::AlignRight
                                                                  : Qt::AlignLeft;
@@ -106,8 +173,10 @@ void create_button_gadget(int number, int x, int y, int width, int height, const
 
 void create_image_button_gadget(int number, int x, int y, int width, int height, int image, unsigned flags) {
     add_gadget<QPushButton>(number, GadgetKind::ImageButton, x, y, width, height, [&](QWidget* parent) {
-        auto* button = new QPushButton(parent);
+        auto* button = flags & ButtonFlag::Flat ? new FlatPictureButton(parent) : new QPushButton(parent);
         button->setCheckable(flags & ButtonFlag::Toggle);
+        // A flat picture takes no keyboard focus, so no focus frame is ever drawn over it.
+        if (flags & ButtonFlag::Flat) button->setFocusPolicy(Qt::NoFocus);
         show_on_button(*button, image);
         QObject::connect(button, &QPushButton::clicked, button,
                          [button, number] { queue_gadget_event(button, number, EventType::LeftClick); });
@@ -167,6 +236,49 @@ void create_spin_gadget(int number, int x, int y, int width, int height, int min
         spin->setRange(minimum, std::max(minimum, maximum));
         // set_state() blocks the signal, so only the user's changes come here.
         QObject::connect(spin, &QSpinBox::valueChanged, spin,
+                         [spin, number] { queue_gadget_event(spin, number, EventType::Change); });
+        return spin;
+    });
+}
+
+namespace {
+
+// A spin box whose text is never corrected: no keystroke is refused, and
+// leaving the field keeps the text. Only the arrows write a number.
+class TypedSpinBox final : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+    QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
+    void fixup(QString&) const override {}
+
+    int valueFromText(const QString& text) const override {
+        bool number = false;
+        const qlonglong value = text.trimmed().toLongLong(&number);
+        return number ? int(std::clamp<qlonglong>(value, minimum(), maximum())) : minimum();
+    }
+
+    // The typed text stands for its own value; only a new value is written out.
+    QString textFromValue(int value) const override {
+        const QString typed = lineEdit()->text();
+        if (!typed.isEmpty() && valueFromText(typed) == value) return typed;
+        return QString::number(value);
+    }
+
+    // The program's value replaces whatever was typed.
+    void show_value(int value) {
+        lineEdit()->setText(QString::number(std::clamp(value, minimum(), maximum())));
+        setValue(value);
+    }
+};
+
+}  // namespace
+
+void create_typed_spin_gadget(int number, int x, int y, int width, int height, int minimum, int maximum) {
+    add_gadget<QSpinBox>(number, GadgetKind::Spin, x, y, width, height, [&](QWidget* parent) {
+        auto* spin = new TypedSpinBox(parent);
+        spin->setRange(minimum, std::max(minimum, maximum));
+        QObject::connect(spin, &QSpinBox::textChanged, spin,
                          [spin, number] { queue_gadget_event(spin, number, EventType::Change); });
         return spin;
     });
@@ -252,9 +364,9 @@ std::string gadget_text(int number) {
     case GadgetKind::Progress:
     case GadgetKind::Canvas:
     case GadgetKind::Container:
-    case GadgetKind::Spin:
     case GadgetKind::Slider:
     case GadgetKind::Panel: return {};
+    case GadgetKind::Spin: return to_utf8(static_cast<QSpinBox*>(g->widget.data())->text());
     case GadgetKind::Combo: return combo_current_text(g->widget.data());
     case GadgetKind::Editor:
     case GadgetKind::Frame:
@@ -270,7 +382,8 @@ void set_state(int number, int value) {
         bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
     } else if (auto* spin = gadget_as<QSpinBox>(number, {GadgetKind::Spin})) {
         const QSignalBlocker quiet(spin);
-        spin->setValue(value);
+        if (auto* typed = dynamic_cast<TypedSpinBox*>(spin)) typed->show_value(value);
+        else spin->setValue(value);
     } else if (auto* slider = gadget_as<QSlider>(number, {GadgetKind::Slider})) {
         const QSignalBlocker quiet(slider);
         slider->setValue(value);
@@ -305,6 +418,10 @@ void set_tooltip(int number, const std::string& text) {
 
 void set_gadget_font(int number, int font) {
     if (QWidget* w = gadget_widget(number)) w->setFont(font_of(font));
+}
+
+void set_gadget_language(int number, const std::string& locale_name) {
+    if (QWidget* w = gadget_widget(number)) w->setLocale(QLocale(to_qstring(locale_name)));
 }
 
 void set_gadget_front_colour(int number, Colour colour) {

@@ -27,12 +27,17 @@ struct TextFlag {
         Centre = 1u << 0,
         Right = 1u << 1,   // left aligned when neither is set
         Border = 1u << 2,  // a sunken frame
+        Fit = 1u << 3,     // one line, drawn smaller when it would not fit the width
     };
 };
 
 struct ButtonFlag {
     enum : unsigned {
         Toggle = 1u << 0,  // stays down after a click; its state is 1 while down
+        // An image button drawn as its picture alone on its parent's
+        // background, without a frame; while the left mouse button holds it
+        // down, the picture sits one pixel lower and to the right in a sunken frame.
+        Flat = 1u << 1,
     };
 };
 
@@ -53,6 +58,11 @@ void create_string_gadget(int number, int x, int y, int width, int height, const
 void create_checkbox_gadget(int number, int x, int y, int width, int height, const std::string& text);
 // A number field with up and down arrows; its state is the value, minimum to maximum.
 void create_spin_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);
+// A spin field that takes whatever is typed, so that the program can judge
+// it: its text (gadget_text) stays as typed, its arrows step the number it
+// shows within minimum to maximum, and its state is that number clamped to
+// the range (minimum when the text is no number).
+void create_typed_spin_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);
 // A slider, horizontal unless taller than wide; its state is the value, minimum to maximum.
 void create_slider_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);
 // A container gadget; it becomes the current gadget list until close_container_gadget().
@@ -62,7 +72,8 @@ void close_container_gadget();
 bool gadget_exists(int number);
 void free_gadget(int number);
 
-// Text of a text, button, string or checkbox gadget; "" for the others.
+// Text of a text, button, string or checkbox gadget, and the text a spin
+// field shows (read only); "" for the others.
 void set_text(int number, const std::string& text);
 std::string gadget_text(int number);
 // State: the value of a progress bar, spin or slider (clamped to its range);
@@ -74,6 +85,9 @@ void set_gadget_image(int number, int image);
 void set_tooltip(int number, const std::string& text);
 // `font`: a font number; -1 (or a number not loaded) for the default font.
 void set_gadget_font(int number, int font);
+// The language of the names a gadget shows of itself (month and day names of
+// a calendar, first day of the week): a locale name such as "fr_FR".
+void set_gadget_language(int number, const std::string& locale_name);
 void set_gadget_front_colour(int number, Colour colour);
 void set_gadget_back_colour(int number, Colour colour);
 

@@ -128,4 +128,9 @@ void watch_button_mouse(QAbstractButton* button, int gadget) {
     button->installEventFilter(new ButtonMouse(button, gadget));
 }
 
+void end_button_drag(QWidget* source) {
+    // The mouse moved over the button while the drag began, which pressed it down again.
+    if (auto* button = qobject_cast<QAbstractButton*>(source)) button->setDown(false);
+}
+
 }  // namespace rt

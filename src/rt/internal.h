@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -87,6 +88,8 @@ private:
 
 // Right clicks and drag starts on a button gadget, which the button itself ignores.
 void watch_button_mouse(QAbstractButton* button, int gadget);
+// A drag begun from `source` (a watched button) is over: the button is up.
+void end_button_drag(QWidget* source);
 // The chosen line of a drop-down list gadget's widget; "" when none (gadget_combo.cpp).
 std::string combo_current_text(QWidget* combo);
 
@@ -154,6 +157,7 @@ struct State {
 
     std::deque<Event> queue;
     std::map<std::pair<int, EventKind>, std::function<void()>> bindings;
+    std::map<int, std::unique_ptr<QSocketNotifier>> descriptor_watches;  // by descriptor
     QEventLoop* waiting = nullptr;  // the loop inside wait_event(), ended by a new event
 };
 

@@ -43,7 +43,7 @@ void add_tray_icon(int number, int window, int image) {
                      });
     state().tray_icons[number] = std::move(icon);
     set_tray_icon_image(number, image);
-    if (QSystemTrayIcon::isSystemTrayAvailable()) tray_icon(number)->show();
+    tray_icon(number)->show();
 }
 
 void set_tray_icon_image(int number, int image) {
@@ -59,5 +59,12 @@ void set_tray_tooltip(int number, const std::string& text) {
 void remove_tray_icon(int number) { state().tray_icons.erase(number); }
 
 bool tray_icon_exists(int number) { return tray_icon(number) != nullptr; }
+
+bool tray_icon_has_picture(int number) {
+    const QSystemTrayIcon* icon = tray_icon(number);
+    return icon && !icon->icon().isNull();
+}
+
+bool tray_available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 }  // namespace rt

@@ -1,6 +1,7 @@
 // Icons in the system tray. Clicks queue Tray events (icon number, the
 // owning window, type LeftClick, RightClick or LeftDoubleClick). Without a
-// system tray the icons exist but show nothing, and the program goes on.
+// system tray the icons exist but show nothing, and the program goes on; a
+// tray host started later shows them.
 #pragma once
 
 #include <string>
@@ -14,5 +15,9 @@ void set_tray_icon_image(int number, int image);
 void set_tray_tooltip(int number, const std::string& text);
 void remove_tray_icon(int number);
 bool tray_icon_exists(int number);
+// Whether the tray icon has a picture to show.
+bool tray_icon_has_picture(int number);
+// Whether the desktop runs a system tray (a tray host) now.
+bool tray_available();
 
 }  // namespace rt

@@ -204,9 +204,15 @@ std::string window_title(int number) {
 void set_top_most(int number, bool on) {
     with_window(number, [&](WindowWidget& w) {
         const bool visible = w.isVisible();
+        const bool active = w.isActiveWindow();
         w.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-        // Changing a flag hides the window.
+        // Changing a flag hides the window and makes a new one, which has
+        // neither the screen nor the keyboard until it is shown and activated.
         if (visible) w.show();
+        if (visible && active) {
+            w.raise();
+            w.activateWindow();
+        }
     });
 }
 

@@ -50,6 +50,7 @@ TEST_F(StartUp, FirstStartWithoutAnythingAsksTwiceAndShowsTheDesk) {
     EXPECT_EQ(rt::gadget_height(core::GadgetFavourite1), 14);
 
     EXPECT_TRUE(rt::tray_icon_exists(core::TrayIcon));
+    EXPECT_TRUE(rt::tray_icon_has_picture(core::TrayIcon)) << "the program icon, image 2";
     EXPECT_TRUE(rt::menu_item_checked(core::MenuTray, core::ItemTrayShowHide));
     EXPECT_FALSE(rt::menu_item_checked(core::MenuTray, core::ItemTrayOnTop));
     EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemDeskPreferences), "Préférences\tCtrl + P");
@@ -106,6 +107,37 @@ TEST_F(StartUp, SavedSettingsShapeTheDesk) {
     // With the engine the station buttons carry the favourites' label pictures.
     EXPECT_EQ(rt::gadget_width(core::GadgetFavourite2), 36);
     EXPECT_EQ(rt::image_width(33), 36);
+}
+
+// A desk whose grip bar is on no monitor could never be reached again.
+TEST_F(StartUp, ADeskOffEveryScreenComesBackToThePrimaryOne) {
+    struct Row {
+        const char* stored;  // X_Origin, Y_Origin
+        int x, y;
+    };
+    const Row rows[] = {
+        {"1000000000, 5", 0, 0},   // far away
+        {"2000, 100", 2000, 100},  // on the second monitor
+        {"3300, 0", 0, 0},         // right of the second monitor
+        {"-1500, 10", 0, 0},       // left of the primary one
+        {"-100, 5", -100, 5},      // partly on the primary one: reachable
+        {"0, 1080", 0, 0},         // just below it
+        {"100, -16", 0, 0},        // just above it
+        {"100, -15", 100, -15},    // one line of the grip bar shows
+    };
+    screen.others = {{1920, 0, 1280, 1024}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored);
+        rt::shutdown();
+        const std::string stored = row.stored;
+        const auto comma = stored.find(',');
+        start_with("[Global]\r\nX_Origin = " + stored.substr(0, comma) + "\r\nY_Origin =" + stored.substr(comma + 1) +
+                   "\r\n");
+        EXPECT_EQ(state.X_Origin, row.x);
+        EXPECT_EQ(state.Y_Origin, row.y);
+        EXPECT_EQ(rt::window_x(core::WindowDesk), row.x);
+        EXPECT_EQ(rt::window_y(core::WindowDesk), row.y);
+    }
 }
 
 TEST_F(StartUp, EnglishStartRelabelsEverythingButThePlaylistItems) {

@@ -2,12 +2,16 @@
 // written into the bar.
 #include "clock/date_texts.h"
 
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include "clock/ids.h"
 #include "clock_fixture.h"
 #include "core/ids.h"
 #include "rt/gadget.h"
+#include "rt/internal.h"
 
 namespace {
 
@@ -90,6 +94,50 @@ TEST_F(DateTextsOnTheBar, RefreshShowsTodayInTheLanguage) {
     EXPECT_EQ(rt::gadget_text(core::GadgetDate), "January 8");
     EXPECT_EQ(rt::gadget_text(core::GadgetDayOfYear), "Day 8");
     EXPECT_EQ(rt::gadget_text(core::GadgetWeek), "Week 1");
+}
+
+// The ink of a text gadget as drawn: its left, right and bottom columns and
+// row reached, and the width it spans.
+struct Ink {
+    bool touches_an_edge = false;
+    int width = 0;
+};
+
+Ink ink_of(int gadget) {
+    const QImage picture = rt::gadget_widget(gadget)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = picture.pixel(0, 0);
+    int left = picture.width(), right = -1;
+    Ink ink;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qGray(picture.pixel(x, y)) > qGray(background) - 60) continue;  // not ink
+            left = std::min(left, x);
+            right = std::max(right, x);
+            if (x == 0 || x == picture.width() - 1 || y == picture.height() - 1) ink.touches_an_edge = true;
+        }
+    }
+    ink.width = right - left + 1;
+    return ink;
+}
+
+// Three-digit days and two-digit weeks fit their boxes whole, in both languages.
+TEST_F(DateTextsOnTheBar, TheLongestDayAndWeekTextsAreNotCutOff) {
+    for (const char* lng : {"Fr", "Us"}) {
+        SCOPED_TRACE(lng);
+        state.Lng = lng;
+        for (const auto& [when, day, week] : {std::tuple{platform::date_value(2024, 12, 7, 12, 0, 0), "342", "49"},
+                                              std::tuple{platform::date_value(2020, 12, 31, 12, 0, 0), "366", "53"}}) {
+            clock.set_local(when);
+            clocks::refresh_date_texts(state);
+            ASSERT_NE(rt::gadget_text(core::GadgetDayOfYear).find(day), std::string::npos);
+            ASSERT_NE(rt::gadget_text(core::GadgetWeek).find(week), std::string::npos);
+            for (int gadget : {core::GadgetDayOfYear, core::GadgetWeek}) {
+                const Ink ink = ink_of(gadget);
+                EXPECT_FALSE(ink.touches_an_edge) << rt::gadget_text(gadget);
+                EXPECT_GT(ink.width, rt::gadget_width(gadget) / 2) << rt::gadget_text(gadget) << ": all of it shows";
+            }
+        }
+    }
 }
 
 }  // namespace

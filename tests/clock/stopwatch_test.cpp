@@ -2,6 +2,9 @@
 // settings window, driven by the tick and the fake clock.
 #include "clock/stopwatch.h"
 
+#include <QKeyEvent>
+#include <QSpinBox>
+
 #include <gtest/gtest.h>
 
 #include "clock/countdown_window.h"
@@ -11,6 +14,7 @@
 #include "clock_fixture.h"
 #include "core/ids.h"
 #include "rt/gadget.h"
+#include "rt/internal.h"
 #include "rt/window.h"
 
 namespace {
@@ -86,6 +90,20 @@ TEST_F(Stopwatch, StopKeepsTheDisplayRunsAddUpResetZeroes) {
     clock.advance_ms(1000);
     clocks::tick(state);
     EXPECT_EQ(shown(), "00:00:01");
+}
+
+// What the stopped stopwatch shows is what it counted, and what the next
+// start goes on from.
+TEST_F(Stopwatch, StopShowsEverySecondCountedSinceTheLastTick) {
+    clocks::stopwatch_start_stop(state);
+    clock.advance_ms(1500);
+    clocks::tick(state);
+    EXPECT_EQ(shown(), "00:00:01");
+    clock.advance_ms(600);
+    clocks::stopwatch_start_stop(state);  // stop between two ticks, 2.1 s counted
+    EXPECT_EQ(shown(), "00:00:02");
+    clocks::stopwatch_start_stop(state);
+    EXPECT_EQ(shown(), "00:00:02") << "no jump at the next start";
 }
 
 class Countdown : public test::ClockScenario {
@@ -166,7 +184,12 @@ TEST_F(Countdown, ApplyChecksTheFields) {
         {"99 hours", "Fr", "99", "0", "0", false, "Erreur", "Pas de valeur entréee ou valeur non-numérique.", ""},
         {"nothing, French", "Fr", "0", "0", "0", false, "Erreur", "Valeurs hors limites.", ""},
         {"nothing, English", "Us", "0", "0", "0", false, "Erreur", "Valeurs hors limites.", ""},
-        {"not a number reads 0", "Us", "abc", "", "x", false, "Erreur", "Valeurs hors limites.", ""},
+        {"not a number, English", "Us", "abc", "5", "0", false, "Error", "Non Digital input or incorrect value.", ""},
+        {"an empty field, French", "Fr", "", "5", "0", false, "Erreur",
+         "Pas de valeur entréee ou valeur non-numérique.", ""},
+        {"a number and letters", "Fr", "0", "5x", "0", false, "Erreur",
+         "Pas de valeur entréee ou valeur non-numérique.", ""},
+        {"blanks around a number", "Fr", " 1 ", "5 ", "0", true, "", "", "1:05:00"},
         {"a negative field", "Fr", "1", "-5", "0", false, "Erreur", "Valeurs hors limites.", ""},
     };
     for (const auto& row : rows) {
@@ -213,6 +236,59 @@ protected:
     }
 };
 
+// The fields take every keystroke; the check is the program's, with its
+// messages, and a field keeps its text when the user leaves it.
+TEST_F(CountdownWindow, TypedValuesReachTheCheckAsTyped) {
+    struct Row {
+        const char* name;
+        std::string hours, minutes, seconds;  // typed over the field's "0"
+        const char* title;                    // of the refusal; "" when set
+        std::string shown;                    // the set text when set
+    };
+    const Row rows[] = {
+        {"sixty minutes", "", "60", "", "Erreur", ""},
+        {"twenty-five hours are within 99", "25", "", "", "", "25:00:00"},
+        {"letters", "", "1a", "", "Erreur", ""},
+        {"nine minutes", "", "9", "", "", "0:09:00"},
+    };
+    const auto type_into = [](int gadget, const std::string& keys) {
+        auto* spin = qobject_cast<QSpinBox*>(rt::gadget_widget(gadget));
+        ASSERT_NE(spin, nullptr);
+        const auto press = [spin](int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+            QCoreApplication::sendEvent(spin, &down);
+            QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+            QCoreApplication::sendEvent(spin, &up);
+        };
+        if (keys.empty()) return;
+        press(Qt::Key_A, QString(), Qt::ControlModifier);  // select the "0"
+        for (char c : keys) press(c >= 'a' ? Qt::Key_A + (c - 'a') : Qt::Key_0 + (c - '0'), QString(QChar(c)));
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(spin, &leave);
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        rt::DialogScript script;
+        state.clock.countdown = {};
+        rt::set_text(core::GadgetCountdown, "--:--:--");
+        clocks::open_countdown_window(state);
+        type_into(clocks::GadgetCountdownHours, row.hours);
+        type_into(clocks::GadgetCountdownMinutes, row.minutes);
+        type_into(clocks::GadgetCountdownSeconds, row.seconds);
+        if (!row.minutes.empty()) EXPECT_EQ(rt::gadget_text(clocks::GadgetCountdownMinutes), row.minutes);
+        clocks::define_countdown(state);
+        if (*row.title) {
+            ASSERT_EQ(script.shown().size(), 1u);
+            EXPECT_EQ(script.shown()[0].title, row.title);
+            EXPECT_EQ(script.shown()[0].text, "Pas de valeur entréee ou valeur non-numérique.");
+            EXPECT_EQ(shown(), "--:--:--");
+        } else {
+            EXPECT_TRUE(script.shown().empty());
+            EXPECT_EQ(shown(), row.shown);
+        }
+    }
+}
+
 TEST_F(CountdownWindow, OpensWithZeroFieldsAndTheLastMessage) {
     state.clock.countdown.message = "Thé";
     clocks::open_countdown_window(state);
@@ -230,6 +306,7 @@ TEST_F(CountdownWindow, OpensWithZeroFieldsAndTheLastMessage) {
     rt::set_text(clocks::GadgetCountdownMessage, "x");
     clocks::reset_countdown_fields();
     EXPECT_EQ(rt::gadget_state(clocks::GadgetCountdownMinutes), 0);
+    EXPECT_EQ(rt::gadget_text(clocks::GadgetCountdownMinutes), "0");
     EXPECT_EQ(rt::gadget_text(clocks::GadgetCountdownMessage), "");
     EXPECT_EQ(shown(), "00:00:00");
 }

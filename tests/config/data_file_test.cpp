@@ -2,11 +2,14 @@
 // working folder, with scripted dialogs.
 #include "config/data_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "config/install_mode.h"
 #include "platform/files.h"
 #include "support/fixture.h"
+#include "support/unprivileged.h"
 
 using config::LoadResult;
 using rt::DialogKind;
@@ -78,6 +81,25 @@ TEST_F(DataFile, FirstStartAnsweredNoEndsWithoutAFile) {
     dialogs.answer(MessageAnswer::No);
     EXPECT_EQ(config::load_data_file(state), LoadResult::Declined);
     EXPECT_FALSE(std::filesystem::exists(working_file("Vimo_Desk.ini")));
+}
+
+// A FIFO the user may read but not write: opened for reading it would wait
+// for a writer for ever. It is a file that cannot be read.
+TEST_F(DataFile, AFifoInPlaceOfTheFileIsOneThatCannotBeReadAndHoldsNothing) {
+    const std::string path = working_file("Vimo_Desk.ini");
+    ASSERT_EQ(mkfifo(path.c_str(), 0444), 0);
+    state.Data_File_Path = path;
+    constexpr unsigned time_limit_seconds = 10;
+    const auto held = test::holds_unprivileged(
+        work.path(),
+        [&] {
+            dialogs.answer(MessageAnswer::No);
+            return config::load_data_file(state) == LoadResult::Declined && dialogs.shown().size() == 1 &&
+                   dialogs.shown()[0].title == "Fichier de données non trouvé (DataFile NOT found) ";
+        },
+        time_limit_seconds);
+    if (!held) GTEST_SKIP() << "cannot run without privileges here";
+    EXPECT_TRUE(*held) << "the load asks whether to create a file, at once";
 }
 
 TEST_F(DataFile, NewFileThatCannotBeCreatedIsReported) {
@@ -164,6 +186,35 @@ TEST_F(DataFile, LoadReadsGlobalWithDefaultsAndNotations) {
     EXPECT_EQ(state.ToDo_BG_Color, 0x00FF00u);
     EXPECT_EQ(state.ToDo_Font_Name, "Verdana");
     EXPECT_EQ(state.Zoom, 100);
+}
+
+// Values that would stop the clock bar or hide the needles are read as the
+// nearest sound setting.
+TEST_F(DataFile, HourFormatAndNeedleColoursThatCannotBeUsedAreMended) {
+    struct Row {
+        const char* stored;  // the same text for the three keys
+        int clock_type;
+        std::uint32_t background, needles;
+    };
+    const Row rows[] = {
+        {"12", 12, 0xFF00000Cu, 0xFF00000Cu},         {"24", 24, 0xFF000018u, 0xFF000018u},
+        {"0", 24, 0xFF000000u, 0xFF000000u},          {"13", 24, 0xFF00000Du, 0xFF00000Du},
+        {"-12", 24, 0xFFFFFFF4u, 0xFFFFFFF4u},        {"abc", 24, 0xFF000000u, 0xFF00FF00u},
+        {"$FF0000FF", 24, 0xFF000000u, 0xFF00FF00u},  {"", 24, 0xFF000000u, 0xFF00FF00u},
+        {"255", 24, 0xFF0000FFu, 0xFF0000FFu},        {" -16711936", 24, 0xFF00FF00u, 0xFF00FF00u},
+        {"2164195328", 24, 0x80FF0000u, 0x80FF0000u},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored);
+        core::g_state = {};
+        const std::string value = row.stored;
+        data_file("[Global]\r\nClock_Type = " + value + "\r\nNeedle_Clock_BG_Color = " + value +
+                  "\r\nNeedle_Clock_FG_Color = " + value + "\r\n");
+        ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
+        EXPECT_EQ(state.Clock_Type, row.clock_type);
+        EXPECT_EQ(state.Needle_Clock_BG_Color, row.background);
+        EXPECT_EQ(state.Needle_Clock_FG_Color, row.needles);
+    }
 }
 
 TEST_F(DataFile, LoadFillsSlotsByKeyOrderAndAppliesTheMissingTargetRule) {

@@ -83,6 +83,32 @@ TEST(IniFormat, Latin1WithoutMarkIsReadAsLatin1AndWrittenAsUtf8WithMark) {
     EXPECT_EQ(config::ini_write(doc), bom + "\r\n[Separators]\r\nSeparator001 = Musique \xC3\xA9t\xC3\xA9\r\n");
 }
 
+// Without the mark, valid UTF-8 is UTF-8: reading it as Latin-1 would encode
+// every accent twice, and save it so.
+TEST(IniFormat, WithoutMarkValidUtf8IsUtf8AndAnythingElseLatin1) {
+    struct Row {
+        const char* name;
+        std::string value;  // as it stands in a file without the mark
+        std::string read;   // as held and written back, UTF-8
+    };
+    const Row rows[] = {
+        {"UTF-8 accents", "Musique \xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\xB5",
+         "Musique \xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\xB5"},
+        {"Latin-1 accents", "Musique \xE9t\xE9", "Musique \xC3\xA9t\xC3\xA9"},
+        {"Latin-1 pair that looks like a lead byte", "\xC3\x28", "\xC3\x83("},
+        {"overlong slash", "\xC0\xAF", "\xC3\x80\xC2\xAF"},
+        {"surrogate", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},
+        {"cut sequence at the end", "\xE2\x82", "\xC3\xA2\xC2\x82"},
+        {"plain ASCII", "Musique", "Musique"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const IniDoc doc = config::ini_read("[Separators]\r\nSeparator001 = " + row.value);
+        EXPECT_EQ(std::get<2>(keys_of(doc).at(0)), row.read);
+        EXPECT_EQ(config::ini_write(doc), bom + "\r\n[Separators]\r\nSeparator001 = " + row.read + "\r\n");
+    }
+}
+
 TEST(IniFormat, ZeroByteFileIsWrittenWithoutMark) {
     IniDoc doc = config::ini_read("");
     doc.groups.push_back({"Global", {{IniLine::Kind::Key, "Lng", "Fr"}}});

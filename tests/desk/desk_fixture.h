@@ -109,7 +109,13 @@ protected:
         dispatch({.kind = rt::EventKind::GadgetDrop,
                   .window = core::WindowDesk,
                   .object = desk::slot_gadget(n),
-                  .drop = {kind, data}});
+                  .drop = {kind, data, {}}});
+    }
+    void drop_files(int n, const std::vector<std::string>& files) {
+        dispatch({.kind = rt::EventKind::GadgetDrop,
+                  .window = core::WindowDesk,
+                  .object = desk::slot_gadget(n),
+                  .drop = {rt::DropKind::Files, {}, files}});
     }
     // Opens slot n's menu, then chooses `item` in it.
     void slot_menu(int n, int item) {

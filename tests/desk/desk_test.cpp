@@ -2,6 +2,9 @@
 // the icon library, move mode and moving slots by drag and drop.
 #include "desk/desk.h"
 
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include "clock/ids.h"
@@ -11,6 +14,8 @@
 #include "desk/pictures.h"
 #include "desk_fixture.h"
 #include "rt/gadget.h"
+#include "rt/image.h"
+#include "rt/internal.h"
 #include "rt/menu.h"
 #include "rt/window.h"
 
@@ -22,6 +27,33 @@ using rt::MessageAnswer;
 namespace {
 
 class Desk : public test::DeskScenario {};
+
+// Each tab's picture stands at its own place in the desk window: every opaque
+// pixel of the picture is on screen where it belongs.
+TEST_F(Desk, TabPicturesAtX4_39_74) {
+    start_desk({});
+    const QImage window = rt::window_widget(core::WindowDesk)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    struct Row {
+        int image, x;
+    };
+    const Row rows[] = {{core::ImagePageTab1, 4}, {core::ImagePageTab2, 39}, {core::ImagePageTab3, 74}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.x);
+        const auto picture = rt::image_pixels(row.image);
+        ASSERT_TRUE(picture);
+        int compared = 0, same = 0;
+        for (int y = 0; y < picture->height; ++y) {
+            for (int x = 0; x < picture->width; ++x) {
+                const std::uint32_t p = picture->argb[std::size_t(y * picture->width + x)];
+                if (p >> 24 != 0xFF) continue;
+                ++compared;
+                same += (window.pixel(row.x + x, 233 + y) & 0xFFFFFFu) == (p & 0xFFFFFFu);
+            }
+        }
+        ASSERT_GT(compared, 0);
+        EXPECT_EQ(same, compared);
+    }
+}
 
 TEST_F(Desk, CellsAndSeparatorsAtTheirPlaces) {
     start_desk({});
@@ -254,6 +286,23 @@ TEST_F(Desk, DraggedPictureMovesToAFreeSlotOnly) {
     // A picture from elsewhere, with no slot dragged, moves nothing.
     drop(8, DropKind::Image, "");
     EXPECT_TRUE(state.slot_table[8].target.empty());
+}
+
+// A free slot holds nothing to move: neither its drag nor its drop changes
+// anything, and the target keeps its own number.
+TEST_F(Desk, AFreeSlotDraggedInMoveModeMovesNothing) {
+    start_desk({});
+    dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = core::GadgetMoveIcons});
+    const auto before = rt::image_pixels(state.slot_table[8].picture);
+    slot_click(7, EventType::DragStart);
+    EXPECT_EQ(state.Drag_Source_Slot, 0) << "no drag begins";
+
+    state.Drag_Source_Slot = 7;  // as if a drag had begun anyway
+    drop(8, DropKind::Image, "");
+    EXPECT_EQ(rt::image_pixels(state.slot_table[8].picture), before) << "slot 8 still shows 8";
+    EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(8)), "8 Libre");
+    EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(7)), "7 Libre");
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(Desk, RightClickLabelsTheSlotMenu) {

@@ -228,15 +228,28 @@ TEST_F(Editing, InformationWindowCopiesTheTarget) {
 
 TEST_F(Editing, FilesDroppedOnSlots) {
     const std::string first = make_file("first.txt"), second = make_file("second.txt");
-    drop(7, DropKind::Files, first + "\n" + second);
+    drop_files(7, {first, second});
     EXPECT_EQ(state.slot_table[7].target, first) << "a free slot takes the first file";
     EXPECT_EQ(state.slot_table[7].title, "first");
     EXPECT_EQ(saved("Run", "Run7"), first);
     EXPECT_EQ(library_pixel(7, 1, 1), test::file_icon_colour);
 
-    drop(2, DropKind::Files, first + "\n" + second);
+    drop_files(2, {first, second});
     ASSERT_EQ(shell.requests.size(), 1u);
     EXPECT_EQ(state.slot_table[2].target, other);
+}
+
+// A file name may hold a line feed: it stays one file, one argument, one target.
+TEST_F(Editing, ADroppedNameWithALineFeedStaysOneFile) {
+    const std::string odd = make_file("two\nlines.txt"), plain = make_file("plain.txt");
+    drop_files(7, {odd, plain});
+    EXPECT_EQ(state.slot_table[7].target, odd);
+    EXPECT_EQ(state.slot_table[7].title, "two\nlines");
+
+    std::filesystem::permissions(other, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    drop_files(2, {odd, plain});
+    ASSERT_EQ(shell.requests.size(), 1u);
+    EXPECT_EQ(shell.requests[0].args, (std::vector<std::string>{odd, plain})) << "two files, two arguments";
 }
 
 TEST_F(Editing, TextDroppedOnSlots) {

@@ -22,38 +22,40 @@ protected:
         program = make_file("tool.sh");
         start_desk({{1, {program, "Tool"}}, {2, {"http://web.example/", "Web"}}, {3, {program, "Admin", "", "", 1}}});
     }
-    // A picture file of `size` x `size` in `format` ("png" or "ico") with the chosen colour.
-    std::string picture_file(const std::string& name, int size) {
+    // A picture file of `width` x `height` (PNG bytes whatever the name says) in the chosen colour.
+    std::string picture_file(const std::string& name, int width, int height = 0) {
+        if (height == 0) height = width;
         const auto png =
-            rt::encode_png({size, size, std::vector<std::uint32_t>(std::size_t(size * size), chosen_colour)});
+            rt::encode_png({width, height, std::vector<std::uint32_t>(std::size_t(width * height), chosen_colour)});
         test::write_file(working_file(name), std::string(png.begin(), png.end()));
         return working_file(name);
     }
     std::string program;
 };
 
-TEST_F(IconCommands, ChangeIconScalesAllButIcoFiles) {
+// Whatever its size or kind, the chosen picture fills the cell and reaches
+// the icon library, so that it is still there at the next start.
+TEST_F(IconCommands, ChangeIconMakesEveryPicture32By32) {
     struct Row {
         const char* file;
-        int size;
-        int shown_width;
-        bool in_library;  // only 32-pixel-high pictures go into the library
+        int width, height;
     };
     const Row rows[] = {
-        {"big.png", 48, 32, true},
-        {"small.png", 16, 32, true},
-        {"exact.png", 32, 32, true},
-        {"big.ico", 48, 48, false},
+        {"big.png", 48, 48}, {"small.png", 16, 16}, {"exact.png", 32, 32},
+        {"big.ico", 48, 48}, {"tall.png", 32, 48},  {"wide.ico", 64, 32},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
         test::write_file(library_path(), "");
-        dialogs.answer(ScriptedAnswer::typed(picture_file(row.file, row.size)));
+        dialogs.answer(ScriptedAnswer::typed(picture_file(row.file, row.width, row.height)));
         slot_menu(1, core::ItemSlotChangeIcon);
         EXPECT_EQ(dialogs.shown().back().title, "Icône à utiliser pour " + program);
-        EXPECT_EQ(rt::image_width(state.slot_table[1].picture), row.shown_width) << row.file;
-        EXPECT_EQ(slot_pixel(1, 10, 10), chosen_colour) << row.file;
-        EXPECT_EQ(library_pixel(1, 10, 10) == chosen_colour, row.in_library) << row.file;
-        EXPECT_EQ(state.slot_table[1].title, "Tool") << row.file;
+        EXPECT_EQ(rt::image_width(state.slot_table[1].picture), 32);
+        EXPECT_EQ(rt::image_height(state.slot_table[1].picture), 32);
+        EXPECT_EQ(slot_pixel(1, 10, 10), chosen_colour);
+        EXPECT_EQ(slot_pixel(1, 31, 31), chosen_colour);
+        EXPECT_EQ(library_pixel(1, 31, 31), chosen_colour) << "kept for the next start";
+        EXPECT_EQ(state.slot_table[1].title, "Tool");
     }
 }
 

@@ -324,16 +324,17 @@ TEST_F(Launch, RunAsAdministratorElevatesProgramsOnly) {
 TEST_F(Launch, DroppedFilesReplaceTheParametersOneArgumentEach) {
     const std::string tool = program("tool");
     slot(70, tool, 0, "--ignored", work.path().string());
-    desk::launch_with_dropped_files(state, 70, "/a/one file.txt\n/b/$two;`x`.png\n");
+    desk::launch_with_dropped_files(state, 70, {"/a/one file.txt", "/b/$two;`x`.png", "/e/two\nlines"});
     slot(71, tool, 1, "--ignored");
-    desk::launch_with_dropped_files(state, 71, "/c/three\r\n");
+    desk::launch_with_dropped_files(state, 71, {"/c/three\r"});
     const std::string paper = document("paper.odt");
     slot(72, paper, 0);
-    desk::launch_with_dropped_files(state, 72, "/d/four");
-    EXPECT_EQ(shell.requests, (std::vector<FakeShell::Request>{
-                                  {Verb::Start, tool, {"/a/one file.txt", "/b/$two;`x`.png"}, work.path().string()},
-                                  {Verb::StartElevated, tool, {"/c/three"}, work.path().string()},
-                                  {Verb::Open, paper, {}, {}}}));
+    desk::launch_with_dropped_files(state, 72, {"/d/four"});
+    EXPECT_EQ(shell.requests,
+              (std::vector<FakeShell::Request>{
+                  {Verb::Start, tool, {"/a/one file.txt", "/b/$two;`x`.png", "/e/two\nlines"}, work.path().string()},
+                  {Verb::StartElevated, tool, {"/c/three\r"}, work.path().string()},
+                  {Verb::Open, paper, {}, {}}}));
     expect_no_message();
 }
 
@@ -431,7 +432,7 @@ TEST_F(Launch, SlotNumbersOutsideTheTableDoNothing) {
     for (int n : {0, -1, 301, 100000}) {
         desk::launch_slot(state, n);
         desk::launch_slot_elevated(state, n);
-        desk::launch_with_dropped_files(state, n, "/x");
+        desk::launch_with_dropped_files(state, n, {"/x"});
         desk::launch_on_dropped_text(state, n);
     }
     EXPECT_TRUE(shell.requests.empty());
@@ -466,7 +467,7 @@ TEST_F(RealLaunch, AClickStartsTheProgramWithItsParametersInItsStartFolder) {
     expect_no_message();
 
     fs::remove(test::record_path(recorder));
-    desk::launch_with_dropped_files(state, 3, "/x/one file\n/y/$two");
+    desk::launch_with_dropped_files(state, 3, {"/x/one file", "/y/$two"});
     record = test::wait_for_record(recorder);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->args, (Args{"/x/one file", "/y/$two"}));
@@ -480,7 +481,7 @@ TEST_F(RealLaunch, ADesktopEntryStartsItsProgramWithTheDroppedFiles) {
                                        "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + recorder.string() +
                                            " --files %F\nPath=" + work.path().string() + "\n");
     slot(8, entry);
-    desk::launch_with_dropped_files(state, 8, "/a b/c\n/d;e");
+    desk::launch_with_dropped_files(state, 8, {"/a b/c", "/d;e"});
     const auto record = test::wait_for_record(recorder);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->args, (Args{"--files", "/a b/c", "/d;e"}));

@@ -24,7 +24,7 @@ wait_for() {
 not() { ! "$@"; }
 
 printf '\xEF\xBB\xBF\r\n[Global]\r\nX_Origin = 30\r\nY_Origin = 40\r\nNeedle_Clock_X = 400\r\nNeedle_Clock_Y = 100\r\nNeedle_Clock_Size = 150\r\n' >Vimo_Desk.ini
-"$program" >"$work/log" 2>&1 & pid=$!
+spawn "$program" >"$work/log" 2>&1; pid=$last
 wait_for window_at 30 40 110 700 || fail "the desk did not appear"
 
 # The time is at client y 16 to 46: the small clock takes the desk's place.

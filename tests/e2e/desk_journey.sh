@@ -23,14 +23,14 @@ close_box() {
 
 # First start: create the data file. The desk keeps its start values for this
 # run, so the run is ended from outside: a quit would save them over the file's.
-"$program" >"$work/log" 2>&1 & pid=$!
+spawn "$program" >"$work/log" 2>&1; pid=$last
 answer '^Fichier de données non trouvé \(DataFile NOT found\) $' y
 answer '^Ok$' Return
 desk >/dev/null || fail "the desk did not appear"
 kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
 
 # Second start: the desk where the new file puts it.
-"$program" >"$work/log" 2>&1 & pid=$!
+spawn "$program" >"$work/log" 2>&1; pid=$last
 w=$(desk) || fail "the desk did not appear at the second start"
 sleep 0.3
 g=$(geometry "$w")

@@ -5,8 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib/session.bash"
 printf '\xEF\xBB\xBF\r\n[Global]\r\nX_Origin = 5\r\n' >Vimo_Desk.ini
 before=$(md5sum Vimo_Desk.ini)
-"$program" >"$work/log" 2>&1 &
-pid=$!
+spawn "$program" >"$work/log" 2>&1; pid=$last
 
 timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi$' >/dev/null || fail "the desk did not appear"
 

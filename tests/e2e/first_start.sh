@@ -3,8 +3,7 @@
 # answering Yes writes the new data file in the working folder.
 set -euo pipefail
 source "$(dirname "$0")/lib/session.bash"
-"$program" >"$work/log" 2>&1 &
-pid=$!
+spawn "$program" >"$work/log" 2>&1; pid=$last
 
 answer '^Fichier de données non trouvé \(DataFile NOT found\) $' y
 timeout 20 xdotool search --sync --name '^Ok$' >/dev/null || fail "no confirmation after Yes"

@@ -11,7 +11,7 @@ mkdir -p "$dropped"
 printf '\xef\xbb\xbf\r\n[Global]\r\nX_Origin = 0\r\nY_Origin = 0\r\nLng = Fr\r\n' >Vimo_Desk.ini
 
 start() {
-  "$program" >"$work/log" 2>&1 & pid=$!
+  spawn "$program" >"$work/log" 2>&1; pid=$last
   w=$(desk) || fail "the desk did not appear"
   sleep 0.5
 }
@@ -20,8 +20,7 @@ stop() {
 }
 
 start
-"$drag_source" "$dropped" >/dev/null 2>&1 &
-source_pid=$!
+spawn "$drag_source" "$dropped" >/dev/null 2>&1; source_pid=$last
 timeout 20 xdotool search --sync --onlyvisible --name '^drag source$' >/dev/null || fail "no drag source"
 # Slot 3: cells are 35 apart, the first row 265 + 18 pixels down the desk.
 xdotool mousemove 650 650 mousedown 1

@@ -23,8 +23,7 @@ mkdir -p "$work/gone" && cp "$recorder" "$missing"
 printf '\xef\xbb\xbf\r\n[Global]\r\nX_Origin = 0\r\nY_Origin = 0\r\nLng = Fr\r\n[Run]\r\nRun1 = %s\r\nRun2 = %s\r\n[Parameters]\r\nParam1 = %s\r\n[StartDirectory]\r\nDir1 = %s\r\n' \
   "$recorder" "$missing" "-v 'two words' \"\$HOME\" \`id\`;x a\\ b" "$folder" >Vimo_Desk.ini
 
-"$program" >"$work/log" 2>&1 &
-pid=$!
+spawn "$program" >"$work/log" 2>&1; pid=$last
 
 
 

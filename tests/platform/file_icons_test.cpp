@@ -1,11 +1,15 @@
 // The desktop's icons of files and folders, through the toolkit's icon theme.
 #include "platform/file_icons.h"
 
+#include <sys/stat.h>
+
 #include <QImage>
 #include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
+
+#include "support/time_limit.h"
 
 namespace {
 
@@ -54,6 +58,37 @@ TEST_F(FileIconsTest, NothingForWhatDoesNotExistOrBadSizes) {
     const auto icon = icons.large_icon(not_picture, 32);
     if (icon) {
         EXPECT_EQ(icon->argb.size(), 32u * 32u);
+    }
+}
+
+// A FIFO opened for reading waits for a writer for ever: whether it is the
+// file itself, a launcher, or the picture a launcher names, it is looked up
+// without being read.
+TEST_F(FileIconsTest, FifosAreNeverReadWhereverTheyStand) {
+    const std::string fifo_entry = (folder / "pipe.desktop").string();
+    const std::string fifo_picture = (folder / "pipe.png").string();
+    const std::string fifo_text = (folder / "pipe.txt").string();
+    for (const std::string& fifo : {fifo_entry, fifo_picture, fifo_text}) ASSERT_EQ(mkfifo(fifo.c_str(), 0666), 0);
+    const std::string names_fifo = file("named.desktop", "[Desktop Entry]\nIcon=" + fifo_picture + "\nExec=x\n");
+    constexpr unsigned time_limit_seconds = 10;
+    for (const std::string& path : {fifo_entry, names_fifo, fifo_text, fifo_picture}) {
+        SCOPED_TRACE(path);
+        EXPECT_TRUE(test::holds_within(time_limit_seconds, [&] {
+            const auto icon = icons.large_icon(path, 32);
+            return !icon || icon->argb.size() == 32u * 32u;
+        })) << "the lookup returns at once";
+    }
+}
+
+TEST_F(FileIconsTest, AnIconPictureOverTheCapIsNotDecoded) {
+    QImage huge(4000, 4000, QImage::Format_ARGB32);
+    huge.fill(qRgba(200, 10, 10, 255));
+    ASSERT_TRUE(huge.save(QString::fromStdString((folder / "huge.png").string())));
+    const std::string entry = file("huge.desktop", "[Desktop Entry]\nIcon=" + (folder / "huge.png").string() + "\n");
+    const auto icon = icons.large_icon(entry, 32);
+    if (icon) {
+        ASSERT_EQ(icon->argb.size(), 32u * 32u);
+        EXPECT_NE(icon->argb[16 * 32 + 16], 0xFFC80A0Au) << "the theme's icon for the type, not the picture";
     }
 }
 

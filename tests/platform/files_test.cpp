@@ -141,6 +141,7 @@ TEST(ReadRegularFile, ReadsRegularFilesAndRefusesEverythingElseAtOnce) {
         std::string path;
         ReadStatus status;
         std::string bytes;
+        std::string start = bytes;  // the first 100 bytes
     };
     const Row rows[] = {
         {dir / "a.txt", ReadStatus::Ok, "hello"},
@@ -149,12 +150,15 @@ TEST(ReadRegularFile, ReadsRegularFilesAndRefusesEverythingElseAtOnce) {
         {dir / "fifo", ReadStatus::NotRegular, ""},  // no writer: a blocking open would never return
         {"/dev/zero", ReadStatus::NotRegular, ""},
         {dir.path().string(), ReadStatus::NotRegular, ""},
-        {dir / "big.txt", ReadStatus::TooLarge, ""},
+        {dir / "big.txt", ReadStatus::TooLarge, "", std::string(100, 'x')},
     };
     for (const Row& row : rows) {
         const auto result = platform::read_regular_file(row.path, 100);
         EXPECT_EQ(result.status, row.status) << row.path;
         EXPECT_EQ(result.bytes, row.bytes) << row.path;
+        const auto start = platform::read_regular_file_start(row.path, 100);
+        EXPECT_EQ(start.status, row.status == ReadStatus::TooLarge ? ReadStatus::Ok : row.status) << row.path;
+        EXPECT_EQ(start.bytes, row.start) << row.path;
     }
 }
 

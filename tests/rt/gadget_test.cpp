@@ -2,7 +2,9 @@
 // events of each kind, and drops.
 #include "rt/gadget.h"
 
+#include <QAbstractSpinBox>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -100,8 +102,8 @@ TEST_F(GadgetTest, TextAndStateGoWhereEachKindKeepsThem) {
         {GadgetName, 1, 0, "<b>été</b>", "<b>été</b>"},
         {GadgetRepeat, 7, 1, "Répéter", "Répéter"},
         {GadgetSlot, 1, 0, "Slot", "Slot"},  // not a toggle: no state
-        {GadgetZones, 7, 7, "", ""},
-        {GadgetZones, 12, 11, "", ""},
+        {GadgetZones, 7, 7, "", "7"},        // a spin field's text is the number it shows
+        {GadgetZones, 12, 11, "", "11"},
         {GadgetBalance, -3, -3, "", ""},
         {GadgetBalance, -30, -10, "", ""},
     };
@@ -220,22 +222,31 @@ TEST_F(GadgetTest, DropQueuesWhatTheGadgetAccepts) {
         if (text) mime->setText(QString::fromUtf8(text));
         return mime;
     };
+    using Files = std::vector<std::string>;
     const struct {
         const char* name;
         DropKind accepted;
         std::unique_ptr<QMimeData> mime;
         DropKind kind;  // None: no event
         std::string data;
+        Files files;
     } cases[] = {
         {"two files", DropKind::Files, uri_list({"file:///tmp/a%20b.txt", "file:///home/u/%C3%A9t%C3%A9.mp3"}),
-         DropKind::Files, "/tmp/a b.txt\n/home/u/été.mp3"},
+         DropKind::Files, "", Files{"/tmp/a b.txt", "/home/u/été.mp3"}},
+        {"a name with a line feed is one file", DropKind::Files,
+         uri_list({"file:///tmp/two%0Alines.txt", "file:///tmp/next"}), DropKind::Files, "",
+         Files{"/tmp/two\nlines.txt", "/tmp/next"}},
         {"web addresses are not files", DropKind::Files, uri_list({"https://example.org/x", "file:///tmp/c"}),
-         DropKind::Files, "/tmp/c"},
-        {"text where only files are taken", DropKind::Files, uri_list({}, "hello"), DropKind::None, ""},
-        {"a link taken as text", DropKind::Files | DropKind::Text,
-         uri_list({"https://example.org/x"}, "https://example.org/x"), DropKind::Text, "https://example.org/x"},
+         DropKind::Files, "", Files{"/tmp/c"}},
+        {"text where only files are taken", DropKind::Files, uri_list({}, "hello"), DropKind::None, "", {}},
+        {"a link taken as text",
+         DropKind::Files | DropKind::Text,
+         uri_list({"https://example.org/x"}, "https://example.org/x"),
+         DropKind::Text,
+         "https://example.org/x",
+         {}},
         {"files preferred over their text", DropKind::Files | DropKind::Text, uri_list({"file:///tmp/d"}, "/tmp/d"),
-         DropKind::Files, "/tmp/d"},
+         DropKind::Files, "", Files{"/tmp/d"}},
     };
     rt::create_button_gadget(GadgetSlot, 10, 10, 40, 40, "");
     for (const auto& c : cases) {
@@ -253,8 +264,45 @@ TEST_F(GadgetTest, DropQueuesWhatTheGadgetAccepts) {
         EXPECT_EQ(taken[0].object, GadgetSlot);
         EXPECT_EQ(taken[0].drop.kind, c.kind);
         EXPECT_EQ(taken[0].drop.data, c.data);
+        EXPECT_EQ(taken[0].drop.files, c.files);
         EXPECT_EQ(QPoint(taken[0].mouse.gadget_x, taken[0].mouse.gadget_y), QPoint(4, 5));
     }
+}
+
+// A typed spin field keeps what was typed for the program to judge; the
+// program's own value replaces it.
+TEST_F(GadgetTest, TypedSpinKeepsTheTypedTextAndTakesTheProgramsValue) {
+    rt::create_typed_spin_gadget(GadgetZones, 0, 0, 60, 25, 0, 24);
+    auto* spin = qobject_cast<QAbstractSpinBox*>(rt::gadget_widget(GadgetZones));
+    ASSERT_NE(spin, nullptr);
+    const auto type = [&](const QString& keys) {
+        QKeyEvent all(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+        QCoreApplication::sendEvent(spin, &all);
+        for (QChar c : keys) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(spin, &key);
+        }
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(spin, &leave);
+    };
+    const struct {
+        const char* typed;
+        const char* text;
+        int state;
+    } rows[] = {{"25", "25", 24}, {"7", "7", 7}, {"x1", "x1", 0}, {"-3", "-3", 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        type(QString::fromUtf8(row.typed));
+        EXPECT_EQ(rt::gadget_text(GadgetZones), row.text);
+        EXPECT_EQ(rt::gadget_state(GadgetZones), row.state);
+    }
+    (void)take_events();
+    rt::set_state(GadgetZones, 30);
+    EXPECT_EQ(rt::gadget_text(GadgetZones), "24");
+    EXPECT_EQ(rt::gadget_state(GadgetZones), 24);
+    rt::set_state(GadgetZones, 0);
+    EXPECT_EQ(rt::gadget_text(GadgetZones), "0");
+    EXPECT_TRUE(take_events().empty()) << "changes by the program are not user events";
 }
 
 TEST_F(GadgetTest, SliderReportsOnlyTheUsersMoves) {
@@ -275,6 +323,42 @@ TEST_F(GadgetTest, StringGadgetReportsOnlyTheUsersEdits) {
     QCoreApplication::sendEvent(rt::gadget_widget(GadgetName), &key);
     expect_seen(gadget_events(GadgetName), {{EventType::Change, {-1, -1}}});
     EXPECT_EQ(rt::gadget_text(GadgetName), "set by the programx");
+}
+
+}  // namespace
+
+namespace {
+
+// A flat image button is its picture on its parent's colour: no frame, no
+// bevel, not even in its transparent corners, and a pressed look only while
+// the mouse holds it down.
+TEST_F(GadgetTest, FlatImageButtonIsThePictureAloneAndSinksOnlyWhileHeld) {
+    constexpr QRgb page = qRgb(220, 220, 220), red = qRgb(255, 0, 0);
+    rt::set_window_background(WindowDesk, rt::rgb(220, 220, 220));
+    ASSERT_TRUE(rt::create_image(ImageIcon, 16, 16, rt::rgb(255, 0, 0)));
+    rt::create_image_button_gadget(GadgetSlot, 10, 10, 32, 32, ImageIcon, rt::ButtonFlag::Flat);
+    QWidget* window = rt::window_widget(WindowDesk);
+    QWidget* slot = rt::gadget_widget(GadgetSlot);
+    window->show();
+    const auto look = [&] {
+        return window->grab(QRect(10, 10, 32, 32)).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+
+    const QImage up = look();
+    for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31), QPoint(3, 16)})
+        EXPECT_EQ(up.pixel(corner), page) << "the page shows around the picture at " << corner.x() << "," << corner.y();
+    EXPECT_EQ(up.pixel(8, 8), red);
+    EXPECT_EQ(up.pixel(23, 23), red);
+    EXPECT_EQ(up.pixel(24, 24), page);
+
+    send_mouse(slot, QEvent::MouseButtonPress, Qt::LeftButton, {16, 16}, Qt::LeftButton);
+    const QImage down = look();
+    EXPECT_NE(down.pixel(0, 0), page) << "a sunken frame while held";
+    EXPECT_EQ(down.pixel(8, 8), page) << "the picture moved down and right";
+    EXPECT_EQ(down.pixel(24, 24), red);
+
+    send_mouse(slot, QEvent::MouseButtonRelease, Qt::LeftButton, {16, 16}, Qt::NoButton);
+    EXPECT_EQ(look(), up) << "flat again once let go";
 }
 
 }  // namespace
