@@ -15,8 +15,8 @@
 namespace rt {
 namespace {
 
-constexpr const char* item_property = "rt_item";
-constexpr const char* window_property = "rt_window";
+constexpr const char* item_property = menu_item_property;
+constexpr const char* window_property = menu_window_property;
 
 QMenu* menu_of(int menu) {
     const auto& menus = state().menus;
