@@ -152,6 +152,11 @@ void disable_menu_item(int menu, int item, bool disabled) {
     if (QAction* action = item_of(menu, item)) action->setDisabled(disabled);
 }
 
+bool menu_item_disabled(int menu, int item) {
+    const QAction* action = item_of(menu, item);
+    return action && !action->isEnabled();
+}
+
 void display_popup_menu(int menu, int window, int x, int y) {
     QMenu* m = menu_of(menu);
     if (!m) return;

@@ -75,8 +75,11 @@ TEST_F(WindowBars, MenuBarItemsQueueTheirNumberForTheWindow) {
 }
 
 TEST_F(WindowBars, MenuBarItemsAnswerTheMenuCallsThroughTheMenuNumber) {
+    EXPECT_FALSE(rt::menu_item_disabled(MenuNotes, ItemSave));
     rt::disable_menu_item(MenuNotes, ItemSave, true);
     EXPECT_FALSE(item("Enregistrer")->isEnabled());
+    EXPECT_TRUE(rt::menu_item_disabled(MenuNotes, ItemSave));
+    EXPECT_FALSE(rt::menu_item_disabled(MenuNotes, 999));
     rt::set_menu_item_text(MenuNotes, ItemNew, "New");
     EXPECT_EQ(rt::menu_item_text(MenuNotes, ItemNew), "New");
 }
