@@ -23,6 +23,10 @@
 #include "desk/ids.h"
 #include "desk/launch.h"
 #include "music/radio.h"
+#include "notes/drops.h"
+#include "notes/notes_window.h"
+#include "notes/picture.h"
+#include "notes/viewer.h"
 #include "rt/menu.h"
 #include "rt/window.h"
 
@@ -101,6 +105,7 @@ constexpr Row left_clicks[] = {
     {core::WindowBanner, on_any<clocks::close_notice>},
     {core::WindowDesk, desk_click},
     {core::WindowSmallClock, on_any<clocks::close_small_clock>},
+    {core::WindowPicture, on_any<notes::close_picture>},
 };
 
 constexpr Row right_clicks[] = {
@@ -127,6 +132,7 @@ constexpr Row fixed_gadgets[] = {
     {desk::GadgetPageTab2, page_tab},
     {desk::GadgetPageTab3, page_tab},
     {core::GadgetMoveIcons, on_any<desk::toggle_move_mode>},
+    {core::GadgetNotes, on_click<notes::toggle_notes>},
     {desk::GadgetInfoCopy, on_any<desk::copy_slot_info>},
     {desk::GadgetMoveOk, on_any<desk::move_dialog_ok>},
 };
@@ -144,6 +150,13 @@ constexpr Row window_closes[] = {
     {core::WindowPreferences, close_it},
     {core::WindowSlotInfo, close_it},
     {core::WindowTextViewer, close_it},
+    {core::WindowPicture, on_any<notes::close_picture>},
+    {core::WindowNotes, on_any<notes::close_notes>},
+};
+
+// Size changes, by the window that changed (the text viewer lays itself out).
+constexpr Row window_sizes[] = {
+    {core::WindowNotes, on_any<notes::lay_out_notes>},
 };
 
 constexpr Row menu_items[] = {
@@ -188,6 +201,18 @@ constexpr Row menu_items[] = {
     {core::ItemSlotRemove, on_any<desk::remove_slot>},
     {core::ItemSlotRunAsAdmin, on_any<[](State& s) { desk::launch_slot_elevated(s, s.Selected_Slot); }>},
     {core::ItemDeskEditData, on_any<[](State& s) { desk::open_with_desktop(s, s.Data_File_Path); }>},
+    {core::ItemViewerOnTop, on_any<notes::viewer_on_top>},
+    {core::ItemViewerWordWrap, on_any<notes::viewer_word_wrap>},
+    {core::ItemViewerEdit, on_any<notes::viewer_edit>},
+    {core::ItemViewerSaveAs, on_any<notes::viewer_save_as>},
+    {core::ItemNotesNew, on_any<notes::new_note>},
+    {core::ItemNotesOpen, on_any<notes::open_note>},
+    {core::ItemNotesSave, on_any<notes::save_note>},
+    {core::ItemNotesSaveAs, on_any<notes::save_note_as>},
+    {core::ItemNotesBackground, on_any<notes::choose_notes_background>},
+    {core::ItemNotesTextColour, on_any<notes::choose_notes_text_colour>},
+    {core::ItemNotesFont, on_any<notes::choose_notes_font>},
+    {core::ItemNotesClose, on_any<notes::close_notes>},
 };
 
 void tray(State& s, const rt::Event& e) {
@@ -218,15 +243,14 @@ void dispatch(State& s, const rt::Event& e) {
     switch (e.kind) {
     case rt::EventKind::Timer: run(timers, e.object, s, e); break;
     case rt::EventKind::GadgetDrop:
-        if (e.window == core::WindowDesk)
-            desk::drop_on_slot(s, e);  // the clock texts' drops come with the notes and viewer
+        if (e.window == core::WindowDesk && !notes::drop_on_clock(s, e)) desk::drop_on_slot(s, e);
         break;
     case rt::EventKind::Tray: tray(s, e); break;
     case rt::EventKind::LeftClick: run(left_clicks, e.window, s, e); break;
     case rt::EventKind::RightClick: run(right_clicks, e.window, s, e); break;
     case rt::EventKind::Gadget: gadget(s, e); break;
     case rt::EventKind::CloseWindow: run(window_closes, e.window, s, e); break;
-    case rt::EventKind::SizeWindow: break;  // the playlist and notes windows lay themselves out
+    case rt::EventKind::SizeWindow: run(window_sizes, e.window, s, e); break;
     case rt::EventKind::Menu: run(menu_items, e.object, s, e); break;
     }
 }
