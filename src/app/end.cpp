@@ -8,6 +8,7 @@
 
 #include "config/data_file.h"
 #include "core/ids.h"
+#include "notes/notes_window.h"
 #include "platform/services.h"
 #include "rt/app.h"
 #include "rt/dialogs.h"
@@ -22,12 +23,14 @@ void end_program(int exit_code) {
 }
 
 void quit(core::State& s) {
+    notes::save_open_note(s);
     config::save_all(s);
     platform::clock().sleep_ms(500);
     end_program();
 }
 
 void quit_by_closing_desk(core::State& s) {
+    notes::save_open_note(s);
     config::save_all(s);
     end_program();
 }

@@ -14,6 +14,8 @@ struct ProgramEnd {
 // Releases what the process holds, the tray icon first, and ends the program.
 [[noreturn]] void end_program(int exit_code = 0);
 
+// The two quits save the open note first, as closing the notes window does.
+
 // Saves all, waits 500 ms, ends the program (the Quit commands and the desk's close box).
 [[noreturn]] void quit(core::State& s);
 

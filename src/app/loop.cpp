@@ -28,6 +28,10 @@
 #include "desk/ids.h"
 #include "desk/launch.h"
 #include "music/radio.h"
+#include "notes/drops.h"
+#include "notes/notes_window.h"
+#include "notes/picture.h"
+#include "notes/viewer.h"
 #include "rt/menu.h"
 #include "rt/window.h"
 #include "web/about.h"
@@ -135,6 +139,7 @@ constexpr Row left_clicks[] = {
     {core::WindowBanner, on_any<clocks::close_notice>},
     {core::WindowDesk, desk_click},
     {core::WindowSmallClock, on_any<clocks::close_small_clock>},
+    {core::WindowPicture, on_any<notes::close_picture>},
 };
 
 constexpr Row right_clicks[] = {
@@ -161,6 +166,7 @@ constexpr Row fixed_gadgets[] = {
     {desk::GadgetPageTab2, page_tab},
     {desk::GadgetPageTab3, page_tab},
     {core::GadgetMoveIcons, on_any<desk::toggle_move_mode>},
+    {core::GadgetNotes, on_click<notes::toggle_notes>},
     {desk::GadgetInfoCopy, on_any<desk::copy_slot_info>},
     {desk::GadgetMoveOk, on_any<desk::move_dialog_ok>},
     {web::GadgetAboutOk, on_click<web::close_about>},
@@ -203,6 +209,13 @@ constexpr Row window_closes[] = {
     {core::WindowPreferences, close_it},
     {core::WindowSlotInfo, close_it},
     {core::WindowTextViewer, close_it},
+    {core::WindowPicture, on_any<notes::close_picture>},
+    {core::WindowNotes, on_any<notes::close_notes>},
+};
+
+// Size changes, by the window that changed (the text viewer lays itself out).
+constexpr Row window_sizes[] = {
+    {core::WindowNotes, on_any<notes::lay_out_notes>},
 };
 
 constexpr Row menu_items[] = {
@@ -254,6 +267,18 @@ constexpr Row menu_items[] = {
     {core::ItemDeskCheckVersion, on_any<check_for_newer_version>},
     {core::ItemTrayPreferences, on_any<open_preferences_window>},
     {core::ItemDeskPreferences, on_any<open_preferences_window>},
+    {core::ItemViewerOnTop, on_any<notes::viewer_on_top>},
+    {core::ItemViewerWordWrap, on_any<notes::viewer_word_wrap>},
+    {core::ItemViewerEdit, on_any<notes::viewer_edit>},
+    {core::ItemViewerSaveAs, on_any<notes::viewer_save_as>},
+    {core::ItemNotesNew, on_any<notes::new_note>},
+    {core::ItemNotesOpen, on_any<notes::open_note>},
+    {core::ItemNotesSave, on_any<notes::save_note>},
+    {core::ItemNotesSaveAs, on_any<notes::save_note_as>},
+    {core::ItemNotesBackground, on_any<notes::choose_notes_background>},
+    {core::ItemNotesTextColour, on_any<notes::choose_notes_text_colour>},
+    {core::ItemNotesFont, on_any<notes::choose_notes_font>},
+    {core::ItemNotesClose, on_any<notes::close_notes>},
 };
 
 void tray(State& s, const rt::Event& e) {
@@ -284,15 +309,14 @@ void dispatch(State& s, const rt::Event& e) {
     switch (e.kind) {
     case rt::EventKind::Timer: run(timers, e.object, s, e); break;
     case rt::EventKind::GadgetDrop:
-        if (e.window == core::WindowDesk)
-            desk::drop_on_slot(s, e);  // the clock texts' drops come with the notes and viewer
+        if (e.window == core::WindowDesk && !notes::drop_on_clock(s, e)) desk::drop_on_slot(s, e);
         break;
     case rt::EventKind::Tray: tray(s, e); break;
     case rt::EventKind::LeftClick: run(left_clicks, e.window, s, e); break;
     case rt::EventKind::RightClick: run(right_clicks, e.window, s, e); break;
     case rt::EventKind::Gadget: gadget(s, e); break;
     case rt::EventKind::CloseWindow: run(window_closes, e.window, s, e); break;
-    case rt::EventKind::SizeWindow: break;  // the playlist and notes windows lay themselves out
+    case rt::EventKind::SizeWindow: run(window_sizes, e.window, s, e); break;
     case rt::EventKind::Menu: run(menu_items, e.object, s, e); break;
     }
 }

@@ -34,6 +34,7 @@ enum Window : int {
 enum Menu : int {
     MenuSlot = 1,
     MenuTray = 14,
+    MenuNotes = 27,  // the notes window's menu bar
     MenuDesk = 39,
     MenuNeedleClock = 55,
     MenuMusicBrowser = 84,
@@ -94,6 +95,20 @@ enum MenuItem : int {
     ItemNeedleBackground = 64,
     ItemNeedleColour = 65,
     ItemNeedleClose = 66,
+    // Text viewer tool bar, window 26.
+    ItemViewerOnTop = 72,     // toggle button
+    ItemViewerWordWrap = 73,  // toggle button
+    ItemViewerEdit = 74,      // toggle button
+    ItemViewerSaveAs = 75,
+    // Notes window menu bar, window 27.
+    ItemNotesNew = 76,
+    ItemNotesOpen = 77,
+    ItemNotesSave = 78,
+    ItemNotesSaveAs = 79,
+    ItemNotesBackground = 80,
+    ItemNotesTextColour = 81,
+    ItemNotesFont = 82,
+    ItemNotesClose = 83,
     ItemBrowserPlay = 85,
     ItemBrowserAdd = 87,
     ItemPlaylistPlay = 88,
@@ -106,6 +121,7 @@ enum Timer : int {
     TimerDate = 2,          // desk, every minute
     TimerBanner = 3,        // banner, closes it
     TimerNeedleRedraw = 4,  // needle clock, bound to its window: redraws the face
+    TimerAnimation = 8,     // picture window, bound to it: shows the next frame of an animated picture
 };
 
 inline constexpr int TrayIcon = 0;
@@ -134,7 +150,10 @@ enum Font : int {
     FontSmallLabel = 25,         // 8: desk height label, icon reload text
     FontHeightRange = 26,        // 9
     FontDeskHeightField = 27,    // 10: the preferences' desk height field
+    FontViewer = 31,             // Consolas 10: the text viewer
+    FontNotesStart = 32,         // 9: the notes editor before its stored font is applied
     FontMusicInfo = 33,          // 8
+    FontNotes = 34,              // the notes editor's stored face and size, loaded when applied
 };
 
 // Gadgets of the clock bar, in the desk window.

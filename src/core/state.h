@@ -10,6 +10,7 @@
 
 #include "core/clock_run.h"
 #include "core/desk_run.h"
+#include "core/notes_run.h"
 
 namespace core {
 
@@ -144,10 +145,12 @@ struct State {
     std::array<FavouriteStation, favourite_station_count> favourites;
 
     // The subsystems' run-time state, never stored: the clock's (stopwatch,
-    // countdown, needle clock, which scheduled events fired) and the desk's
-    // (page shown, slot being moved, icon library).
+    // countdown, needle clock, which scheduled events fired), the desk's
+    // (page shown, slot being moved, icon library) and the notes' (new-note
+    // flag, the viewed text, the picture's frames).
     clocks::ClockRun clock;
     desk::DeskRun desk;
+    notes::NotesRun notes;
 };
 
 // The one instance of the running program.

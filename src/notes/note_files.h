@@ -18,10 +18,10 @@ inline constexpr std::size_t max_text_file_bytes = 16 * 1024 * 1024;
 
 enum class ReadStatus {
     Ok,
-    CannotOpen,      // missing, no permission, or a socket
-    NotRegularFile,  // a folder, FIFO or device: never read, so never blocks
+    CannotOpen,      // missing
+    NotRegularFile,  // a folder, FIFO, socket or device: never read, so never blocks
     TooLarge,        // more than the cap
-    ReadError,
+    ReadError,       // no permission, or the read itself failed
 };
 
 struct TextFile {

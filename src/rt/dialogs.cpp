@@ -129,7 +129,8 @@ std::optional<std::string> input_box(const std::string& title, const std::string
 namespace {
 
 std::optional<std::vector<std::string>> file_dialog(DialogKind kind, const std::string& title, const std::string& start,
-                                                    const std::string& filter, bool many = false) {
+                                                    const std::string& filter, bool many = false,
+                                                    bool confirm_replace = true) {
     if (g_script) {
         auto a = g_script->take({kind, title, start, {}, {}, filter});
         if (!a) return std::nullopt;
@@ -144,6 +145,7 @@ std::optional<std::vector<std::string>> file_dialog(DialogKind kind, const std::
     case DialogKind::SaveFile:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirm_replace);
         break;
     case DialogKind::Folder:
         dialog.setFileMode(QFileDialog::Directory);
@@ -171,9 +173,9 @@ std::optional<std::vector<std::string>> open_files(const std::string& title, con
     return file_dialog(DialogKind::OpenFile, title, start_path, filter, true);
 }
 
-std::optional<std::string> save_file(const std::string& title, const std::string& start_path,
-                                     const std::string& filter) {
-    auto files = file_dialog(DialogKind::SaveFile, title, start_path, filter);
+std::optional<std::string> save_file(const std::string& title, const std::string& start_path, const std::string& filter,
+                                     bool confirm_replace) {
+    auto files = file_dialog(DialogKind::SaveFile, title, start_path, filter, false, confirm_replace);
     if (!files || files->empty()) return std::nullopt;
     return files->front();
 }

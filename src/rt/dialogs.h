@@ -44,8 +44,10 @@ std::optional<std::string> open_file(const std::string& title, const std::string
                                      const std::string& filter = {});
 std::optional<std::vector<std::string>> open_files(const std::string& title, const std::string& start_path,
                                                    const std::string& filter = {});
+// save_file() asks before replacing an existing file unless `confirm_replace`
+// is false, for a caller that guards existing names itself.
 std::optional<std::string> save_file(const std::string& title, const std::string& start_path,
-                                     const std::string& filter = {});
+                                     const std::string& filter = {}, bool confirm_replace = true);
 std::optional<std::string> choose_folder(const std::string& title, const std::string& start_path);
 
 // Colour chooser; colours are 0xBBGGRR (red in the low byte). Nothing when cancelled.

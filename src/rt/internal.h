@@ -86,6 +86,14 @@ private:
     bool after_double_click_ = false;  // the release that ends a double click is no click
 };
 
+// Properties of a menu's actions and of its root menu: the item number, and
+// the window its events are for.
+inline constexpr const char* menu_item_property = "rt_item";
+inline constexpr const char* menu_window_property = "rt_window";
+
+// Lays out the menu bar, tool bar and status bar of `w` for its size (window_bars.cpp).
+void place_window_bars(QWidget& w);
+
 // Right clicks and drag starts on a button gadget, which the button itself ignores.
 void watch_button_mouse(QAbstractButton* button, int gadget);
 // A drag begun from `source` (a watched button) is over: the button is up.

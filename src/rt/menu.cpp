@@ -15,8 +15,8 @@
 namespace rt {
 namespace {
 
-constexpr const char* item_property = "rt_item";
-constexpr const char* window_property = "rt_window";
+constexpr const char* item_property = menu_item_property;
+constexpr const char* window_property = menu_window_property;
 
 QMenu* menu_of(int menu) {
     const auto& menus = state().menus;
@@ -150,6 +150,11 @@ bool menu_item_checked(int menu, int item) {
 
 void disable_menu_item(int menu, int item, bool disabled) {
     if (QAction* action = item_of(menu, item)) action->setDisabled(disabled);
+}
+
+bool menu_item_disabled(int menu, int item) {
+    const QAction* action = item_of(menu, item);
+    return action && !action->isEnabled();
 }
 
 void display_popup_menu(int menu, int window, int x, int y) {

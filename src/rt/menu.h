@@ -27,6 +27,8 @@ std::string menu_item_text(int menu, int item);
 void set_menu_item_checked(int menu, int item, bool checked);
 bool menu_item_checked(int menu, int item);
 void disable_menu_item(int menu, int item, bool disabled);
+// True when the item is greyed (false when there is no such item).
+bool menu_item_disabled(int menu, int item);
 
 // Shows the menu for window `window` with its top-left corner at desktop
 // position (x, y), or at the mouse when x or y is -1. Returns at once; the

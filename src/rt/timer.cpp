@@ -38,4 +38,10 @@ void remove_window_timer(int window, int timer) {
     timers.erase(found);
 }
 
+int window_timer_period(int window, int timer) {
+    const auto& timers = state().timers;
+    const auto found = timers.find({window, timer});
+    return found == timers.end() || found->second.isNull() ? 0 : found->second->interval();
+}
+
 }  // namespace rt

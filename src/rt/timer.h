@@ -10,5 +10,7 @@ namespace rt {
 void add_window_timer(int window, int timer, int ms);
 // Stops the timer and takes its queued tick off the queue.
 void remove_window_timer(int window, int timer);
+// The period of a running timer in milliseconds; 0 when it is not running.
+int window_timer_period(int window, int timer);
 
 }  // namespace rt

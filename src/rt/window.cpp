@@ -48,6 +48,7 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
+    place_window_bars(*this);
     if (!event->spontaneous() || is_queued(EventKind::SizeWindow, number, -1)) return;
     Event e;
     e.kind = EventKind::SizeWindow;
@@ -78,6 +79,7 @@ Qt::WindowFlags toolkit_flags(unsigned flags) {
         f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (flags & WindowFlag::CloseBox) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (flags & WindowFlag::MinimizeBox) f |= Qt::WindowMinimizeButtonHint;
+        if (flags & WindowFlag::MaximizeBox) f |= Qt::WindowMaximizeButtonHint;
     }
     if (flags & WindowFlag::TopMost) f |= Qt::WindowStaysOnTopHint;
     return f;

@@ -25,6 +25,7 @@ struct WindowFlag {
         Resizable = 1u << 6,       // the user may change the size (within the limits)
         CloseBox = 1u << 7,        // a close box and the window menu in the title bar
         MinimizeBox = 1u << 8,
+        MaximizeBox = 1u << 9,
     };
 };
 
