@@ -15,8 +15,8 @@
 #include "rt/dialogs.h"
 #include "rt/gadget.h"
 #include "rt/gadget_panel.h"
-#include "rt/status_bar.h"
 #include "rt/window.h"
+#include "rt/window_bars.h"
 
 namespace config {
 
@@ -169,8 +169,8 @@ void open_preferences(const State& s) {
     const std::string_view lng = s.Lng;
     rt::open_window(core::WindowPreferences, 0, 0, window_width, window_height, label_in(texts::title, lng),
                     F::Tool | F::CloseBox | F::ScreenCentered, core::WindowDesk);
-    rt::create_status_bar(core::WindowPreferences);
-    rt::set_status_bar_text(core::WindowPreferences, 0, label_in(texts::ready, lng));
+    rt::create_status_bar(core::WindowPreferences, {rt::remaining_width});
+    rt::set_status_text(core::WindowPreferences, 0, label_in(texts::ready, lng));
 
     rt::create_panel_gadget(GadgetPreferencesTabs, 5, 5, 590, 335);
     rt::add_panel_tab(GadgetPreferencesTabs, label_in(texts::tab_main, lng));

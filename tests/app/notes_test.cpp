@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app_fixture.h"
 #include "core/ids.h"
 #include "notes/ids.h"
@@ -37,7 +39,14 @@ protected:
     void notes_menu(int item) { dispatch({.kind = EventKind::Menu, .window = core::WindowNotes, .object = item}); }
     void drop(int gadget, rt::DropKind kind, const std::string& data) {
         rt::Event e{.kind = EventKind::GadgetDrop, .window = core::WindowDesk, .object = gadget};
-        e.drop = {kind, data};
+        e.drop.kind = kind;
+        if (kind != rt::DropKind::Files) e.drop.data = data;
+        // Several files: one path a line.
+        for (std::size_t start = 0; kind == rt::DropKind::Files && start <= data.size();) {
+            const std::size_t end = std::min(data.find('\n', start), data.size());
+            e.drop.files.push_back(data.substr(start, end - start));
+            start = end + 1;
+        }
         dispatch(e);
     }
     static QPlainTextEdit* note_editor() {

@@ -10,8 +10,8 @@
 #include "rt/gadget.h"
 #include "rt/gadget_panel.h"
 #include "rt/menu.h"
-#include "rt/status_bar.h"
 #include "rt/window.h"
+#include "rt/window_bars.h"
 #include "support/shell_requests.h"
 
 using rt::EventKind;
@@ -104,7 +104,7 @@ void Preferences::expect_labels(const char* lng, int item, bool english) {
     EXPECT_EQ(rt::window_title(core::WindowPreferences), english ? "Setup" : "Préférences");
     EXPECT_EQ(rt::window_width(core::WindowPreferences), 600);
     EXPECT_EQ(rt::window_height(core::WindowPreferences), 400);
-    EXPECT_EQ(rt::status_bar_text(core::WindowPreferences, 0), english ? "Ready" : "Prêt.");
+    EXPECT_EQ(rt::status_text(core::WindowPreferences, 0), english ? "Ready" : "Prêt.");
     ASSERT_EQ(rt::panel_tab_count(c::GadgetPreferencesTabs), 3);
     const char* const tabs[2][3] = {{"Divers", "Couleurs", "À Propos"}, {"Main", "Color", "About"}};
     for (int tab = 0; tab < 3; ++tab) EXPECT_EQ(rt::panel_tab_text(c::GadgetPreferencesTabs, tab), tabs[english][tab]);

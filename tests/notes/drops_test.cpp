@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "clock/ids.h"
 #include "core/ids.h"
 #include "notes_fixture.h"
@@ -55,7 +57,14 @@ protected:
 
     bool drop(int gadget, rt::DropKind kind, const std::string& data) {
         rt::Event e{.kind = rt::EventKind::GadgetDrop, .window = core::WindowDesk, .object = gadget};
-        e.drop = {kind, data};
+        e.drop.kind = kind;
+        if (kind != rt::DropKind::Files) e.drop.data = data;
+        // Several files: one path a line.
+        for (std::size_t start = 0; kind == rt::DropKind::Files && start <= data.size();) {
+            const std::size_t end = std::min(data.find('\n', start), data.size());
+            e.drop.files.push_back(data.substr(start, end - start));
+            start = end + 1;
+        }
         return notes::drop_on_clock(state, e);
     }
     std::string notes_folder() { return work / "Desktop/Notes_ana"; }
