@@ -8,6 +8,8 @@
 
 #include "config/data_file.h"
 #include "core/ids.h"
+#include "music/player.h"
+#include "music/radio.h"
 #include "platform/services.h"
 #include "rt/app.h"
 #include "rt/dialogs.h"
@@ -23,12 +25,14 @@ void end_program(int exit_code) {
 
 void quit(core::State& s) {
     config::save_all(s);
+    music::stop_button(s);
     platform::clock().sleep_ms(500);
     end_program();
 }
 
 void quit_by_closing_desk(core::State& s) {
     config::save_all(s);
+    music::stop_button(s);
     end_program();
 }
 

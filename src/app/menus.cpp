@@ -45,6 +45,8 @@ constexpr Label playlists_edit = {core::ItemDeskEditPlaylists, no_image, "Editer
 constexpr Label desk_menu_tail[] = {
     {core::ItemDeskMusicInfo, core::ImageMusicInfo, "Fenêtre Info Musique\tCtrl + M", "Show Music Info",
      "Fenêtre Info Musique"},
+    // Also here: without a notification area the tray menu cannot be opened.
+    {core::ItemTrayPlayOne, core::ImagePlay, "Lire un MP3/OGG", "Read One MP3/OGG", "Lire un MP3/OGG"},
     {separator, no_image, {}, {}, {}},
     {core::ItemCalendar, core::ImageCalendar, "Calendrier\tCtrl + 0", "Calendar/Schedule", "Calendrier"},
     {separator, no_image, {}, {}, {}},
@@ -81,8 +83,8 @@ constexpr Label tray_menu[] = {
     {separator, no_image, {}, {}, {}},
     {core::ItemTrayShowHide, core::ImageShowHide, "Afficher/Masquer", "Show/Hide Duzi", "Afficher/Masquer"},
     {core::ItemTrayOnTop, core::ImageOnTop, "Premier Plan", "Duzi on Top", "Premier Plan"},
-    {core::ItemTrayLeft, core::ImageLeft, "core::Menu à Gauche", "Duzi on Left", "Duzi à Gauche"},
-    {core::ItemTrayRight, core::ImageRight, "core::Menu à Droite", "Duzi on Right", "Duzi à Droite"},
+    {core::ItemTrayLeft, core::ImageLeft, "Menu à Gauche", "Duzi on Left", "Duzi à Gauche"},
+    {core::ItemTrayRight, core::ImageRight, "Menu à Droite", "Duzi on Right", "Duzi à Droite"},
     {core::ItemTrayTalkingClock, core::ImageTalkingClock, "Son ON", "Speaking Clock", "Activer l'Horloge Parlante"},
     {core::ItemTrayPlayOne, core::ImagePlay, "Lire un MP3/OGG", "Read One MP3/OGG", "Lire un MP3/OGG"},
     {separator, no_image, {}, {}, {}},

@@ -155,5 +155,11 @@ namespace rt {
 std::string gadget_tooltip(int number);
 // True when the gadget was hidden with hide_gadget() (not when only its window is).
 bool gadget_hidden(int number);
+// The colours it is drawn with: those last set, else the toolkit's; 0 when no such gadget.
+Colour gadget_back_colour(int number);
+Colour gadget_front_colour(int number);
+// The number of the image an image or image button gadget shows; -1 when
+// none, or for other gadgets.
+int gadget_image(int number);
 
 }  // namespace rt
