@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpng-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
   libmpv-dev libespeak-ng-dev espeak-ng-data libpulse-dev libasound2-dev
-  pulseaudio pulseaudio-utils lame
+  pulseaudio pulseaudio-utils lame vorbis-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils libx11-dev fonts-dejavu-core locales
   python3
