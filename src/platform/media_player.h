@@ -82,7 +82,8 @@ private:
     std::vector<std::pair<std::string, std::string>> extra_options_;
     std::unique_ptr<Core> core_;
     bool loaded_ = false;
-    bool ended_ = false;  // the loaded file played to its end or was stopped
+    bool ended_ = false;   // the loaded file played to its end or was stopped
+    bool paused_ = false;  // the core's pause switch as last set
     int volume_ = 100;
 };
 

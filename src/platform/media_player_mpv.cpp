@@ -1,9 +1,9 @@
 // Music files through libmpv. One mpv core is started at the first load and
 // kept, idle between files. Every call is made on the program's thread and
 // returns at once, except load, which waits (a bounded time) for mpv to say
-// whether the file opened. mpv's events are taken whenever the player is
-// used, the status asked once a second included; nothing is polled more often
-// and no callback wakes the program.
+// whether the file opened. mpv's events are taken, without waiting, whenever
+// the player is used, the status asked once a second included; nothing is
+// polled more often and no callback wakes the program.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -125,12 +125,28 @@ bool is_regular_file_within(const std::string& path, int limit_ms) {
 struct MpvMediaPlayer::Core {
     const MpvLibrary* api = nullptr;
     mpv_handle* mpv = nullptr;
+    // Set by mpv's thread when it queues an event, so that the queue is only
+    // looked at when it holds something (even an empty look makes the
+    // program's thread wait on a lock of mpv's).
+    std::atomic<bool> events_queued{false};
 };
+
+namespace {
+
+void note_events(void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }
+
+// Ends `mpv` without a callback left pointing at memory about to be freed.
+void end_core(const MpvLibrary* api, mpv_handle* mpv) {
+    api->set_wakeup_callback(mpv, nullptr, nullptr);
+    api->terminate_destroy(mpv);
+}
+
+}  // namespace
 
 MpvMediaPlayer::MpvMediaPlayer(std::string audio_outputs) : audio_outputs_(std::move(audio_outputs)) {}
 
 MpvMediaPlayer::~MpvMediaPlayer() {
-    if (core_) core_->api->terminate_destroy(core_->mpv);
+    if (core_) end_core(core_->api, core_->mpv);
 }
 
 void MpvMediaPlayer::add_option(std::string name, std::string value) {
@@ -155,7 +171,10 @@ bool MpvMediaPlayer::start_core() {
         api->terminate_destroy(mpv);
         return false;
     }
-    core_ = std::make_unique<Core>(Core{api, mpv});
+    core_ = std::make_unique<Core>();
+    core_->api = api;
+    core_->mpv = mpv;
+    api->set_wakeup_callback(mpv, note_events, &core_->events_queued);
     set_volume(volume_);
     return true;
 }
@@ -163,12 +182,14 @@ bool MpvMediaPlayer::start_core() {
 // Ends a core that stopped answering without waiting for it.
 void MpvMediaPlayer::abandon_core() {
     if (!core_) return;
+    core_->api->set_wakeup_callback(core_->mpv, nullptr, nullptr);
     std::thread([api = core_->api, mpv = core_->mpv] { api->terminate_destroy(mpv); }).detach();
     core_.reset();
     loaded_ = false;
 }
 
 void MpvMediaPlayer::take_events() {
+    if (!core_ || !core_->events_queued.exchange(false)) return;
     while (core_) {
         const mpv_event* event = core_->api->wait_event(core_->mpv, 0);
         switch (event->event_id) {
@@ -188,6 +209,7 @@ void MpvMediaPlayer::command(std::initializer_list<const char*> words) {
 }
 
 void MpvMediaPlayer::set_pause(bool paused) {
+    paused_ = paused;
     if (!core_) return;
     int flag = paused ? 1 : 0;
     core_->api->set_property(core_->mpv, "pause", MPV_FORMAT_FLAG, &flag);
@@ -272,9 +294,8 @@ void MpvMediaPlayer::set_volume(int volume) {
 int MpvMediaPlayer::status() {
     take_events();
     if (!loaded_ || ended_) return media_stopped;
-    int paused = 0;
-    if (core_->api->get_property(core_->mpv, "pause", MPV_FORMAT_FLAG, &paused) < 0) return media_stopped;
-    return paused ? media_paused : media_playing;
+    // Only this player pauses its core: the switch is known without asking it.
+    return paused_ ? media_paused : media_playing;
 }
 
 }  // namespace platform

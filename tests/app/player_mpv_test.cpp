@@ -1,6 +1,8 @@
 // The player from the desk with the real media player on the null audio
 // output: a playlist of files made at test time advances at the ends of its
 // tracks, loops, goes back and forth, pauses and resumes.
+#include <sys/stat.h>
+
 #include <chrono>
 #include <thread>
 
@@ -97,6 +99,20 @@ TEST_F(PlayerWithMpv, NextPreviousPauseAndResume) {
     click(core::GadgetStop);
     EXPECT_FALSE(mpv.loaded());
     EXPECT_EQ(now_playing(), "");
+}
+
+TEST_F(PlayerWithMpv, WhatIsNotMusicIsSkippedWithoutAWord) {
+    music::play_one_file(state, a);
+    const std::string fifo = working_file("fifo.mp3");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string picture = song("picture.mp3", "\x89PNG\r\n\x1a\n" + std::string(200, '\0'));
+    for (const std::string& path : {fifo, std::string("/dev/zero"), picture, working_file("missing.mp3")}) {
+        music::play_one_file(state, path);
+        EXPECT_EQ(now_playing(), "a") << path;
+        EXPECT_FALSE(mpv.loaded()) << path;
+        tick();
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 }  // namespace

@@ -248,6 +248,22 @@ TEST_F(Player, MuteAndTheVolumeSlider) {
     EXPECT_EQ(calls(), (Calls{"volume 60", "volume 30"}));
 }
 
+TEST_F(Player, TheClockBarsSliderFollowsTheRadioWindowsWhileItIsOpen) {
+    music::play_one_file(state, song("a.ogg"));
+    rt::open_window(core::WindowRadio, 0, 0, 500, 200, "Vimo Duzi - Web Radio", 0);
+    rt::create_slider_gadget(music::GadgetRadioVolume, 265, 5, 185, 18, 0, 100);
+    rt::set_state(music::GadgetRadioVolume, 20);
+    calls();
+    rt::set_state(core::GadgetVolume, 90);
+    click(core::GadgetVolume, EventType::Change);
+    EXPECT_EQ(rt::gadget_state(core::GadgetVolume), 20) << "snapped back to the radio window's slider";
+    EXPECT_EQ(state.Volume, 20);
+    rt::set_state(music::GadgetRadioVolume, 45);
+    click(music::GadgetRadioVolume, EventType::Change, core::WindowRadio);
+    EXPECT_EQ(rt::gadget_state(core::GadgetVolume), 45);
+    EXPECT_EQ(calls(), (Calls{"volume 20", "volume 45"}));
+}
+
 TEST_F(Player, ClosingTheDeskStopsTheMusic) {
     music::play_one_file(state, song("a.ogg"));
     calls();
