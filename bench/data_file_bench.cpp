@@ -26,11 +26,12 @@ struct FullDataFile {
     platform::FakeFileIcons file_icons;
     platform::FakeTones tones;
     platform::FakeShell shell;
+    platform::FakeMediaPlayer player;
     rt::DialogScript dialogs;
 
     FullDataFile() {
         env.working = work.path().string();
-        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
         core::State& s = core::g_state;
         s = {};
         s.Data_File_Path = work / "Vimo_Desk.ini";

@@ -28,11 +28,12 @@ struct FullDesk {
     platform::FakeFileIcons file_icons;
     platform::FakeTones tones;
     platform::FakeShell shell;
+    platform::FakeMediaPlayer player;
 
     FullDesk() {
         env.working = work.path().string();
         file_icons.answer_all = true;
-        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
         core::load_embedded_images({core::ImageWebShortcut, core::ImageElevationBadge, core::ImagePageTab1,
                                     core::ImagePageTab2, core::ImagePageTab3});
         reset();

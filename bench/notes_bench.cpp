@@ -34,11 +34,12 @@ struct Files {
     platform::FakeFileIcons file_icons;
     platform::FakeTones tones;
     platform::FakeShell shell;
+    platform::FakeMediaPlayer player;
     std::string ansi, utf16;
 
     Files() {
         env.working = work.path().string();
-        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
         // Lines of 60 to 80 characters with accents, up to the cap.
         std::string text;
         for (int line = 0; text.size() + 100 < notes::max_text_file_bytes; ++line)

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     platform::ThemeFileIcons file_icons;
     platform::PcmTones tones;
     platform::LinuxShell shell;
-    platform::install({&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell});
+    platform::MpvMediaPlayer player;
+    platform::install({&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
     platform::LocalSocketInstances instances;
     platform::install_instances(&instances);
     const int code = app::start(argc, argv);

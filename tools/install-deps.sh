@@ -16,7 +16,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpng-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
   libmpv-dev libespeak-ng-dev libpulse-dev libasound2-dev
-  pulseaudio pulseaudio-utils lame
+  pulseaudio pulseaudio-utils lame vorbis-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils libx11-dev locales
   trayer imagemagick util-linux

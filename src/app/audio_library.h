@@ -5,12 +5,13 @@
 #include <string>
 
 #include "core/state.h"
+#include "music/engine.h"
 
 namespace app {
 
 // The engine library, looked for in the program's own folder only (a library
 // loaded from a writable working folder would run anyone's code).
-inline constexpr const char* audio_library_name = "libvimo_audio.so";
+inline constexpr const char* audio_library_name = music::engine_library_name;
 // A smaller file cannot be the library.
 inline constexpr long audio_library_min_size = 1000;
 

@@ -9,6 +9,8 @@
 #include "config/data_file.h"
 #include "core/ids.h"
 #include "notes/notes_window.h"
+#include "music/player.h"
+#include "music/radio.h"
 #include "platform/services.h"
 #include "rt/app.h"
 #include "rt/dialogs.h"
@@ -25,6 +27,7 @@ void end_program(int exit_code) {
 void quit(core::State& s) {
     notes::save_open_note(s);
     config::save_all(s);
+    music::stop_button(s);
     platform::clock().sleep_ms(500);
     end_program();
 }
@@ -32,6 +35,7 @@ void quit(core::State& s) {
 void quit_by_closing_desk(core::State& s) {
     notes::save_open_note(s);
     config::save_all(s);
+    music::stop_button(s);
     end_program();
 }
 

@@ -14,12 +14,13 @@ struct ProgramEnd {
 // Releases what the process holds, the tray icon first, and ends the program.
 [[noreturn]] void end_program(int exit_code = 0);
 
-// The two quits save the open note first, as closing the notes window does.
-
+// Both save the open note first, as closing the notes window does, and stop
+// the music and the radio.
 // Saves all, waits 500 ms, ends the program (the Quit commands and the desk's close box).
 [[noreturn]] void quit(core::State& s);
 
-// Saves all, stops playback, ends the program (the desk window's close event).
+// Saves all, stops the music and the radio, ends the program (the desk
+// window's close event).
 [[noreturn]] void quit_by_closing_desk(core::State& s);
 
 // While installed, a run-time fault shows a box titled "Error" with the

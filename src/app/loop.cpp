@@ -27,6 +27,9 @@
 #include "desk/icon_commands.h"
 #include "desk/ids.h"
 #include "desk/launch.h"
+#include "music/ids.h"
+#include "music/music_info.h"
+#include "music/player.h"
 #include "music/radio.h"
 #include "notes/drops.h"
 #include "notes/notes_window.h"
@@ -95,10 +98,11 @@ void grip_bar(State& s, const rt::Event& e) {
     }
 }
 
-// The desk's own area: the clock bar's click zones above y 90.
+// The desk's own area: the clock bar's click zones above y 90, then the now-playing line.
 void desk_click(State& s, const rt::Event& e) {
     constexpr int clock_bar_end = 90;
     if (e.mouse.window_y < clock_bar_end) clocks::clock_bar_click(s, e.mouse.window_y);
+    music::now_playing_click(s, e.mouse.window_y);
 }
 
 void page_tab(State& s, const rt::Event& e) { desk::page_tab_event(s, e); }
@@ -151,6 +155,15 @@ constexpr Row fixed_gadgets[] = {
     {GadgetGrip, grip_bar},
     {GadgetHeightTest, on_any<test_desk_height>},
     {core::GadgetWebRadio, on_any<music::web_radio_button>},
+    {core::GadgetPlay, on_click<music::play_from_start>},
+    {core::GadgetPause, on_click<music::pause_or_resume>},
+    {core::GadgetStop, on_click<music::stop_button>},
+    {core::GadgetNextFile, on_click<music::next_file>},
+    {core::GadgetLoop, on_click<music::toggle_loop>},
+    {core::GadgetMute, on_click<music::toggle_mute>},
+    {core::GadgetVolume, on_any<music::volume_changed>},
+    {music::GadgetRadioVolume, on_any<music::volume_changed>},
+    {music::GadgetInfoStrip, music::strip_event},
     {core::GadgetCountdownStartStop, on_click<clocks::countdown_start_stop>},
     {core::GadgetCountdownSet, on_click<clocks::open_countdown_window>},
     {core::GadgetStopwatchReset, on_click<clocks::stopwatch_reset>},
@@ -279,6 +292,8 @@ constexpr Row menu_items[] = {
     {core::ItemNotesTextColour, on_any<notes::choose_notes_text_colour>},
     {core::ItemNotesFont, on_any<notes::choose_notes_font>},
     {core::ItemNotesClose, on_any<notes::close_notes>},
+    {core::ItemDeskMusicInfo, on_any<music::toggle_strip>},
+    {core::ItemTrayPlayOne, on_any<[](State& s) { music::play_one_file(s, ""); }>},
 };
 
 void tray(State& s, const rt::Event& e) {

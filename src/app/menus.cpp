@@ -45,6 +45,8 @@ constexpr Label playlists_edit = {core::ItemDeskEditPlaylists, no_image, "Editer
 constexpr Label desk_menu_tail[] = {
     {core::ItemDeskMusicInfo, core::ImageMusicInfo, "Fenêtre Info Musique\tCtrl + M", "Show Music Info",
      "Fenêtre Info Musique"},
+    // Also here: without a notification area the tray menu cannot be opened.
+    {core::ItemTrayPlayOne, core::ImagePlay, "Lire un MP3/OGG", "Read One MP3/OGG", "Lire un MP3/OGG"},
     {separator, no_image, {}, {}, {}},
     {core::ItemCalendar, core::ImageCalendar, "Calendrier\tCtrl + 0", "Calendar/Schedule", "Calendrier"},
     {separator, no_image, {}, {}, {}},

@@ -18,6 +18,7 @@
 #include "clock/date_texts.h"
 #include "clock/ids.h"
 #include "clock/needle_clock.h"
+#include "clock/tick.h"
 #include "config/data_file.h"
 #include "config/install_mode.h"
 #include "core/ids.h"
@@ -27,6 +28,7 @@
 #include "desk/desk.h"
 #include "desk/icon_commands.h"
 #include "desk/layout.h"
+#include "music/player.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "rt/events.h"
@@ -86,6 +88,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::set_window_size_limits(core::WindowDesk, s.Desk_Width, s.Desk_Min_Height, s.Desk_Width, desk_max_height);
     rt::set_window_title(core::WindowDesk, s.identity.program_name);
     rt::move_window(core::WindowDesk, s.X_Origin, s.Y_Origin);
+    clocks::tick_hooks().end_of_track_step = music::end_of_track_step;
     rt::add_window_timer(core::WindowDesk, core::TimerTick, 1000);
     rt::add_window_timer(core::WindowDesk, core::TimerDate, 60000);
     clocks::show_start_time(s);

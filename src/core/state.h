@@ -11,6 +11,7 @@
 #include "core/clock_run.h"
 #include "core/desk_run.h"
 #include "core/notes_run.h"
+#include "core/music_run.h"
 
 namespace core {
 
@@ -139,6 +140,25 @@ struct State {
     int Drag_Source_Slot = 0;  // slot whose picture is dragged in move mode; 0 when none
     std::string Station_Separator = " --- ";
 
+    // The player: the playlist, the entry that was current when the last file
+    // started, the title shown for it, the mute and pause switches and what
+    // they remember of the now-playing line.
+    music::PlayList Play_List;
+    std::string Playing_File;
+    std::string Display_Title;
+    bool Music_Muted = false;
+    int Muted_Volume = 0;  // the volume slider's position when mute went on
+    bool Player_Paused = false;
+    std::string Saved_Status_Text;
+    // The tags of the playing file, "" when it has none.
+    std::string Tag_Title, Tag_Artist, Tag_Album, Tag_Year, Tag_Track;
+    // The radio's engine library (null until bound, or when it does not load)
+    // and its handles, null when none.
+    void* Audio_Library = nullptr;
+    FMOD_SYSTEM* Radio_System = nullptr;
+    FMOD_SOUND* Radio_Sound = nullptr;
+    FMOD_CHANNEL* Radio_Channel = nullptr;
+
     // Fixed tables, allocated once; index 0 is unused where numbering starts at 1.
     std::vector<Slot> slot_table = std::vector<Slot>(slot_count_max + 1);
     std::vector<Separator> separators = std::vector<Separator>(separator_count + 2);
@@ -146,11 +166,13 @@ struct State {
 
     // The subsystems' run-time state, never stored: the clock's (stopwatch,
     // countdown, needle clock, which scheduled events fired), the desk's
-    // (page shown, slot being moved, icon library) and the notes' (new-note
-    // flag, the viewed text, the picture's frames).
+    // (page shown, slot being moved, icon library), the notes' (new-note
+    // flag, the viewed text, the picture's frames) and the music's (engine
+    // entry points, what pause and mute remember).
     clocks::ClockRun clock;
     desk::DeskRun desk;
     notes::NotesRun notes;
+    music::MusicRun music;
 };
 
 // The one instance of the running program.

@@ -11,7 +11,37 @@ using core::Text;
 
 // The web radio without its audio engine library.
 inline constexpr Text missing_engine_title{"Erreur", "Error"};
-inline constexpr Text missing_engine{"La DLL fmodex(64).dll n'est pas présente dans le répertoire",
-                                     "Needed DLL fmodex(64).dll not found in directory"};
+inline constexpr Text missing_engine{"La DLL libvimo_audio.so n'est pas présente dans le répertoire",
+                                     "Needed DLL libvimo_audio.so not found in directory"};
+
+// Play one file.
+inline constexpr Text play_one_title{"Lire un Fichier MP3", "Read one MP3 File"};
+inline constexpr std::string_view play_one_default_file = "*.mp3";
+inline constexpr std::string_view play_one_filter = "Fichier MP3 (*.mp3);;Fichier OGG (*.OGG)";
+
+// The now-playing line and the clock bar's player controls.
+inline constexpr std::string_view paused = "Pause";
+inline constexpr Text music_off{"Musique OFF", "Music OFF"};
+inline constexpr std::string_view volume_tooltip = "Volume: ";  // followed by the value
+inline constexpr Text loop_on{"Bouclage PlayList Activé", "PlayList Loop is ON"};
+inline constexpr Text loop_off{"Bouclage PlayList Désactivé", "PlayList Loop is OFF"};
+inline constexpr std::string_view short_title_end = "...";
+
+// The music information strip.
+inline constexpr Text no_music_info{"Aucun Fichier MP3 en cours de lecture ou pas d'infomation",
+                                    "No Music Playing or No mp3 info in this File"};
+inline constexpr std::string_view tag_separator = " / ";
+inline constexpr Text strip_tooltip{"Fermer - Infos - Précédent - Pause/Reprise - Stop - Suivant",
+                                    "Close - Infos - Previous - Pause/Resume - Stop - Next"};
+
+// Show information: the box's title and the labels before each value.
+inline constexpr std::string_view information_title = "Info:";
+inline constexpr Text label_title{"Titre: ", "Title: "};
+inline constexpr Text label_artist{"\r\nAuteur: ", "\r\nAuthor: "};
+inline constexpr Text label_album{"\r\nCD: ", "\r\nCD: "};
+inline constexpr Text label_track{"\r\nPiste: ", "\r\nTrack: "};
+inline constexpr Text label_year{"\r\nAnnée: ", "\r\nYear: "};
+inline constexpr Text label_file{"\r\nFichier MP3: ", "\r\nFileName: "};
+inline constexpr Text label_position{"\r\nFichier dans la Liste: ", "\r\n# in List: "};
 
 }  // namespace music::texts

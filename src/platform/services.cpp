@@ -22,10 +22,10 @@ void require(bool condition, const char* sentence) {
 }  // namespace
 
 Services install(const Services& s) {
-    const bool all_set =
-        s.clock && s.environment && s.http && s.screen && s.speech && s.file_icons && s.tones && s.shell;
-    const bool none_set =
-        !s.clock && !s.environment && !s.http && !s.screen && !s.speech && !s.file_icons && !s.tones && !s.shell;
+    const bool all_set = s.clock && s.environment && s.http && s.screen && s.speech && s.file_icons && s.tones &&
+                         s.shell && s.media_player;
+    const bool none_set = !s.clock && !s.environment && !s.http && !s.screen && !s.speech && !s.file_icons &&
+                          !s.tones && !s.shell && !s.media_player;
     require(all_set || none_set, "Install every platform service at once, or none of them.");
     const Services previous = g_services;
     g_services = s;
@@ -70,6 +70,11 @@ Tones& tones() {
 Shell& shell() {
     require(g_services.shell, "No shell installed: call platform::install() at start.");
     return *g_services.shell;
+}
+
+MediaPlayer& media_player() {
+    require(g_services.media_player, "No media player installed: call platform::install() at start.");
+    return *g_services.media_player;
 }
 
 }  // namespace platform

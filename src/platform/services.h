@@ -6,6 +6,7 @@
 #include "platform/environment.h"
 #include "platform/file_icons.h"
 #include "platform/http.h"
+#include "platform/media_player.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/speech.h"
@@ -22,6 +23,7 @@ struct Services {
     FileIcons* file_icons = nullptr;
     Tones* tones = nullptr;
     Shell* shell = nullptr;
+    MediaPlayer* media_player = nullptr;
 };
 
 // Installs `s`; every member must be set, or none (back to nothing installed,
@@ -37,5 +39,6 @@ Speech& speech();
 Tones& tones();
 FileIcons& file_icons();
 Shell& shell();
+MediaPlayer& media_player();
 
 }  // namespace platform

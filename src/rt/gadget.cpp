@@ -131,6 +131,7 @@ private:
 };
 
 void show_on_button(QPushButton& button, int image) {
+    button.setProperty(gadget_image_property, image);
     const QPixmap picture = pixmap_of(image);
     button.setIcon(QIcon(picture));
     button.setIconSize(picture.size());
@@ -188,6 +189,7 @@ void create_image_button_gadget(int number, int x, int y, int width, int height,
 void create_image_gadget(int number, int x, int y, int width, int height, int image) {
     add_gadget<ImageWidget>(number, GadgetKind::Image, x, y, width, height, [&](QWidget* parent) {
         auto* widget = new ImageWidget(number, parent);
+        widget->setProperty(gadget_image_property, image);
         widget->picture = pixmap_of(image);
         return widget;
     });
@@ -405,6 +407,7 @@ int gadget_state(int number) {
 
 void set_gadget_image(int number, int image) {
     if (auto* widget = gadget_as<ImageWidget>(number, {GadgetKind::Image})) {
+        widget->setProperty(gadget_image_property, image);
         widget->picture = pixmap_of(image);
         widget->update();
     } else if (auto* button = gadget_as<QPushButton>(number, {GadgetKind::ImageButton})) {

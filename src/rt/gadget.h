@@ -172,5 +172,10 @@ std::string gadget_tooltip(int number);
 bool gadget_hidden(int number);
 // The colour given with set_gadget_back_colour(); nothing before one was given.
 std::optional<Colour> gadget_back_colour(int number);
+// The text colour it is drawn with: the one last set, else the toolkit's; 0 when no such gadget.
+Colour gadget_front_colour(int number);
+// The number of the image an image or image button gadget shows; -1 when
+// none, or for other gadgets.
+int gadget_image(int number);
 
 }  // namespace rt

@@ -1,4 +1,4 @@
-// Reading back tooltips, visibility and background colours of gadgets.
+// Reading back tooltips, visibility, colours and pictures of gadgets.
 #include "rt/gadget.h"
 #include "rt/internal.h"
 
@@ -19,6 +19,20 @@ std::optional<Colour> gadget_back_colour(int number) {
     if (!w || !w->autoFillBackground()) return std::nullopt;
     const QColor c = w->palette().color(QPalette::Window);
     return rgb(c.red(), c.green(), c.blue());
+}
+
+Colour gadget_front_colour(int number) {
+    const QWidget* w = gadget_widget(number);
+    if (!w) return 0;
+    const QColor c = w->palette().color(QPalette::WindowText);
+    return rgb(c.red(), c.green(), c.blue());
+}
+
+int gadget_image(int number) {
+    const QWidget* w = gadget_widget(number);
+    if (!w) return -1;
+    const QVariant image = w->property(gadget_image_property);
+    return image.isValid() ? image.toInt() : -1;
 }
 
 }  // namespace rt

@@ -37,6 +37,10 @@ inline QString to_qstring(const std::string& s) { return QString::fromUtf8(s.dat
 inline std::string to_utf8(const QString& s) { return s.toUtf8().toStdString(); }
 inline QColor to_qcolor(Colour c, int alpha = 255) { return QColor(red_of(c), green_of(c), blue_of(c), alpha); }
 
+// The widget property holding the number of the image an image or image
+// button gadget shows.
+inline constexpr const char* gadget_image_property = "vd_image";
+
 // A numbered window. The close box and the window's own mouse clicks become events.
 class WindowWidget final : public QWidget {
 public:

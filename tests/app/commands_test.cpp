@@ -186,8 +186,8 @@ TEST_F(Commands, WebRadioWithoutTheAudioEngineSaysSo) {
     dispatch({.kind = EventKind::Gadget, .window = core::WindowDesk, .object = core::GadgetWebRadio});
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[0].title, "Erreur");
-    EXPECT_EQ(dialogs.shown()[0].text, "La DLL fmodex(64).dll n'est pas présente dans le répertoire");
+    EXPECT_EQ(dialogs.shown()[0].text, "La DLL libvimo_audio.so n'est pas présente dans le répertoire");
     EXPECT_EQ(dialogs.shown()[0].icon, rt::MessageIcon::Error);
     EXPECT_EQ(dialogs.shown()[1].title, "Error");
-    EXPECT_EQ(dialogs.shown()[1].text, "Needed DLL fmodex(64).dll not found in directory");
+    EXPECT_EQ(dialogs.shown()[1].text, "Needed DLL libvimo_audio.so not found in directory");
 }

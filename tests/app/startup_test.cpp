@@ -173,7 +173,7 @@ TEST_F(StartUp, AudioLibraryDownload) {
         test::TempFolder folder;
         env.program = folder.path().string();
         platform::FakeHttp fresh_http;
-        platform::install({&clock, &env, &fresh_http, &screen, &speech, &file_icons, &tones, &shell});
+        platform::install({&clock, &env, &fresh_http, &screen, &speech, &file_icons, &tones, &shell, &player});
         if (row.serve)
             fresh_http.serve("https://vimo-duzi.example/libvimo_audio.so", {200, std::string(row.size, 'l')});
         data_file("");

@@ -31,7 +31,7 @@ protected:
     // The real transfer, to `server`, named by the base address variable.
     void use(const LoopbackServer& server) {
         env.variables["VIMO_DUZI_WEB_BASE"] = server.url("");
-        platform::install({&clock, &env, &curl, &screen, &speech, &file_icons, &tones, &shell});
+        platform::install({&clock, &env, &curl, &screen, &speech, &file_icons, &tones, &shell, &player});
     }
     // The path and query the check asks for with a French locale.
     static std::string request_path() {

@@ -181,14 +181,14 @@ TEST_F(Desk, WithTheLibraryTheBuildAsksNeitherDesktopNorNetwork) {
     rt::shutdown();
     file_icons.lookups.clear();
     platform::FakeHttp quiet_http;
-    platform::install({&clock, &env, &quiet_http, &screen, &speech, &file_icons, &tones, &shell});
+    platform::install({&clock, &env, &quiet_http, &screen, &speech, &file_icons, &tones, &shell, &player});
     start_desk(slots);
     EXPECT_TRUE(file_icons.lookups.empty());
     EXPECT_TRUE(quiet_http.requests().empty());
     EXPECT_EQ(slot_pixel(5, 10, 10), test::file_icon_colour);
     EXPECT_EQ(slot_pixel(299, 31, 31), test::file_icon_colour);
     EXPECT_FALSE(rt::image_exists(desk::ImageIconLibrary)) << "released once the desk is built";
-    platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+    platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
 }
 
 // A PNG header announcing a width x height RGBA picture, followed by `tail`.

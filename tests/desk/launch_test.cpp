@@ -446,7 +446,7 @@ protected:
     ~RealLaunch() override { platform::install(services_with(shell)); }
 
     platform::Services services_with(platform::Shell& s) {
-        return {&clock, &env, &http, &screen, &speech, &file_icons, &tones, &s};
+        return {&clock, &env, &http, &screen, &speech, &file_icons, &tones, &s, &player};
     }
     platform::LinuxShell real_shell;
 };

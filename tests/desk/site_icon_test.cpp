@@ -1,9 +1,8 @@
 // Site icons of web shortcuts over real HTTP, from a server on 127.0.0.1.
-#include <zlib.h>
+#include <chrono>
 
 #include <gtest/gtest.h>
-
-#include <chrono>
+#include <zlib.h>
 
 #include "desk/web_icons.h"
 #include "desk_fixture.h"
@@ -48,10 +47,10 @@ protected:
     // Makes slot n a web shortcut of `address` and fetches its icon over real HTTP.
     desk::SiteIcon fetch(int n, const std::string& address) {
         platform::CurlHttp curl;
-        platform::install({&clock, &env, &curl, &screen, &speech, &file_icons, &tones, &shell});
+        platform::install({&clock, &env, &curl, &screen, &speech, &file_icons, &tones, &shell, &player});
         state.slot_table[std::size_t(n)].target = address;
         const auto result = desk::fetch_site_icon(state, n);
-        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+        platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
         return result;
     }
 };
@@ -173,17 +172,16 @@ TEST_F(SiteIcons, SilentSitesAtStartAreAskedAtOnce) {
     std::map<int, test::SlotEntry> slots;
     for (int n = 1; n <= 6; ++n) slots[n] = {silent.url("/page") + std::to_string(n), "Site"};
     platform::CurlHttp curl;
-    platform::install({&clock, &env, &curl, &screen, &speech, &file_icons, &tones, &shell});
+    platform::install({&clock, &env, &curl, &screen, &speech, &file_icons, &tones, &shell, &player});
     const auto started = std::chrono::steady_clock::now();
     start_desk(slots);
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+    platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
     // One after the other, six silent sites would hold the start 24 s.
     EXPECT_LT(seconds, 12.0);
     RecordProperty("start_seconds", std::to_string(seconds));
     EXPECT_EQ(silent.requests().size(), 6u);
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_NE(slot_pixel(n, 8, 8) >> 24, 0u) << "slot " << n << " shows the web picture";
+    for (int n = 1; n <= 6; ++n) EXPECT_NE(slot_pixel(n, 8, 8) >> 24, 0u) << "slot " << n << " shows the web picture";
 }
 
 }  // namespace

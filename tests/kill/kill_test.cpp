@@ -134,7 +134,8 @@ int child(const std::string& kind, const fs::path& folder, int ready_fd) {
     platform::FakeFileIcons icons;
     platform::FakeTones tones;
     platform::FakeShell shell;
-    platform::install({&clock, &env, &http, &screen, &speech, &icons, &tones, &shell});
+    platform::FakeMediaPlayer player;
+    platform::install({&clock, &env, &http, &screen, &speech, &icons, &tones, &shell, &player});
     rt::DialogScript dialogs;  // a failure's box is answered, never shown
     const char go = 'g';
     if (::write(ready_fd, &go, 1) != 1) return 2;

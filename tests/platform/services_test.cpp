@@ -14,7 +14,10 @@ struct Fakes {
     platform::FakeFileIcons file_icons;
     platform::FakeTones tones;
     platform::FakeShell shell;
-    platform::Services set() { return {&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell}; }
+    platform::FakeMediaPlayer player;
+    platform::Services set() {
+        return {&clock, &environment, &http, &screen, &speech, &file_icons, &tones, &shell, &player};
+    }
 };
 
 TEST(ServicesDeathTest, HalfASetOrNoneIsRefused) {

@@ -58,7 +58,7 @@ protected:
         env.program = work.path().string();
         env.variables["HOME"] = (work.path() / "home").string();
         env.variables["APPDATA"] = (work.path() / "appdata").string();
-        previous_ = platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell});
+        previous_ = platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
         core::g_state = {};
     }
     ~Scenario() override { platform::install(previous_); }
@@ -74,6 +74,7 @@ protected:
     platform::FakeFileIcons file_icons;
     platform::FakeTones tones;
     platform::FakeShell shell;
+    platform::FakeMediaPlayer player;
     rt::DialogScript dialogs;
     core::State& state = core::g_state;
 
