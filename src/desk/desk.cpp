@@ -70,6 +70,13 @@ void create_separator(core::State& s, int number, int y) {
     rt::create_image_gadget(separator.click_area, 0, y, desk_width, separator_height, -1);
 }
 
+// The slot's picture cut from its cell of the icon library; an empty one
+// when the cut fails.
+void picture_from_library(const core::State& s, core::Slot& slot) {
+    slot.picture = slot_image(slot.number);
+    if (!copy_library_cell(s, slot.number, slot.picture)) new_slot_picture(slot);
+}
+
 // The picture a slot gets while the desk is built. A web slot without the
 // library shows the web picture and joins `sites`, whose icons are fetched
 // all at once after the build.
@@ -81,16 +88,14 @@ void picture_at_start(core::State& s, int n, std::vector<int>& sites) {
     }
     if (is_web_target(slot.target)) {
         if (icon_library_present(s)) {
-            new_slot_picture(slot);
-            copy_library_cell(s, n, slot.picture);
+            picture_from_library(s, slot);
             if (slot.title.empty()) slot.title = texts::web_title;
         } else {
             make_web_picture(slot);
             sites.push_back(n);
         }
     } else if (icon_library_present(s)) {
-        new_slot_picture(slot);
-        copy_library_cell(s, n, slot.picture);
+        picture_from_library(s, slot);
     } else {
         make_icon_picture(slot, slot.elevated == 1);
     }
