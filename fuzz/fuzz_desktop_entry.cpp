@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto entry = platform::parse_desktop_entry(bytes);
     if (!entry) return 0;
-    for (const auto& files : {std::vector<std::string>{},
-                              std::vector<std::string>{"/tmp/a b.txt"},
+    for (const auto& files : {std::vector<std::string>{}, std::vector<std::string>{"/tmp/a b.txt"},
                               std::vector<std::string>{"/tmp/it's \"x\"; $(id)\n.txt", "/tmp/two"}}) {
         const auto lines = platform::exec_command_lines(*entry, files, "/tmp/app.desktop");
         if (!lines) continue;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/unicode.h"
 #include "music/tags.h"
 #include "music/text_decoding.h"
 
@@ -17,7 +18,7 @@ namespace {
 constexpr std::size_t max_field_bytes = music::max_frame_text_bytes * 2;
 
 void check_field(const std::string& text) {
-    if (text.size() > max_field_bytes || !music::is_valid_utf8(text)) std::abort();
+    if (text.size() > max_field_bytes || !core::is_valid_utf8(text)) std::abort();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/unicode.h"
 #include "music/playlist_file.h"
 #include "music/text_decoding.h"
 
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = music::favourite_entries(bytes);
     if (entries.size() > lines.size()) std::abort();
     for (const std::string& entry : entries) {
-        if (!music::is_playlist_entry(entry) || !music::is_valid_utf8(entry)) std::abort();
+        if (!music::is_playlist_entry(entry) || !core::is_valid_utf8(entry)) std::abort();
         if (entry.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) std::abort();
     }
     // A first line that starts with U+FEFF would be written as a UTF-8 mark,

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/unicode.h"
+
 namespace config {
 
 namespace {
@@ -14,50 +16,6 @@ constexpr std::string_view line_end = "\r\n";
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-std::string latin1_to_utf8(std::string_view in) {
-    std::string out;
-    out.reserve(in.size() + in.size() / 8);
-    for (unsigned char c : in) {
-        if (c < 0x80) {
-            out += char(c);
-        } else {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-// Whether `bytes` is well-formed UTF-8 (no overlong forms, surrogates or
-// code points past U+10FFFF). Latin-1 text with accents almost never is.
-bool is_valid_utf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-        if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-        else if (lead == 0xE0) length = 3, low = 0xA0;
-        else if (lead == 0xED) length = 3, high = 0x9F;
-        else if (lead >= 0xE1 && lead <= 0xEF) length = 3;
-        else if (lead == 0xF0) length = 4, low = 0x90;
-        else if (lead == 0xF4) length = 4, high = 0x8F;
-        else if (lead >= 0xF1 && lead <= 0xF3) length = 4;
-        else return false;
-        if (bytes.size() - i < length) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(bytes[i + k]);
-            if (k == 1 ? (c < low || c > high) : (c < 0x80 || c > 0xBF)) return false;
-        }
-        i += length;
-    }
-    return true;
-}
 
 // Appends the line `line` (no line end, leading blanks already skipped) to `doc`.
 void read_line(IniDoc& doc, std::string_view line) {
@@ -110,8 +68,8 @@ IniDoc ini_read(std::string_view bytes) {
     std::string converted;
     if (bytes.starts_with(utf8_mark)) {
         bytes.remove_prefix(utf8_mark.size());
-    } else if (!is_valid_utf8(bytes)) {
-        converted = latin1_to_utf8(bytes);
+    } else if (!core::is_valid_utf8(bytes)) {
+        converted = core::latin1_to_utf8(bytes);
         bytes = converted;
     }
     std::size_t pos = 0;

@@ -52,7 +52,8 @@ void mute_on(core::State& s) {
     s.Music_Muted = true;
     s.Saved_Status_Text = rt::gadget_text(core::GadgetNowPlaying);
     s.Muted_Volume = rt::gadget_state(core::GadgetVolume);
-    s.music.muted_background = rt::gadget_back_colour(core::GadgetNowPlaying).value_or(0);  // the clock bar gives it one
+    s.music.muted_background =
+        rt::gadget_back_colour(core::GadgetNowPlaying).value_or(0);  // the clock bar gives it one
     rt::set_gadget_back_colour(core::GadgetNowPlaying, muted_colour);
     rt::set_gadget_image(core::GadgetMute, core::ImageMuted);
     rt::set_text(core::GadgetNowPlaying, texts::music_off.in(s.Lng));
@@ -146,7 +147,8 @@ void pause_or_resume(core::State& s) {
             s.Saved_Status_Text = rt::gadget_text(core::GadgetNowPlaying);
             player.pause();
             rt::set_text(core::GadgetNowPlaying, std::string(texts::paused));
-            s.music.paused_background = rt::gadget_back_colour(core::GadgetNowPlaying).value_or(0);  // the clock bar gives it one
+            s.music.paused_background =
+                rt::gadget_back_colour(core::GadgetNowPlaying).value_or(0);  // the clock bar gives it one
             rt::set_gadget_back_colour(core::GadgetNowPlaying, paused_colour);
         } else {
             s.Player_Paused = false;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 
+#include "core/unicode.h"
 #include "music/text_decoding.h"
 
 namespace music {
@@ -30,8 +31,8 @@ template <typename Take>
 void for_each_line(std::string_view bytes, Take take) {
     if (bytes.starts_with(utf8_mark)) bytes.remove_prefix(utf8_mark.size());
     std::string cleaned;
-    if (!is_valid_utf8(bytes)) {
-        cleaned = utf8_replacing_invalid(bytes);
+    if (!core::is_valid_utf8(bytes)) {
+        cleaned = core::utf8_replacing_invalid(bytes);
         bytes = cleaned;
     }
     std::size_t at = 0;

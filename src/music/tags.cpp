@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <iterator>
 
+#include "core/unicode.h"
 #include "music/text_decoding.h"
 
 namespace music {
@@ -72,9 +73,9 @@ std::string_view up_to_nul(std::string_view text) { return text.substr(0, text.f
 std::string decode_frame_text(std::uint8_t encoding, std::string_view text) {
     text = text.substr(0, max_frame_text_bytes);
     switch (encoding) {
-    case EncodingLatin1: return latin1_to_utf8(up_to_nul(text));
+    case EncodingLatin1: return core::latin1_to_utf8(up_to_nul(text));
     case EncodingUtf16: return utf16_to_utf8(text);  // ends at its first NUL unit
-    default: return utf8_dropping_invalid(up_to_nul(text));
+    default: return core::utf8_dropping_invalid(up_to_nul(text));
     }
 }
 
@@ -125,7 +126,7 @@ TagReading read_version23(const FileView& file) {
 // these records were written in before UTF-8.
 std::string version1_text(std::string_view field) {
     field = up_to_nul(field);
-    return is_valid_utf8(field) ? std::string(field) : latin1_to_utf8(field);
+    return core::is_valid_utf8(field) ? std::string(field) : core::latin1_to_utf8(field);
 }
 
 TagReading read_version1(const FileView& file) {

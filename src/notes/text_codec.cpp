@@ -4,96 +4,19 @@
 #include <algorithm>
 #include <array>
 
+#include "core/unicode.h"
+
 namespace notes {
 namespace {
 
 constexpr std::string_view utf8_mark = "\xEF\xBB\xBF";
 constexpr std::string_view utf16_mark = "\xFF\xFE";
 
-constexpr char32_t replacement = 0xFFFD;
-constexpr char32_t last_code_point = 0x10FFFF;
+using core::append_utf8;
+using core::next_utf8;
+using core::windows1252_byte;
+constexpr char32_t replacement = core::replacement_character;
 constexpr char32_t first_surrogate = 0xD800, first_low_surrogate = 0xDC00, last_surrogate = 0xDFFF;
-
-// Windows-1252 bytes 80 to 9F; the five undefined ones keep their own number.
-constexpr std::array<char16_t, 32> windows1252_high = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
-};
-constexpr unsigned char windows1252_high_first = 0x80;
-constexpr unsigned char windows1252_high_last = 0x9F;
-
-char32_t windows1252_char(unsigned char byte) {
-    if (byte >= windows1252_high_first && byte <= windows1252_high_last)
-        return windows1252_high[byte - windows1252_high_first];
-    return byte;  // the rest is Latin-1
-}
-
-// The byte of `c` in Windows-1252, or -1 when there is none.
-int windows1252_byte(char32_t c) {
-    if (c < windows1252_high_first || (c > windows1252_high_last && c <= 0xFF)) return int(c);
-    for (std::size_t i = 0; i < windows1252_high.size(); ++i) {
-        if (windows1252_high[i] == c) return int(windows1252_high_first + i);
-    }
-    return -1;
-}
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-// The code point at `pos`, moving `pos` past it. An invalid sequence gives
-// U+FFFD and moves past its longest valid beginning (at least one byte), so
-// the byte that broke it starts the next character.
-char32_t next_utf8(std::string_view bytes, std::size_t& pos) {
-    const unsigned char lead = static_cast<unsigned char>(bytes[pos++]);
-    if (lead < 0x80) return lead;
-    int continuation;
-    char32_t c;
-    // The second byte's range excludes overlong forms, surrogates and code points past U+10FFFF.
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        continuation = 1;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        continuation = 2;
-        c = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        continuation = 3;
-        c = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return replacement;
-    }
-    for (int i = 0; i < continuation; ++i) {
-        if (pos >= bytes.size()) return replacement;
-        const unsigned char next = static_cast<unsigned char>(bytes[pos]);
-        if (next < low || next > high) return replacement;
-        c = (c << 6) | (next & 0x3F);
-        ++pos;
-        low = 0x80;
-        high = 0xBF;
-    }
-    return c;
-}
 
 char16_t utf16_unit(std::string_view bytes, std::size_t pos) {
     return char16_t(static_cast<unsigned char>(bytes[pos]) | static_cast<unsigned char>(bytes[pos + 1]) << 8);
@@ -151,12 +74,7 @@ std::string_view encoding_name(TextEncoding encoding) {
     return "ASCII";
 }
 
-std::string decode_windows1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) append_utf8(out, windows1252_char(static_cast<unsigned char>(byte)));
-    return out;
-}
+std::string decode_windows1252(std::string_view bytes) { return core::windows1252_to_utf8(bytes); }
 
 std::string decode_utf8(std::string_view bytes) {
     std::string out;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/unicode.h"
 #include "web/texts.h"
 
 namespace web {
@@ -50,39 +51,14 @@ std::string escape_value(std::string_view value) {
     return out;
 }
 
-// Windows-1252 code points of bytes 0x80-0x9F; 0 where the code page has none.
-constexpr std::array<char32_t, 32> cp1252_high = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // The text of Windows-1252 `bytes` in UTF-8; nothing when it holds a control
 // character or a byte the code page leaves undefined.
 std::optional<std::string> decode_version(std::string_view bytes) {
     std::string out;
     for (const char ch : bytes) {
         const auto byte = static_cast<unsigned char>(ch);
-        char32_t c = byte;
-        if (byte < 0x20 || byte == 0x7F) return std::nullopt;
-        if (byte >= 0x80 && byte < 0xA0) {
-            c = cp1252_high[byte - 0x80];
-            if (c == 0) return std::nullopt;
-        }
-        append_utf8(out, c);
+        if (byte < 0x20 || byte == 0x7F || !core::windows1252_defines(byte)) return std::nullopt;
+        core::append_utf8(out, core::windows1252_code_point(byte));
     }
     return out;
 }

@@ -91,6 +91,8 @@ TEST(AudioEngine, RefusedHandlesChangeNothing) {
         stale_system = earlier.system;
         stale_sound = earlier.sound;
         stale_channel = earlier.channel;
+        // Heard before it is released, so the count below does not race it.
+        ASSERT_TRUE(eventually([&] { return server.requests().size() == 1; }));
     }
     ASSERT_TRUE(eventually([&] { return server.open_connections() == 0; }));
 
