@@ -1,9 +1,12 @@
-// How long the first music file takes to be heard, in a fresh process as at
-// the program's first Play, cold (libmpv not loaded yet) and warm (loaded
-// while the file dialog was open, as the program does). Each start runs in a
-// child process; the parent times it from the child's word "go" to the first
-// sound on the null sink of a private PulseAudio daemon (20 ms steps, plus
-// the recorder's latency), and the child reports how long load + play held it.
+// How long the first sound of each kind takes to be heard, in a fresh process
+// as at its first trigger: the first music file cold (libmpv not loaded yet)
+// and warm (loaded while the file dialog was open, as the program does), the
+// first alarm tone (the sound server's library opened then) and the first
+// phrase of the talking clock (espeak-ng opened and its voice loaded then).
+// Each start runs in a child process; the parent times it from the child's
+// word "go" to the first sound on the null sink of a private PulseAudio
+// daemon (20 ms steps, plus the recorder's latency), and the child reports
+// how long the call held it (a tune and a phrase hold it until they end).
 //
 //   build/bench/vd_first_sound [--runs N]      (5 of each by default, interleaved)
 //
@@ -24,6 +27,8 @@
 
 #include "platform/media_player.h"
 #include "platform/mpv_library.h"
+#include "platform/speech.h"
+#include "platform/tones.h"
 #include "support/private_pulse.h"
 #include "support/sound_files.h"
 
@@ -36,23 +41,47 @@ constexpr double heard = 0.02;
 constexpr double probe_seconds = 0.02;
 constexpr double give_up_seconds = 10;
 
+// Says "go", runs `trigger`, reports how long it held the caller.
+template <typename Trigger>
+int timed_child(Trigger trigger) {
+    std::printf("go\n");
+    std::fflush(stdout);
+    const auto start = Clock::now();
+    const bool done = trigger();
+    std::printf("%s %.1f\n", done ? "call" : "failed", Milliseconds(Clock::now() - start).count());
+    std::fflush(stdout);
+    std::this_thread::sleep_for(std::chrono::seconds(30));  // the parent ends it
+    return 0;
+}
+
 // The child: waits as the user does in the dialog (warm: libmpv loads
-// meanwhile), says "go", loads and plays, reports the time that took.
+// meanwhile), says "go", loads and plays, reports the time that took. The
+// tone and the phrase are the alarm's first note and the talking clock's hour.
 int child(const std::string& mode, const std::string& file) {
+    if (mode == "tone") {
+        platform::PcmTones tones;
+        return timed_child([&] {
+            tones.play({{880, 300}});
+            return true;
+        });
+    }
+    if (mode == "phrase") {
+        platform::EspeakSpeech speech;
+        return timed_child([&] {
+            speech.speak("Il est quinze heures", "fr", 0, 100);
+            return true;
+        });
+    }
     if (mode == "warm") {
         platform::preload_mpv_library();
         std::this_thread::sleep_for(std::chrono::seconds(1));  // the dialog is open
     }
     platform::MpvMediaPlayer player("pulse");
-    std::printf("go\n");
-    std::fflush(stdout);
-    const auto start = Clock::now();
-    const bool loaded = player.load(file);
-    player.play();
-    std::printf("%s %.1f\n", loaded ? "call" : "failed", Milliseconds(Clock::now() - start).count());
-    std::fflush(stdout);
-    std::this_thread::sleep_for(std::chrono::seconds(30));  // the parent ends it
-    return 0;
+    return timed_child([&] {
+        const bool loaded = player.load(file);
+        player.play();
+        return loaded;
+    });
 }
 
 struct Start {
@@ -122,18 +151,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lame failed\n");
         return 1;
     }
-    std::vector<double> heard_ms[2], call_ms[2];
-    const char* modes[2] = {"cold", "warm"};
+    constexpr int mode_count = 4;
+    std::vector<double> heard_ms[mode_count], call_ms[mode_count];
+    const char* modes[mode_count] = {"cold", "warm", "tone", "phrase"};
     for (int run = 0; run < runs; ++run) {
-        for (int m = 0; m < 2; ++m) {
+        for (int m = 0; m < mode_count; ++m) {
             const Start s = measure(pulse, argv[0], modes[m], file);
-            std::printf("%s: heard after %.0f ms, load + play %.1f ms\n", modes[m], s.heard_ms, s.call_ms);
+            std::printf("%s: heard after %.0f ms, the call held it %.1f ms\n", modes[m], s.heard_ms, s.call_ms);
             if (s.heard_ms >= 0) heard_ms[m].push_back(s.heard_ms);
             if (s.call_ms >= 0) call_ms[m].push_back(s.call_ms);
         }
     }
-    for (int m = 0; m < 2; ++m)
-        std::printf("median %s: heard after %.0f ms, load + play held the caller %.1f ms (%zu runs)\n", modes[m],
+    for (int m = 0; m < mode_count; ++m)
+        std::printf("median %s: heard after %.0f ms, the call held the caller %.1f ms (%zu runs)\n", modes[m],
                     median(heard_ms[m]), median(call_ms[m]), heard_ms[m].size());
     std::filesystem::remove_all(folder);
     return 0;
