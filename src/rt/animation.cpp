@@ -37,21 +37,6 @@ bool screen_allowed(std::span<const std::uint8_t> bytes) {
     return width == 0 || height == 0 || animation_size_allowed(width, height);
 }
 
-// The reader gives RGB32 (alpha byte 0xFF) or ARGB32, copied as they are;
-// anything else goes through the common conversion.
-Pixels frame_pixels(const QImage& image) {
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32) return to_pixels(image);
-    Pixels out;
-    out.width = image.width();
-    out.height = image.height();
-    out.argb.resize(std::size_t(out.width) * out.height);
-    for (int y = 0; y < out.height; ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        std::copy(line, line + out.width, out.argb.begin() + std::ptrdiff_t(y) * out.width);
-    }
-    return out;
-}
-
 }  // namespace
 
 std::optional<Animation> decode_animation(std::span<const std::uint8_t> bytes, const AnimationCaps& caps) {
@@ -84,7 +69,7 @@ std::optional<Animation> decode_animation(std::span<const std::uint8_t> bytes, c
         animation.width = image.width();
         animation.height = image.height();
         decoded_bytes += bytes_of(image.width(), image.height());
-        animation.frames.push_back({frame_pixels(image), shown_frame_delay(reader.nextImageDelay())});
+        animation.frames.push_back({to_pixels(image), shown_frame_delay(reader.nextImageDelay())});
     }
     if (animation.frames.empty()) return std::nullopt;
     return animation;

@@ -97,7 +97,9 @@ std::optional<Pixels> decode_image(std::span<const std::uint8_t> bytes, std::int
 }
 
 Pixels to_pixels(const QImage& image) {
-    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    // RGB32 holds its pixels as ARGB32 does, with an alpha byte of 0xFF.
+    const QImage straight =
+        image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_ARGB32);
     Pixels out;
     out.width = straight.width();
     out.height = straight.height();
