@@ -1,6 +1,7 @@
 // The library's exported entry points and the registry of live engine
 // instances that every handle is checked against. No exception leaves an
 // entry point: a failure is a result code.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -191,6 +192,25 @@ int FMOD_System_Release(FMOD_SYSTEM* system) {
         }
         if (!released) return VIMO_AUDIO_BAD_HANDLE;
         released.reset();  // ends the player outside the lock
+        return VIMO_AUDIO_OK;
+    });
+}
+
+int VIMO_Channel_GetTitle(FMOD_CHANNEL* channel, char* title, int size) {
+    return guarded([&]() -> int {
+        if (!title || size <= 0) return VIMO_AUDIO_BAD_ARGUMENT;
+        title[0] = '\0';
+        std::string text;
+        {
+            Registry& live = registry();
+            std::lock_guard lock(live.mutex);
+            Instance* instance = instance_of(live, channel);
+            if (!instance) return VIMO_AUDIO_BAD_HANDLE;
+            text = audio_engine::stream_title(instance->player);
+        }
+        const std::size_t length = std::min(text.size(), std::size_t(size) - 1);
+        std::memcpy(title, text.data(), length);
+        title[length] = '\0';
         return VIMO_AUDIO_OK;
     });
 }

@@ -7,8 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include <mpv/client.h>
 
@@ -37,10 +41,11 @@ constexpr Option player_options[] = {
     {"idle", "yes", true},
     // Seconds before a station that stops sending is given up.
     {"network-timeout", "10", true},
-    // A live stream needs a little read-ahead and never seeks back.
+    // A live stream needs a little read-ahead and never seeks back; the small
+    // back buffer is what carries a station's titles to the moment they play.
     {"cache-secs", "10", true},
     {"demuxer-max-bytes", "1MiB", true},
-    {"demuxer-max-back-bytes", "0", true},
+    {"demuxer-max-back-bytes", "64KiB", true},
     // A playlist that a station answers with may not point at local files.
     {"load-unsafe-playlists", "no", true},
     {"load-scripts", "no", true},
@@ -80,11 +85,85 @@ bool is_regular_file(const std::string& path) {
     return regular;
 }
 
-// Empties the player's event queue, which a long stream would otherwise fill.
-// A dropped station shows here as MPV_EVENT_END_FILE.
-void drain_events(Player* player) {
-    while (!player->closing)
-        if (mpv_wait_event(player->mpv, -1)->event_id == MPV_EVENT_SHUTDOWN) return;
+using SteadyClock = std::chrono::steady_clock;
+
+constexpr const char* title_property = "metadata/by-key/icy-title";
+
+bool is_network(std::string_view target) { return has_scheme(target, "http://") || has_scheme(target, "https://"); }
+
+void keep_title(Shared& shared, const mpv_event_property& property) {
+    std::string title;
+    if (property.format == MPV_FORMAT_STRING && property.data) {
+        const char* text = *static_cast<char**>(property.data);
+        title.assign(text, strnlen(text, max_title_bytes));
+    }
+    std::lock_guard lock(shared.mutex);
+    shared.title = std::move(title);
+}
+
+// A network stream that ended by itself (the station hung up, or the
+// connection broke) is asked for again, while reconnections are left: the
+// generation it belongs to, or nothing.
+std::optional<unsigned> reconnection_after(Shared& shared, const mpv_event_end_file& end) {
+    if (end.reason != MPV_END_FILE_REASON_EOF && end.reason != MPV_END_FILE_REASON_ERROR) return std::nullopt;
+    std::lock_guard lock(shared.mutex);
+    if (shared.playing.empty() || shared.reconnects_left <= 0) {
+        shared.title.clear();
+        return std::nullopt;
+    }
+    --shared.reconnects_left;
+    return shared.generation;
+}
+
+void reconnect(Player& player, unsigned generation) {
+    std::string target;
+    {
+        std::lock_guard lock(player.shared.mutex);
+        if (player.shared.generation != generation || player.shared.playing.empty()) return;
+        target = player.shared.playing;
+    }
+    const char* command[] = {"loadfile", target.c_str(), "replace", nullptr};
+    mpv_command_async(player.mpv, 0, command);
+}
+
+// Handles the player's events until it shuts down: the station's titles,
+// reconnections, and emptying the queue, which a long stream would otherwise
+// fill. A dropped station shows here as MPV_EVENT_END_FILE.
+void handle_events(Player* player) {
+    mpv_observe_property(player->mpv, 0, title_property, MPV_FORMAT_STRING);
+    bool pending = false;  // a reconnection waits for its time
+    unsigned pending_generation = 0;
+    SteadyClock::time_point reconnect_at;
+    while (!player->closing) {
+        double timeout = -1;
+        if (pending) timeout = std::max(0.0, std::chrono::duration<double>(reconnect_at - SteadyClock::now()).count());
+        const mpv_event* event = mpv_wait_event(player->mpv, timeout);
+        switch (event->event_id) {
+        case MPV_EVENT_SHUTDOWN: return;
+        case MPV_EVENT_NONE:
+            if (pending && SteadyClock::now() >= reconnect_at) {
+                reconnect(*player, pending_generation);
+                pending = false;
+            }
+            break;
+        case MPV_EVENT_PROPERTY_CHANGE:
+            keep_title(player->shared, *static_cast<const mpv_event_property*>(event->data));
+            break;
+        case MPV_EVENT_PLAYBACK_RESTART: {
+            std::lock_guard lock(player->shared.mutex);
+            player->shared.reconnects_left = max_reconnects;
+            break;
+        }
+        case MPV_EVENT_END_FILE:
+            if (auto generation = reconnection_after(player->shared, *static_cast<mpv_event_end_file*>(event->data))) {
+                pending = true;
+                pending_generation = *generation;
+                reconnect_at = SteadyClock::now() + std::chrono::milliseconds(reconnect_delay_ms);
+            }
+            break;
+        default: break;
+        }
+    }
 }
 
 }  // namespace
@@ -104,7 +183,7 @@ bool create_player(Player& player) {
 
 bool start_player(Player& player) {
     if (!player.mpv || player.started || mpv_initialize(player.mpv) < 0) return false;
-    player.events = std::thread(drain_events, &player);
+    player.events = std::thread(handle_events, &player);
     player.started = true;
     return true;
 }
@@ -139,6 +218,13 @@ std::string stream_target(std::string_view address) {
 
 bool play(Player& player, const std::string& target, bool paused) {
     if (!player.started || target.empty()) return false;
+    {
+        std::lock_guard lock(player.shared.mutex);
+        player.shared.playing = is_network(target) ? target : std::string();
+        ++player.shared.generation;
+        player.shared.reconnects_left = max_reconnects;
+        player.shared.title.clear();
+    }
     int pause = paused ? 1 : 0;
     double volume = mpv_volume(player.volume);
     const char* command[] = {"loadfile", target.c_str(), "replace", nullptr};
@@ -155,8 +241,19 @@ bool set_volume(Player& player, float loudness) {
 }
 
 bool stop(Player& player) {
+    {
+        std::lock_guard lock(player.shared.mutex);
+        player.shared.playing.clear();
+        ++player.shared.generation;
+        player.shared.title.clear();
+    }
     const char* command[] = {"stop", nullptr};
     return player.started && mpv_command(player.mpv, command) >= 0;
+}
+
+std::string stream_title(Player& player) {
+    std::lock_guard lock(player.shared.mutex);
+    return player.shared.title;
 }
 
 }  // namespace audio_engine

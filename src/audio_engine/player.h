@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -15,13 +16,30 @@ namespace audio_engine {
 
 // Longest stream address accepted, in bytes.
 inline constexpr std::size_t max_address_bytes = 8192;
+// Longest title kept of what a station says it plays, in bytes.
+inline constexpr std::size_t max_title_bytes = 1024;
+// A station that drops is asked again this many times in a row, this long
+// after it dropped, before the engine falls silent. Hearing it again starts
+// the count afresh.
+inline constexpr int max_reconnects = 3;
+inline constexpr int reconnect_delay_ms = 1000;
+
+// What the player's event thread and the callers share.
+struct Shared {
+    std::mutex mutex;
+    std::string playing;      // the network address asked for; "" when stopped or a file
+    unsigned generation = 0;  // counts plays and stops, so a late reconnect never restarts another stream
+    int reconnects_left = 0;
+    std::string title;  // the station's title of what it plays now; "" when it gives none
+};
 
 struct Player {
     mpv_handle* mpv = nullptr;  // null until create_player succeeded
     bool started = false;       // start_player succeeded: the player takes commands
     float volume = 1.0f;        // the channel's loudness, 0.0-1.0, kept across plays
-    std::thread events;         // drains the player's events while it is started
+    std::thread events;         // handles the player's events while it is started
     std::atomic<bool> closing{false};
+    Shared shared;
 };
 
 // Creates the player with its options, not yet started. False (and `player`
@@ -50,5 +68,9 @@ void destroy_player(Player& player);
 
 // Ends the playing stream and its connection; the player stays started.
 [[nodiscard]] bool stop(Player& player);
+
+// The title the station gives what it plays now (its ICY StreamTitle), as
+// the station sent it; "" when it gives none or nothing plays.
+std::string stream_title(Player& player);
 
 }  // namespace audio_engine

@@ -77,6 +77,16 @@ VIMO_AUDIO_API int FMOD_Channel_Stop(FMOD_CHANNEL* channel);
  * handles are refused from then on. Does not wait for a stalled station. */
 VIMO_AUDIO_API int FMOD_System_Release(FMOD_SYSTEM* system);
 
+/* Beyond the seven calls above, which are all a caller needs, and bound only
+ * when present. A station that drops is asked again up to three times in a
+ * row, a second apart, before the channel falls silent.
+ *
+ * The title the station gives what it plays now on `channel` (its ICY
+ * StreamTitle), written NUL-terminated into `title` of `size` bytes, cut to
+ * fit; "" when the station gives none. The bytes are the station's own and
+ * need not be UTF-8. */
+VIMO_AUDIO_API int VIMO_Channel_GetTitle(FMOD_CHANNEL* channel, char* title, int size);
+
 #ifdef __cplusplus
 }
 #endif

@@ -28,6 +28,7 @@ struct AudioLibrary {
     decltype(&FMOD_Channel_SetVolume) channel_set_volume = nullptr;
     decltype(&FMOD_Channel_Stop) channel_stop = nullptr;
     decltype(&FMOD_System_Release) system_release = nullptr;
+    decltype(&VIMO_Channel_GetTitle) channel_get_title = nullptr;
 
     bool complete() const {
         return system_create && system_init && system_create_stream && system_play_sound && channel_set_volume &&
@@ -53,6 +54,7 @@ inline const AudioLibrary& audio_library() {
         resolve(l.handle, "FMOD_Channel_SetVolume", l.channel_set_volume);
         resolve(l.handle, "FMOD_Channel_Stop", l.channel_stop);
         resolve(l.handle, "FMOD_System_Release", l.system_release);
+        resolve(l.handle, "VIMO_Channel_GetTitle", l.channel_get_title);
         return l;
     }();
     return library;
