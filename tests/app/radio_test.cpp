@@ -250,6 +250,12 @@ TEST_F(Radio, APresetTakesAFiveLetterLabelAndComesBackAfterARestart) {
     EXPECT_EQ(dialogs.shown()[1].title, "Erreur");
     EXPECT_EQ(dialogs.shown()[1].text, "Nom Trop Long");
     EXPECT_EQ(dialogs.shown()[3].text, "Sélectionnez ou Créez d'abord une Station.");
+    // A preset is stored under its station's name: the same names are refused as by Save.
+    fields("Zeta=Live", "http://zeta.example/live");
+    dialogs.answer(MessageAnswer::Ok);
+    radio_click(music::GadgetRadioFavourite2);
+    ASSERT_EQ(dialogs.shown().size(), 5u);
+    EXPECT_EQ(dialogs.shown()[4].text, "Nom de station invalide");
     EXPECT_EQ(state.favourites[1].name, "");
     EXPECT_TRUE(group_on_disk("Radio_Fav").empty()) << "nothing saved";
 
