@@ -31,6 +31,7 @@
 #include "music/music_info.h"
 #include "music/player.h"
 #include "music/radio.h"
+#include "music/radio_window.h"
 #include "notes/drops.h"
 #include "notes/notes_window.h"
 #include "notes/picture.h"
@@ -82,6 +83,12 @@ void on_any(State& s, const rt::Event&) {
 template <auto command>
 void on_click(State& s, const rt::Event& e) {
     if (e.type == rt::EventType::LeftClick) call<command>(s);
+}
+
+// Runs `command` when the user changed the gadget (a list's choice, a field's text).
+template <auto command>
+void on_change(State& s, const rt::Event& e) {
+    if (e.type == rt::EventType::Change) call<command>(s);
 }
 
 void open_desk_menu(State&, const rt::Event&) { rt::display_popup_menu(core::MenuDesk, core::WindowDesk); }
@@ -163,6 +170,20 @@ constexpr Row fixed_gadgets[] = {
     {core::GadgetMute, on_click<music::toggle_mute>},
     {core::GadgetVolume, on_any<music::volume_changed>},
     {music::GadgetRadioVolume, on_any<music::volume_changed>},
+    {core::GadgetFavourite1, on_click<[](State& s) { music::play_favourite(s, 1); }>},
+    {core::GadgetFavourite2, on_click<[](State& s) { music::play_favourite(s, 2); }>},
+    {core::GadgetFavourite3, on_click<[](State& s) { music::play_favourite(s, 3); }>},
+    {music::GadgetRadioStations, on_change<music::choose_station>},
+    {music::GadgetRadioListen, on_click<music::listen>},
+    {music::GadgetRadioNew, on_click<music::new_station>},
+    {music::GadgetRadioClose, on_click<music::close_radio_window>},
+    {music::GadgetRadioStop, on_click<music::radio_stop>},
+    {music::GadgetRadioRemove, on_click<music::remove_station>},
+    {music::GadgetRadioSave, on_click<music::save_station>},
+    {music::GadgetRadioSort, on_click<music::sort_station_list>},
+    {music::GadgetRadioFavourite1, on_click<[](State& s) { music::assign_favourite(s, 1); }>},
+    {music::GadgetRadioFavourite2, on_click<[](State& s) { music::assign_favourite(s, 2); }>},
+    {music::GadgetRadioFavourite3, on_click<[](State& s) { music::assign_favourite(s, 3); }>},
     {music::GadgetInfoStrip, music::strip_event},
     {core::GadgetCountdownStartStop, on_click<clocks::countdown_start_stop>},
     {core::GadgetCountdownSet, on_click<clocks::open_countdown_window>},
@@ -224,6 +245,7 @@ constexpr Row window_closes[] = {
     {core::WindowTextViewer, close_it},
     {core::WindowPicture, on_any<notes::close_picture>},
     {core::WindowNotes, on_any<notes::close_notes>},
+    {core::WindowRadio, on_any<music::close_radio_window>},
 };
 
 // Size changes, by the window that changed (the text viewer lays itself out).

@@ -29,6 +29,7 @@
 #include "desk/icon_commands.h"
 #include "desk/layout.h"
 #include "music/player.h"
+#include "music/radio_window.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "rt/events.h"
@@ -120,6 +121,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::activate_window(core::WindowDesk);
     if (s.Zoom > 100) clocks::use_large_clock();
     listen_for_later_starts(s);
+    rt::bind_window_event(core::WindowRadio, rt::EventKind::SizeWindow, music::lay_out_radio_window);
 }
 
 int start(int argc, char** argv) {

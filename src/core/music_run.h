@@ -22,6 +22,14 @@ struct PlayList {
     int current = -1;  // index of the current entry; -1 before the first entry
 };
 
+// A station of the web radio: its name (the key in group Radio) and its
+// stream address (the key's value). List 44 shows it as the name, the
+// station separator and the address.
+struct Station {
+    std::string name;
+    std::string address;
+};
+
 // The engine library's entry points, each null until bound (or when the
 // library does not export it).
 struct EngineEntries {

@@ -139,6 +139,11 @@ struct State {
     int Selected_Slot = 0;
     int Drag_Source_Slot = 0;  // slot whose picture is dragged in move mode; 0 when none
     std::string Station_Separator = " --- ";
+    // The web radio: the stations of group Radio as list 44 shows them, the
+    // station last chosen or started, and the list's text Listen last took.
+    std::vector<music::Station> Station_List;
+    std::string Station_Name, Station_Address;
+    std::string Selected_Station;
 
     // The player: the playlist, the entry that was current when the last file
     // started, the title shown for it, the mute and pause switches and what

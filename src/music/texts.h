@@ -14,6 +14,45 @@ inline constexpr Text missing_engine_title{"Erreur", "Error"};
 inline constexpr Text missing_engine{"La DLL libvimo_audio.so n'est pas présente dans le répertoire",
                                      "Needed DLL libvimo_audio.so not found in directory"};
 
+// The web radio window.
+inline constexpr std::string_view radio_title_after_name = " - Web Radio";
+inline constexpr Text radio_select_stream{"Sélectionnez un Flux Radio.", "Select a Stream."};
+inline constexpr Text radio_streams{"Flux Radio", "Radio Streams"};
+inline constexpr std::string_view radio_volume = "Volume";
+inline constexpr std::string_view radio_sort = "A-Z";
+inline constexpr Text radio_station_name{"Nom de la Station", "Station Name"};
+inline constexpr Text radio_stream_address{"Adresse du Flux", "Stream URL"};
+inline constexpr std::string_view radio_favourite_buttons[] = {"Fav. 1.", "Fav. 2.", "Fav. 3."};
+inline constexpr Text radio_new{"Nouveau", "New"};
+inline constexpr Text radio_listen{"Écouter", "Listen"};
+inline constexpr std::string_view radio_stop = "Stop";
+inline constexpr Text radio_remove{"Enlever", "Remove"};
+inline constexpr Text radio_save{"Sauver", "Save"};
+inline constexpr Text radio_close{"Fermer", "Close"};
+
+// Listen without a station chosen.
+inline constexpr Text radio_error_title{"Erreur", "Error"};
+inline constexpr Text radio_select_first{"Veuillez Sélectionner un Flux", "Please select a Flux"};
+
+// Save and Remove: "Station: " + the name + what happened.
+inline constexpr std::string_view radio_station_before = "Station: ";
+inline constexpr Text radio_added{" Ajoutée", " Added"};
+inline constexpr Text radio_removed{" Enlevée", " Removed"};
+inline constexpr Text radio_invalid_name{"Nom de station invalide", "Invalid station name"};
+inline constexpr std::string_view radio_remove_title = "Supprimer / Delete";
+inline constexpr std::string_view radio_remove_question =
+    "Supprimer le Flux\nDelete Flux\n\n";  // + name + "\n" + address
+
+// Assigning a preset.
+inline constexpr std::string_view favourite_error_title = "Erreur";
+inline constexpr std::string_view favourite_needs_station = "Sélectionnez ou Créez d'abord une Station.";
+inline constexpr std::string_view favourite_title = "Favori WebRadio";
+inline constexpr std::string_view favourite_prompt = "Nom à afficher sur le bouton Pré-réglage (5 lettres)";
+inline constexpr std::string_view favourite_too_long = "Nom Trop Long";
+
+// A preset pressed while the sound is muted.
+inline constexpr std::string_view sound_is_off = "Sound is Off";
+
 // Play one file.
 inline constexpr Text play_one_title{"Lire un Fichier MP3", "Read one MP3 File"};
 inline constexpr std::string_view play_one_default_file = "*.mp3";

@@ -114,6 +114,8 @@ void create_combo_gadget(int number, int x, int y, int width, int height);
 void add_gadget_item(int number, const std::string& text);
 void clear_gadget_items(int number);
 int gadget_item_count(int number);
+// The text of line `index` (0 for the first); "" when there is no such line.
+std::string gadget_item_text(int number, int index);
 // The chosen line, 0 for the first; -1 when none is chosen or the gadget is not a list.
 int gadget_selected_item(int number);
 // -1 chooses no line; a line out of range chooses none too.

@@ -57,6 +57,11 @@ int gadget_item_count(int number) {
     return combo ? combo->count() : 0;
 }
 
+std::string gadget_item_text(int number, int index) {
+    const QComboBox* combo = combo_of(number);
+    return combo && index >= 0 && index < combo->count() ? to_utf8(combo->itemText(index)) : std::string();
+}
+
 int gadget_selected_item(int number) {
     const QComboBox* combo = combo_of(number);
     return combo ? combo->currentIndex() : -1;

@@ -21,6 +21,8 @@ TEST_F(ComboTest, StartsWithNoLineChosenAndReportsTheUsersChoice) {
     rt::create_combo_gadget(list, 6, 6, 379, 25);
     for (const char* line : {"  1 - A - /a", "  2 -  - ", "  3 - C - /c"}) rt::add_gadget_item(list, line);
     EXPECT_EQ(rt::gadget_item_count(list), 3);
+    EXPECT_EQ(rt::gadget_item_text(list, 1), "  2 -  - ");
+    for (int missing : {3, -1}) EXPECT_EQ(rt::gadget_item_text(list, missing), "") << missing;
     EXPECT_EQ(rt::gadget_selected_item(list), -1);
     EXPECT_EQ(rt::gadget_text(list), "");
     EXPECT_TRUE(rt_test::take_events().empty()) << "filling the list is not a choice";
@@ -48,6 +50,7 @@ TEST_F(ComboTest, StartsWithNoLineChosenAndReportsTheUsersChoice) {
     rt::add_gadget_item(button, "x");
     EXPECT_EQ(rt::gadget_item_count(button), 0);
     EXPECT_EQ(rt::gadget_selected_item(button), -1);
+    EXPECT_EQ(rt::gadget_item_text(button, 0), "");
 }
 
 TEST_F(ComboTest, TooltipsAndHiddenGadgetsReadBack) {
