@@ -29,6 +29,7 @@
 #include "desk/icon_commands.h"
 #include "desk/layout.h"
 #include "music/player.h"
+#include "music/radio.h"
 #include "music/radio_window.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -90,6 +91,7 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::set_window_title(core::WindowDesk, s.identity.program_name);
     rt::move_window(core::WindowDesk, s.X_Origin, s.Y_Origin);
     clocks::tick_hooks().end_of_track_step = music::end_of_track_step;
+    clocks::tick_hooks().station_title_step = music::station_title_step;
     rt::add_window_timer(core::WindowDesk, core::TimerTick, 1000);
     rt::add_window_timer(core::WindowDesk, core::TimerDate, 60000);
     clocks::show_start_time(s);

@@ -75,6 +75,7 @@ void tick(core::State& s) {
     countdown_step(s);
     if (s.Sound_ON != 0 && platform::local_time(now).second == 0) speak_the_time(s);
     if (tick_hooks().end_of_track_step) tick_hooks().end_of_track_step(s);
+    if (tick_hooks().station_title_step) tick_hooks().station_title_step(s);
 }
 
 void toggle_clock_type(core::State& s) {

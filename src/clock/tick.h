@@ -19,6 +19,8 @@ struct TickHooks {
     // The player's end-of-track step: when the media has stopped and the play
     // list is not empty, play the next entry (or the first, when looping).
     void (*end_of_track_step)(core::State&) = nullptr;
+    // The radio's step: what the playing station announces.
+    void (*station_title_step)(core::State&) = nullptr;
 };
 TickHooks& tick_hooks();
 

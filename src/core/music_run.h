@@ -42,12 +42,18 @@ struct EngineEntries {
     int (*channel_set_volume)(FMOD_CHANNEL* channel, float volume) = nullptr;
     int (*channel_stop)(FMOD_CHANNEL* channel) = nullptr;
     int (*system_release)(FMOD_SYSTEM* system) = nullptr;
+    // Beyond the seven: the title the station gives what it plays now.
+    int (*channel_get_title)(FMOD_CHANNEL* channel, char* title, int size) = nullptr;
 };
 
 struct MusicRun {
     // The engine library was looked for (once per run, at the first radio command).
     bool engine_bind_tried = false;
     EngineEntries engine;
+
+    // What the playing station says it plays now, as the now-playing line's
+    // tooltip shows it; "" when it says nothing or no station plays.
+    std::string station_title;
 
     // The now-playing line's background as Pause and as Mute found it (0xBBGGRR).
     std::uint32_t paused_background = 0;

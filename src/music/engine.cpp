@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "audio_engine/vimo_audio.h"
+#include "core/unicode.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 
@@ -21,6 +22,7 @@ static_assert(std::is_same_v<decltype(Entries::system_play_sound), decltype(&FMO
 static_assert(std::is_same_v<decltype(Entries::channel_set_volume), decltype(&FMOD_Channel_SetVolume)>);
 static_assert(std::is_same_v<decltype(Entries::channel_stop), decltype(&FMOD_Channel_Stop)>);
 static_assert(std::is_same_v<decltype(Entries::system_release), decltype(&FMOD_System_Release)>);
+static_assert(std::is_same_v<decltype(Entries::channel_get_title), decltype(&VIMO_Channel_GetTitle)>);
 static_assert(engine_stream_mode == VIMO_AUDIO_MODE_STREAM);
 
 template <typename Function>
@@ -48,6 +50,7 @@ void bind_audio_engine(core::State& s) {
     resolve(s.Audio_Library, "FMOD_Channel_SetVolume", e.channel_set_volume);
     resolve(s.Audio_Library, "FMOD_Channel_Stop", e.channel_stop);
     resolve(s.Audio_Library, "FMOD_System_Release", e.system_release);
+    resolve(s.Audio_Library, "VIMO_Channel_GetTitle", e.channel_get_title);
 }
 
 bool radio_engine_usable(core::State& s) {
@@ -77,6 +80,20 @@ void stop_radio_stream(core::State& s) {
     s.Radio_System = nullptr;
     s.Radio_Sound = nullptr;
     s.Radio_Channel = nullptr;
+}
+
+std::string radio_stream_title(const core::State& s) {
+    if (!s.Radio_Channel || !s.music.engine.channel_get_title) return {};
+    char bytes[max_station_title_bytes + 1] = {};
+    if (s.music.engine.channel_get_title(s.Radio_Channel, bytes, sizeof bytes) != 0) return {};
+    // Stations send UTF-8 or, the older ones, Latin-1.
+    const std::string_view sent(bytes);
+    std::string title = core::is_valid_utf8(sent) ? std::string(sent) : core::latin1_to_utf8(sent);
+    for (char& c : title)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    const auto first = title.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return title.substr(first, title.find_last_not_of(' ') - first + 1);
 }
 
 void set_radio_volume(core::State& s, float volume) {

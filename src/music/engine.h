@@ -4,6 +4,7 @@
 // the handles it takes are there; the engine's results are not looked at.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "core/state.h"
@@ -35,6 +36,13 @@ void start_radio_stream(core::State& s, const std::string& address, float volume
 
 // Stops the channel and releases the engine instance; the handles become null.
 void stop_radio_stream(core::State& s);
+
+// Longest station title read, in bytes.
+inline constexpr std::size_t max_station_title_bytes = 1024;
+
+// What the playing station says it plays now, as UTF-8 text on one line; ""
+// when it says nothing, no station plays, or the library cannot tell.
+std::string radio_stream_title(const core::State& s);
 
 // The stream's loudness, 0.0-1.0; nothing when no stream ever played.
 void set_radio_volume(core::State& s, float volume);

@@ -71,6 +71,13 @@ void radio_stop(core::State& s) {
     rt::set_text(core::GadgetNowPlaying, "");
 }
 
+void station_title_step(core::State& s) {
+    std::string title = radio_stream_title(s);
+    if (title == s.music.station_title) return;
+    s.music.station_title = std::move(title);
+    rt::set_tooltip(core::GadgetNowPlaying, s.music.station_title);
+}
+
 void draw_station_label(const core::State& s, int favourite) {
     if (!is_favourite(favourite)) return;
     const int image = label_image_base + favourite;

@@ -27,6 +27,11 @@ void start_station(core::State& s, const std::string& address);
 // without the engine library.
 void radio_stop(core::State& s);
 
+// Each second: the title the playing station announces becomes the
+// now-playing line's tooltip when it changes, and leaves it when the station
+// stops announcing or stops playing.
+void station_title_step(core::State& s);
+
 // Image 31 + `favourite` (36 x 14) for favourite 1-3: the favourite's colour
 // with its short label centred in black.
 void draw_station_label(const core::State& s, int favourite);

@@ -49,6 +49,32 @@ protected:
     }
 };
 
+// What the station announces shows within two ticks as the now-playing
+// line's tooltip, the line itself keeps the station's name, and the tooltip
+// goes with the station.
+TEST_F(RadioStream, TheAnnouncedTitleIsTheNowPlayingTooltip) {
+    LoopbackServer server({engine_test::titled_station("/titled", "First song", "Deuxi\xE8me chanson")}, 120s);
+    start_with_stations(server, {"/titled"});
+    choose(0);
+    radio_click(music::GadgetRadioListen);
+    auto tooltip_comes_to = [&](const std::string& title) {
+        return eventually(
+            [&] {
+                tick();
+                return rt::gadget_tooltip(core::GadgetNowPlaying) == title;
+            },
+            15s);
+    };
+    EXPECT_TRUE(tooltip_comes_to("First song")) << rt::gadget_tooltip(core::GadgetNowPlaying);
+    // Sent in Latin-1, shown in UTF-8.
+    EXPECT_TRUE(tooltip_comes_to("Deuxi\u00e8me chanson")) << rt::gadget_tooltip(core::GadgetNowPlaying);
+    EXPECT_EQ(now_playing(), "titled");
+
+    radio_click(music::GadgetRadioStop);
+    tick();
+    EXPECT_EQ(rt::gadget_tooltip(core::GadgetNowPlaying), "");
+}
+
 TEST_F(RadioStream, ListenAndAPresetReachTheStationAndEveryStartEndsTheLast) {
     LoopbackServer server = stations();
     start_with_stations(server, {"/one", "/two"});

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/loopback_server.h"
 #include "vimo_audio.h"
 
 namespace engine_test {
@@ -123,5 +124,33 @@ inline std::string read_fixture(const std::string& name) {
 // The head of an endless MP3 station; the body is the tone fixture, looped.
 inline const char* const station_head = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\nicy-name: Test FM\r\n\r\n";
 inline std::string station_body() { return read_fixture("tone_440hz.mp3"); }
+
+inline constexpr std::size_t metadata_interval = 8192;
+
+// `title` as a station announces it between two blocks of sound: a length
+// byte counting 16-byte units, then the text padded with NULs.
+inline std::string metadata_block(const std::string& title) {
+    std::string text = title.empty() ? std::string() : "StreamTitle='" + title + "';";
+    const std::size_t units = (text.size() + 15) / 16;
+    text.resize(units * 16, '\0');
+    return char(units) + text;
+}
+
+// An endless station that announces `first` for three blocks of sound (about
+// three seconds at the tone's 64 kbit/s), then `second` for three, and again.
+inline test_support::ScriptedReply titled_station(const std::string& path, const std::string& first,
+                                                  const std::string& second) {
+    const std::string tone = station_body();
+    std::string body;
+    std::size_t at = 0;
+    for (int block = 0; block < 6; ++block) {
+        for (std::size_t i = 0; i < metadata_interval; ++i) body += tone[at++ % tone.size()];
+        body += metadata_block(block < 3 ? first : second);
+    }
+    return {.path = path,
+            .response = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\nicy-metaint: " +
+                        std::to_string(metadata_interval) + "\r\n\r\n",
+            .endless_body = body};
+}
 
 }  // namespace engine_test

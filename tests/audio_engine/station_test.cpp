@@ -9,35 +9,7 @@ namespace engine_test {
 namespace {
 
 using test_support::LoopbackServer;
-using test_support::ScriptedReply;
 using namespace std::chrono_literals;
-
-constexpr std::size_t metadata_interval = 8192;
-
-// `title` as a station announces it between two blocks of sound: a length
-// byte counting 16-byte units, then the text padded with NULs.
-std::string metadata_block(const std::string& title) {
-    std::string text = title.empty() ? std::string() : "StreamTitle='" + title + "';";
-    const std::size_t units = (text.size() + 15) / 16;
-    text.resize(units * 16, '\0');
-    return char(units) + text;
-}
-
-// An endless station that announces `first` for three blocks of sound (about
-// three seconds at the tone's 64 kbit/s), then `second` for three, and again.
-ScriptedReply titled_station(const std::string& path, const std::string& first, const std::string& second) {
-    const std::string tone = station_body();
-    std::string body;
-    std::size_t at = 0;
-    for (int block = 0; block < 6; ++block) {
-        for (std::size_t i = 0; i < metadata_interval; ++i) body += tone[at++ % tone.size()];
-        body += metadata_block(block < 3 ? first : second);
-    }
-    return {.path = path,
-            .response = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\nicy-metaint: " +
-                        std::to_string(metadata_interval) + "\r\n\r\n",
-            .endless_body = body};
-}
 
 std::string title_of(const RadioStart& radio, int size = 256) {
     std::string title(std::size_t(size), 'x');

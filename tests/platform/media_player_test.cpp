@@ -42,7 +42,7 @@ bool status_becomes(platform::MediaPlayer& player, int wanted) {
 
 // A one-pixel PNG.
 const std::string png_bytes(
-    "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0\x1f\x15\xc4\x89\0\0\0\rIDATx\x9cc\xf8\x0f\0\0\x01"
+    "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0\x1f\x15\xc4\x89\0\0\0\rIDATx\x9c" "c\xf8\x0f\0\0\x01"
     "\x01\x01\0\x18\xdd\x8d\xb0\0\0\0\0IEND\xae\x42\x60\x82",
     70);
 
