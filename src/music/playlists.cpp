@@ -248,10 +248,11 @@ std::string item_path(const std::string& item) {
     if (item.size() < prefix ||
         item.compare(std::size_t(item_number_width), number_separator.size(), number_separator) != 0)
         return item;
+    // Spaces, then at least one digit, up to the separator.
     const std::string_view number(item.data(), std::size_t(item_number_width));
-    const bool numbered =
-        std::all_of(number.begin(), number.end(), [](char c) { return c == ' ' || (c >= '0' && c <= '9'); }) &&
-        number.back() != ' ';
+    const std::size_t first_digit = number.find_first_not_of(' ');
+    const bool numbered = first_digit != std::string_view::npos &&
+                          number.substr(first_digit).find_first_not_of("0123456789") == std::string_view::npos;
     return numbered ? item.substr(prefix) : item;
 }
 
