@@ -37,6 +37,10 @@ inline constexpr std::string_view add_selected = "Ajouter à la Liste";
 inline constexpr std::string_view filters[] = {"*.*", "*.Txt", "*.M3u", "*.Lst", "*.Mp3", "*.m4a ", "*.Ogg"};
 inline constexpr std::string_view opening_filter = "*.Mp3";
 
+// The file list's columns: name, size, type, date.
+inline constexpr Text column_titles[] = {
+    {"Nom", "Name"}, {"Taille", "Size"}, {"Type", "Type"}, {"Modifié le", "Date Modified"}};
+
 // The popup menus' items.
 inline constexpr Text play_file{"Écouter ce Fichier", "Play File"};
 inline constexpr Text add_to_playlist{"Ajouter à la Playliste", "Add to Playlist"};

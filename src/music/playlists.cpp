@@ -209,6 +209,9 @@ void build_manager(core::State& s) {
     create_button(GadgetSelectAll, texts::select_all);
     create_button(GadgetSelectNone, texts::select_none);
     create_button(GadgetAddSelected, texts::add_selected);
+    // The top row is 20 pixels high: its texts are set smaller to fit it.
+    for (int gadget : {GadgetFilter, GadgetSelectAll, GadgetSelectNone, GadgetAddSelected})
+        rt::set_gadget_font(gadget, core::FontClockSmall);
 
     // The browser's and the view's places are their splitters' to set.
     rt::create_folder_tree_gadget(GadgetFolderTree, 0, 0, divider_position, divider_position, s.Music_Dir);
@@ -274,6 +277,9 @@ void open_playlist_manager(core::State& s) {
     rt::set_window_title(core::WindowPlaylist, texts::manager_title.in(s.Lng));
     for (const Labelled& b : manager_buttons) rt::set_text(b.gadget, b.text.in(s.Lng));
     for (const PopupLabel& p : popup_labels) rt::set_menu_item_text(p.menu, p.item, p.text.in(s.Lng));
+    std::vector<std::string> titles;
+    for (const core::Text& title : texts::column_titles) titles.push_back(title.in(s.Lng));
+    rt::set_file_list_column_titles(GadgetFileList, titles);
 
     for (int n = 1; n <= core::mru_count; ++n) rt::add_gadget_item(GadgetFavouriteChoice, s.MRU[std::size_t(n)]);
 }

@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QThread>
 #include <QTreeView>
+#include <QWheelEvent>
 
 #include "rt/gadget.h"
 #include "rt/internal.h"
@@ -97,27 +99,63 @@ public:
         setModel(model_);
         for (int column = 1; column < file_columns; ++column) hideColumn(column);
         setHeaderHidden(true);
+        QObject::connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
+            if (following_) scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+        });
     }
 
+protected:
+    // Once the user scrolls or chooses, the tree stays where the user put it.
+    void mousePressEvent(QMouseEvent* event) override {
+        following_ = false;
+        QTreeView::mousePressEvent(event);
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        following_ = false;
+        QTreeView::wheelEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        following_ = false;
+        QTreeView::keyPressEvent(event);
+    }
+
+public:
     void show_folder(const QString& folder) {
         const QModelIndex index = model_->index(folder);
         if (!index.isValid()) return;
         const QSignalBlocker quiet(selectionModel());
         setCurrentIndex(index);
-        scrollTo(index);
+        for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) expand(above);
         expand(index);
+        scrollTo(index, QAbstractItemView::PositionAtCenter);
+        // The folders above are read in the background: the chosen one is
+        // brought into view again as they come.
+        following_ = true;
     }
 
     QString folder() const { return currentIndex().isValid() ? model_->filePath(currentIndex()) : QString(); }
 
 private:
     QFileSystemModel* model_;
+    bool following_ = false;
+};
+
+// The file-system model with column titles of the program's language.
+class TitledFileModel final : public QFileSystemModel {
+public:
+    using QFileSystemModel::QFileSystemModel;
+    QStringList titles;
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < titles.size()) return titles[section];
+        return QFileSystemModel::headerData(section, orientation, role);
+    }
 };
 
 // The file list: a folder's files in columns; the program drags its selection.
 class FileList final : public QTreeView {
 public:
-    FileList(QWidget* parent, int number) : QTreeView(parent), model_(new QFileSystemModel(this)), number_(number) {
+    FileList(QWidget* parent, int number) : QTreeView(parent), model_(new TitledFileModel(this)), number_(number) {
         model_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
         model_->setNameFilterDisables(false);  // what does not match is not shown
         setModel(model_);
@@ -141,6 +179,11 @@ public:
         // A pattern is a name pattern: blanks around it are no part of a name.
         const QString trimmed = pattern.trimmed();
         model_->setNameFilters(trimmed.isEmpty() ? QStringList() : QStringList{trimmed});
+    }
+
+    void show_titles(const QStringList& titles) {
+        model_->titles = titles;
+        Q_EMIT model_->headerDataChanged(Qt::Horizontal, 0, file_columns - 1);
     }
 
     QString folder() const { return model_->rootPath(); }
@@ -175,7 +218,7 @@ protected:
     void startDrag(Qt::DropActions) override { queue_gadget_event(this, number_, EventType::DragStart); }
 
 private:
-    QFileSystemModel* model_;
+    TitledFileModel* model_;
     int number_;
 };
 
@@ -256,6 +299,14 @@ void select_all_file_list(int number, bool selected) {
     if (!list) return;
     if (selected) list->selectAll();
     else list->clearSelection();
+}
+
+void set_file_list_column_titles(int number, const std::vector<std::string>& titles) {
+    auto* list = entry_as<FileList>(number, GadgetKind::FileList);
+    if (!list) return;
+    QStringList shown;
+    for (const std::string& title : titles) shown.append(to_qstring(title));
+    list->show_titles(shown);
 }
 
 void set_file_list_column_width(int number, int column, int width) {

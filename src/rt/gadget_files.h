@@ -41,6 +41,8 @@ std::vector<std::string> file_list_selected_names(int number);
 std::string file_list_current_name(int number);
 void select_all_file_list(int number, bool selected);
 void set_file_list_column_width(int number, int column, int width);
+// The columns' titles, from the first; the toolkit's own for those not given.
+void set_file_list_column_titles(int number, const std::vector<std::string>& titles);
 // Runs the toolkit until the file list has read its folder, for at most
 // `limit_ms`. True when it has.
 bool wait_for_file_list(int number, int limit_ms);
