@@ -356,7 +356,10 @@ void add_list_item(int number, const std::string& text) {
 
 void remove_list_item(int number, int index) {
     QListWidget* list = list_of(number);
-    if (list && index >= 0 && index < list->count()) delete list->takeItem(index);
+    if (!list || index < 0 || index >= list->count()) return;
+    delete list->takeItem(index);
+    // No other item becomes selected in its place.
+    list->clearSelection();
 }
 
 void clear_list_items(int number) {
