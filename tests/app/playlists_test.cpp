@@ -17,6 +17,7 @@
 #include "core/images.h"
 #include "music/play_list.h"
 #include "music_fixture.h"
+#include "platform/files.h"
 #include "rt/gadget_files.h"
 #include "rt/menu.h"
 #include "rt/window_bars.h"
@@ -189,6 +190,31 @@ TEST_F(Playlists, AFoldersFilesAreAddedSavedAndLoadedBackByteForByte) {
     click(music::GadgetPlaylistView, rt::EventType::LeftDoubleClick, core::WindowPlaylist);
     EXPECT_EQ(loaded(), shown[1]);
     EXPECT_EQ(state.Play_List.paths, Lines{shown[1]});
+}
+
+TEST_F(Playlists, AFailedSaveLeavesTheOldListWholeAndSaysNothing) {
+    open_manager();
+    rt::add_list_item(music::GadgetPlaylistView, "/m/new.mp3");
+    const std::string list = working_file("liste.txt");
+    test::write_file(list, "/m/old.mp3\r");
+    const auto files_in_work = [&] {
+        return std::distance(std::filesystem::directory_iterator(work.path()), std::filesystem::directory_iterator());
+    };
+    const auto files_before = files_in_work();
+    for (const platform::WriteStep step : {platform::WriteStep::Open, platform::WriteStep::Write,
+                                           platform::WriteStep::Flush, platform::WriteStep::Rename}) {
+        platform::set_write_fault(platform::WriteFault{step, ENOSPC});
+        dialogs.answer(rt::ScriptedAnswer::typed(list));
+        press(music::GadgetSaveList);
+        platform::set_write_fault(std::nullopt);
+        EXPECT_EQ(test::read_file(list), "/m/old.mp3\r") << int(step);
+        EXPECT_EQ(status(), "Prêt / Ready") << int(step);
+        EXPECT_EQ(banner(), "") << int(step);
+    }
+    EXPECT_EQ(files_in_work(), files_before) << "no temporary file is left";
+    dialogs.answer(rt::ScriptedAnswer::typed(list));
+    press(music::GadgetSaveList);
+    EXPECT_EQ(test::read_file(list), "/m/new.mp3\r");
 }
 
 TEST_F(Playlists, BrowserPlaysDeletesDropsAndTellsWhatItHas) {
