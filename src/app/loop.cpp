@@ -30,6 +30,7 @@
 #include "music/ids.h"
 #include "music/music_info.h"
 #include "music/player.h"
+#include "music/playlists.h"
 #include "music/radio.h"
 #include "music/radio_window.h"
 #include "notes/drops.h"
@@ -170,9 +171,9 @@ constexpr Row fixed_gadgets[] = {
     {core::GadgetMute, on_click<music::toggle_mute>},
     {core::GadgetVolume, on_any<music::volume_changed>},
     {music::GadgetRadioVolume, on_any<music::volume_changed>},
-    {core::GadgetFavourite1, on_click<[](State& s) { music::play_favourite(s, 1); }>},
-    {core::GadgetFavourite2, on_click<[](State& s) { music::play_favourite(s, 2); }>},
-    {core::GadgetFavourite3, on_click<[](State& s) { music::play_favourite(s, 3); }>},
+    {core::GadgetFavourite1, on_click<[](State& s) { music::play_station_preset(s, 1); }>},
+    {core::GadgetFavourite2, on_click<[](State& s) { music::play_station_preset(s, 2); }>},
+    {core::GadgetFavourite3, on_click<[](State& s) { music::play_station_preset(s, 3); }>},
     {music::GadgetRadioStations, on_change<music::choose_station>},
     {music::GadgetRadioListen, on_click<music::listen>},
     {music::GadgetRadioNew, on_click<music::new_station>},
@@ -185,6 +186,29 @@ constexpr Row fixed_gadgets[] = {
     {music::GadgetRadioFavourite2, on_click<[](State& s) { music::assign_favourite(s, 2); }>},
     {music::GadgetRadioFavourite3, on_click<[](State& s) { music::assign_favourite(s, 3); }>},
     {music::GadgetInfoStrip, music::strip_event},
+    {core::GadgetPlaylist, on_click<music::open_playlist_manager>},
+    {music::GadgetManagerClose, on_click<music::close_playlist_manager>},
+    {music::GadgetLoadList, on_click<music::load_list>},
+    {music::GadgetShowCurrent, on_click<music::show_current_list>},
+    {music::GadgetPlayList, on_click<music::play_from_start>},
+    {music::GadgetNewList, on_click<music::new_list>},
+    {music::GadgetSaveList, on_click<music::save_list>},
+    {music::GadgetFavouriteChoice, on_any<music::favourite_chosen>},
+    {music::GadgetFilter, on_any<music::filter_chosen>},
+    {music::GadgetManagerStop, on_click<music::stop_button>},
+    {music::GadgetShuffle, on_click<music::shuffle_list>},
+    {music::GadgetSelectAll, on_click<music::select_all_files>},
+    {music::GadgetSelectNone, on_click<music::select_no_files>},
+    {music::GadgetAddSelected, on_click<music::add_selected_files>},
+    {music::GadgetFolderTree, on_any<music::folder_chosen>},
+    {music::GadgetFileList, music::file_list_event},
+    {music::GadgetPlaylistView, music::view_event},
+    {music::GadgetEditorOk, on_click<music::favourites_editor_ok>},
+    {music::GadgetEditorBrowse1, on_click<[](State& s) { music::browse_favourite(s, 1); }>},
+    {music::GadgetEditorBrowse1 + 1, on_click<[](State& s) { music::browse_favourite(s, 2); }>},
+    {music::GadgetEditorBrowse1 + 2, on_click<[](State& s) { music::browse_favourite(s, 3); }>},
+    {music::GadgetEditorBrowse1 + 3, on_click<[](State& s) { music::browse_favourite(s, 4); }>},
+    {music::GadgetEditorBrowse1 + 4, on_click<[](State& s) { music::browse_favourite(s, 5); }>},
     {core::GadgetCountdownStartStop, on_click<clocks::countdown_start_stop>},
     {core::GadgetCountdownSet, on_click<clocks::open_countdown_window>},
     {core::GadgetStopwatchReset, on_click<clocks::stopwatch_reset>},
@@ -246,11 +270,13 @@ constexpr Row window_closes[] = {
     {core::WindowPicture, on_any<notes::close_picture>},
     {core::WindowNotes, on_any<notes::close_notes>},
     {core::WindowRadio, on_any<music::close_radio_window>},
+    {core::WindowPlaylist, on_any<music::close_playlist_manager>},
 };
 
 // Size changes, by the window that changed (the text viewer lays itself out).
 constexpr Row window_sizes[] = {
     {core::WindowNotes, on_any<notes::lay_out_notes>},
+    {core::WindowPlaylist, on_any<music::lay_out_playlist_manager>},
 };
 
 constexpr Row menu_items[] = {
@@ -316,6 +342,18 @@ constexpr Row menu_items[] = {
     {core::ItemNotesClose, on_any<notes::close_notes>},
     {core::ItemDeskMusicInfo, on_any<music::toggle_strip>},
     {core::ItemTrayPlayOne, on_any<[](State& s) { music::play_one_file(s, ""); }>},
+    {core::ItemPlaylist1, on_any<[](State& s) { music::play_favourite_list(s, 1); }>},
+    {core::ItemPlaylist1 + 1, on_any<[](State& s) { music::play_favourite_list(s, 2); }>},
+    {core::ItemPlaylist1 + 2, on_any<[](State& s) { music::play_favourite_list(s, 3); }>},
+    {core::ItemPlaylist1 + 3, on_any<[](State& s) { music::play_favourite_list(s, 4); }>},
+    {core::ItemPlaylist5, on_any<[](State& s) { music::play_favourite_list(s, 5); }>},
+    {core::ItemDeskEditPlaylists, on_any<music::open_favourites_editor>},
+    {core::ItemPlaylistQuit, on_any<music::close_playlist_manager>},
+    {core::ItemBrowserPlay, on_any<music::play_from_browser>},
+    {core::ItemBrowserAdd, on_any<music::add_selected_files>},
+    {core::ItemPlaylistPlay, on_any<music::play_from_view>},
+    {core::ItemPlaylistFromHere, on_any<music::play_from_here>},
+    {core::ItemPlaylistDelete, on_any<music::delete_item>},
 };
 
 void tray(State& s, const rt::Event& e) {
@@ -347,6 +385,8 @@ void dispatch(State& s, const rt::Event& e) {
     case rt::EventKind::Timer: run(timers, e.object, s, e); break;
     case rt::EventKind::GadgetDrop:
         if (e.window == core::WindowDesk && !notes::drop_on_clock(s, e)) desk::drop_on_slot(s, e);
+        if (e.window == core::WindowPlaylist && e.object == music::GadgetPlaylistView)
+            music::drop_on_view(s, e.drop.files);
         break;
     case rt::EventKind::Tray: tray(s, e); break;
     case rt::EventKind::LeftClick: run(left_clicks, e.window, s, e); break;

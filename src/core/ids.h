@@ -37,6 +37,7 @@ enum Menu : int {
     MenuNotes = 27,  // the notes window's menu bar
     MenuDesk = 39,
     MenuNeedleClock = 55,
+    MenuPlaylistManager = 67,  // the playlist manager's menu bar
     MenuMusicBrowser = 84,
     MenuMusicPlaylist = 86,
 };
@@ -95,6 +96,9 @@ enum MenuItem : int {
     ItemNeedleBackground = 64,
     ItemNeedleColour = 65,
     ItemNeedleClose = 66,
+    // Playlist manager menu bar, window 14.
+    ItemPlaylistNew = 67,
+    ItemPlaylistQuit = 68,
     // Text viewer tool bar, window 26.
     ItemViewerOnTop = 72,     // toggle button
     ItemViewerWordWrap = 73,  // toggle button

@@ -31,4 +31,31 @@ enum Gadget : int {
     GadgetInfoStrip = 202,
 };
 
+// The playlist manager (window 14) and the favourite playlists editor (window 20).
+enum PlaylistGadget : int {
+    GadgetManagerClose = 94,
+    GadgetLoadList = 95,
+    GadgetShowCurrent = 96,
+    GadgetPlayList = 97,
+    GadgetNewList = 98,
+    GadgetSaveList = 99,
+    GadgetFavouriteChoice = 100,  // drop-down list of the five favourite playlists
+    GadgetFavouriteLabel = 101,
+    GadgetFilter = 102,  // drop-down list of name patterns
+    GadgetManagerStop = 103,
+    GadgetShuffle = 104,
+    GadgetSelectAll = 105,
+    GadgetSelectNone = 106,
+    GadgetAddSelected = 107,
+    GadgetFolderTree = 108,
+    GadgetFileList = 109,
+    GadgetBrowserSplitter = 110,  // folder tree beside file list
+    GadgetPlaylistView = 111,     // the list of the playlist's paths
+    GadgetManagerSplitter = 112,  // browser above view
+    GadgetEditorOk = 136,
+    GadgetEditorField1 = 137,   // text fields of favourites 1 to 5 (137-141)
+    GadgetEditorLabel1 = 142,   // their labels "1." to "5." (142-146)
+    GadgetEditorBrowse1 = 147,  // their "..." buttons (147-151)
+};
+
 }  // namespace music

@@ -1,14 +1,10 @@
 #include "music/playlist_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 
 #include "core/unicode.h"
 #include "music/text_decoding.h"
+#include "platform/files.h"
 
 namespace music {
 
@@ -42,25 +38,6 @@ void for_each_line(std::string_view bytes, Take take) {
         take(bytes.substr(at, end - at));
         at = end + 1;
         if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++at;
-    }
-}
-
-int open_for_reading(const std::string& path) {
-    // Non-blocking, so that opening a FIFO does not wait for a writer.
-    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-}
-
-// Reads `fd` to its end; false on a read error or past `cap` bytes.
-bool read_capped(int fd, std::size_t cap, std::string& out) {
-    constexpr std::size_t chunk = 64 * 1024;
-    for (;;) {
-        const std::size_t before = out.size();
-        out.resize(before + chunk);
-        const ssize_t n = ::read(fd, out.data() + before, chunk);
-        out.resize(before + std::size_t(n > 0 ? n : 0));
-        if (n == 0) return true;
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 || out.size() > cap) return false;
     }
 }
 
@@ -100,18 +77,15 @@ std::string playlist_bytes(const std::vector<std::string>& paths) {
 }
 
 PlaylistFile read_playlist_file(const std::string& path) {
-    const int fd = open_for_reading(path);
-    if (fd < 0) return {errno == ENOENT ? PlaylistFileStatus::Missing : PlaylistFileStatus::Refused, {}};
-    PlaylistFile file;
-    struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
-        std::uint64_t(st.st_size) <= max_playlist_bytes && read_capped(fd, max_playlist_bytes, file.bytes)) {
-        file.status = PlaylistFileStatus::Read;
-    } else {
-        file.bytes.clear();
+    platform::ReadResult read = platform::read_regular_file(path, std::int64_t(max_playlist_bytes));
+    switch (read.status) {
+    case platform::ReadStatus::Ok: return {PlaylistFileStatus::Read, std::move(read.bytes)};
+    case platform::ReadStatus::Missing: return {PlaylistFileStatus::Missing, {}};
+    case platform::ReadStatus::NotRegular:
+    case platform::ReadStatus::TooLarge:
+    case platform::ReadStatus::Failed: break;
     }
-    ::close(fd);
-    return file;
+    return {PlaylistFileStatus::Refused, {}};
 }
 
 }  // namespace music

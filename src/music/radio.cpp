@@ -48,7 +48,7 @@ void start_station(core::State& s, const std::string& address) {
     start_radio_stream(s, address, float(rt::gadget_state(core::GadgetVolume)) / slider_full_scale);
 }
 
-void play_favourite(core::State& s, int favourite) {
+void play_station_preset(core::State& s, int favourite) {
     if (!is_favourite(favourite) || !radio_engine_usable(s)) return;
     radio_stop(s);
     const core::FavouriteStation& station = favourite_of(s, favourite);

@@ -16,7 +16,7 @@ void web_radio_button(core::State& s);
 // favourite's station at the clock bar slider's volume with its name on the
 // now-playing line; while the sound is muted the line says so and nothing
 // plays. Nothing without the engine library.
-void play_favourite(core::State& s, int favourite);
+void play_station_preset(core::State& s, int favourite);
 
 // Plays `address` as the radio's one stream at the clock bar slider's volume.
 void start_station(core::State& s, const std::string& address);

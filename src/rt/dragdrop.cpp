@@ -1,6 +1,7 @@
 // Drag and drop between the program's gadgets and other programs.
 #include "rt/dragdrop.h"
 
+#include <QAbstractScrollArea>
 #include <QCursor>
 #include <QDrag>
 #include <QDropEvent>
@@ -36,7 +37,7 @@ public:
     DropKind accepted;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
@@ -63,7 +64,8 @@ protected:
             e.window = window_number_of(gadget_);
             e.object = number_;
             e.drop = std::move(data);
-            const QPoint at = drop->position().toPoint();
+            // Where the drop fell in the gadget, also when a viewport of it took the drop.
+            const QPoint at = static_cast<QWidget*>(watched)->mapTo(gadget_, drop->position().toPoint());
             e.mouse = mouse_position(e.window, gadget_->mapToGlobal(at));
             e.mouse.gadget_x = at.x();
             e.mouse.gadget_y = at.y();
@@ -104,12 +106,16 @@ void enable_gadget_drop(int gadget, DropKind accepted) {
     for (QObject* child : widget->children()) {
         if ((filter = dynamic_cast<DropFilter*>(child))) break;
     }
+    // A scrolled view (a list) takes its drops on its viewport.
+    auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget);
+    QWidget* target = scrolled ? scrolled->viewport() : widget;
     if (filter) {
         filter->accepted = accepted;
     } else {
-        widget->installEventFilter(new DropFilter(widget, gadget, accepted));
+        target->installEventFilter(new DropFilter(widget, gadget, accepted));
     }
     widget->setAcceptDrops(accepted != DropKind::None);
+    target->setAcceptDrops(accepted != DropKind::None);
 }
 
 bool drag_files(const std::vector<std::string>& paths) {

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSplitter>
 #include <algorithm>
 
 #include "rt/internal.h"
@@ -343,7 +344,11 @@ void set_text(int number, const std::string& text) {
     case GadgetKind::Container:
     case GadgetKind::Spin:
     case GadgetKind::Slider:
-    case GadgetKind::Combo:         // a drop-down list's lines are its items
+    case GadgetKind::Combo:  // a drop-down list's lines are its items
+    case GadgetKind::FolderTree:
+    case GadgetKind::FileList:
+    case GadgetKind::List:
+    case GadgetKind::Splitter:
     case GadgetKind::Panel: break;  // a panel's tabs have their own texts
     case GadgetKind::Editor:
     case GadgetKind::Frame:
@@ -367,6 +372,10 @@ std::string gadget_text(int number) {
     case GadgetKind::Canvas:
     case GadgetKind::Container:
     case GadgetKind::Slider:
+    case GadgetKind::FolderTree:
+    case GadgetKind::FileList:
+    case GadgetKind::List:
+    case GadgetKind::Splitter:
     case GadgetKind::Panel: return {};
     case GadgetKind::Spin: return to_utf8(static_cast<QSpinBox*>(g->widget.data())->text());
     case GadgetKind::Combo: return combo_current_text(g->widget.data());
@@ -392,6 +401,8 @@ void set_state(int number, int value) {
     } else if (auto* button = gadget_as<QAbstractButton>(
                    number, {GadgetKind::Button, GadgetKind::ImageButton, GadgetKind::Checkbox})) {
         if (button->isCheckable()) button->setChecked(value != 0);
+    } else if (auto* splitter = gadget_as<QSplitter>(number, {GadgetKind::Splitter})) {
+        set_splitter_position(*splitter, value);
     }
 }
 
@@ -402,6 +413,7 @@ int gadget_state(int number) {
     if (const auto* button =
             gadget_as<QAbstractButton>(number, {GadgetKind::Button, GadgetKind::ImageButton, GadgetKind::Checkbox}))
         return button->isChecked() ? 1 : 0;
+    if (const auto* splitter = gadget_as<QSplitter>(number, {GadgetKind::Splitter})) return splitter->sizes().value(0);
     return 0;
 }
 

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QSplitter>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -102,6 +103,8 @@ void place_window_bars(QWidget& w);
 void watch_button_mouse(QAbstractButton* button, int gadget);
 // A drag begun from `source` (a watched button) is over: the button is up.
 void end_button_drag(QWidget* source);
+// Puts a splitter's divider `position` pixels from its left or top (gadget_files.cpp).
+void set_splitter_position(QSplitter& splitter, int position);
 // The chosen line of a drop-down list gadget's widget; "" when none (gadget_combo.cpp).
 std::string combo_current_text(QWidget* combo);
 
@@ -122,8 +125,12 @@ enum class GadgetKind {
     Frame,
     Calendar,
     DateField,
-    Panel,      // gadget_panel.cpp
-    Hyperlink,  // gadget_hyperlink.cpp: a QLabel
+    Panel,       // gadget_panel.cpp
+    Hyperlink,   // gadget_hyperlink.cpp: a QLabel
+    FolderTree,  // gadget_files.cpp
+    FileList,
+    List,
+    Splitter,
 };
 
 struct Gadget {
