@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ini_file.h"
 #include "config/install_mode.h"
+#include "config/keys.h"
 #include "platform/files.h"
 #include "support/fixture.h"
 #include "support/unprivileged.h"
@@ -148,6 +150,47 @@ TEST_F(DataFile, SaveAllKeepsWhatItDoesNotOwnAndMovesFavouritesToTheEnd) {
               std::string::npos);
     EXPECT_TRUE(bytes.ends_with("[Radio_Fav]\r\nOld = http://old\r\n = \r\n[Radio_ShortName]\r\nOld = \r\n = \r\n"));
     EXPECT_EQ(bytes.find("Old = http://old"), bytes.rfind("Old = http://old")) << "one Radio_Fav group only";
+}
+
+// Another instance's single-key writes between this one's load and its
+// save-all: the save-all reads the file again under its lock and changes
+// only the keys it saves, so every other key keeps the other's value. The
+// three settings that are both written at once and saved by a save-all take
+// this instance's value: the last one to save them wins.
+TEST_F(DataFile, ASaveAllKeepsEveryKeyAnotherInstanceWroteSinceTheLoad) {
+    data_file("[Global]\r\nLng = Fr\r\nShow_Separators = 1\r\nConfirm_Del = 1\r\nZoom = 100\r\n");
+    ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
+    core::State other;
+    other.Data_File_Path = state.Data_File_Path;
+    const struct {
+        std::string_view group;
+        std::string key;
+        std::string written;  // by the other instance
+        std::string after;    // after this instance's save-all
+    } rows[] = {
+        {config::keys::Global, "ToDo_FileName", "/home/ana/note.txt", "/home/ana/note.txt"},
+        {config::keys::Global, "ToDo_BG_Color", "255", "255"},
+        {config::keys::Global, "ToDo_Font_Name", "Serif", "Serif"},
+        {config::keys::Global, "Zoom", "150", "150"},
+        {config::keys::Global, "BackGroundColor_P2", "$FF00FF", "$FF00FF"},
+        {config::keys::Global, "BackGroundColor", "$123456", "$123456"},
+        {config::keys::Global, "X_WinInfo", "333", "333"},
+        {config::keys::Separators, "Separator004", "Jeux", "Jeux"},
+        {config::keys::RunAsAdmin, "Run7", "1", "1"},
+        {config::keys::Global, "Lng", "Us", "Fr"},
+        {config::keys::Global, "Show_Separators", "0", "1"},
+        {config::keys::Global, "Confirm_Del", "0", "1"},
+    };
+    for (const auto& row : rows) ASSERT_TRUE(config::set_string_key(other, row.group, row.key, row.written));
+
+    ASSERT_TRUE(config::save_all(state));
+    config::IniFile ini;
+    ASSERT_TRUE(ini.open(state.Data_File_Path));
+    for (const auto& row : rows) {
+        ini.select_group(row.group);
+        EXPECT_EQ(ini.read_string(row.key, "(missing)"), row.after) << row.key;
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(DataFile, SaveAllWithoutTheFileTellsTheUserAndWritesNothing) {
