@@ -2,7 +2,13 @@
 // working folder, with scripted dialogs.
 #include "config/data_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +108,66 @@ TEST_F(DataFile, AFifoInPlaceOfTheFileIsOneThatCannotBeReadAndHoldsNothing) {
         time_limit_seconds);
     if (!held) GTEST_SKIP() << "cannot run without privileges here";
     EXPECT_TRUE(*held) << "the load asks whether to create a file, at once";
+}
+
+// A data file that cannot be read, whatever stands in its way, takes the
+// path of a missing one: the user is asked whether to make a new one, at
+// once. A file that grows while it is read is read as far as it goes.
+TEST_F(DataFile, AFileThatCannotBeReadAsksForANewOneAndAGrowingOneNeverHoldsTheLoad) {
+    const std::string path = working_file("Vimo_Desk.ini");
+    state.Data_File_Path = path;
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } rows[] = {
+        {"no permission (EACCES)",
+         [&] {
+             write_file(path, bom + "[Global]\r\nZoom = 120\r\n");
+             chmod(path.c_str(), 0);
+         }},
+        {"a folder (EISDIR)", [&] { std::filesystem::create_directory(path); }},
+        {"a link to itself (ELOOP)", [&] { std::filesystem::create_symlink(path, path); }},
+    };
+    constexpr unsigned time_limit_seconds = 10;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(path);
+        row.make();
+        dialogs.answer(MessageAnswer::No);
+        const auto held = test::holds_unprivileged(
+            work.path(),
+            [&] {
+                return config::load_data_file(state) == LoadResult::Declined && dialogs.shown().size() == 1 &&
+                       dialogs.shown()[0].title == "Fichier de données non trouvé (DataFile NOT found) ";
+            },
+            time_limit_seconds);
+        if (!held) GTEST_SKIP() << "cannot run without privileges here";
+        EXPECT_TRUE(*held);
+        std::filesystem::remove_all(path);
+    }
+
+    // Another process appending to the file all the time the load reads it.
+    write_file(path, bom + "[Global]\r\nZoom = 120\r\n");
+    const auto held = test::holds_unprivileged(
+        work.path(),
+        [&] {
+            std::atomic<bool> stop = false;
+            std::thread appender([&] {
+                const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+                const std::string more = "[More]\r\nKey = value\r\n";
+                while (fd >= 0 && !stop && ::write(fd, more.data(), more.size()) > 0) {}
+                if (fd >= 0) ::close(fd);
+            });
+            const LoadResult result = config::load_data_file(state);
+            stop = true;
+            appender.join();
+            // Read as far as it went, or refused past the largest data file (then asked about).
+            return (result == LoadResult::Loaded && state.Zoom == 120) ||
+                   (result == LoadResult::Declined && dialogs.shown().size() == 1);
+        },
+        time_limit_seconds);
+    if (!held) GTEST_SKIP() << "cannot run without privileges here";
+    EXPECT_TRUE(*held) << "the load ends at once, without a crash";
 }
 
 TEST_F(DataFile, NewFileThatCannotBeCreatedIsReported) {
