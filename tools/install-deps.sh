@@ -21,6 +21,8 @@ packages=(
   xvfb xdotool x11-utils libx11-dev locales
   trayer imagemagick util-linux
   python3
+  # The fuzz targets (fuzz/CMakeLists.txt): libFuzzer comes with clang.
+  clang
 )
 
 missing=()

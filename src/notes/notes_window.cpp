@@ -105,6 +105,8 @@ enum class NoteRead {
 // Reads the note at `path` into the editor: each line followed by CR LF,
 // the last one too, in the encoding its mark announces.
 NoteRead load_note(const core::State& s, const std::string& path) {
+    // What a save cut short by a crash left beside the note.
+    platform::remove_stale_temporaries(note_file(path));
     const TextFile file = read_text_file(note_file(path));
     switch (file.status) {
     case ReadStatus::Ok: break;

@@ -39,8 +39,18 @@ const char* toolkit_format_name(ImageFormat format) {
     return nullptr;
 }
 
-// Megabytes the toolkit's readers may allocate for one image: the pixel cap at 4 bytes a pixel.
-constexpr int toolkit_allocation_limit_mb = static_cast<int>(max_image_pixels * 4 / (1024 * 1024));
+constexpr std::int64_t bytes_per_pixel = 4;
+constexpr std::int64_t megabyte = 1024 * 1024;
+
+// Megabytes the toolkit's readers may allocate for one image of at most
+// `max_pixels`: a reader sizes its image from what the file declares before it
+// decodes a pixel, so a few bytes claiming a huge picture would otherwise cost
+// the whole program-wide cap (and the time to clear it) for a site icon. The
+// toolkit counts whole megabytes, and takes 0 for no limit at all.
+int toolkit_allocation_limit_mb(std::int64_t max_pixels) {
+    const std::int64_t cap = std::clamp<std::int64_t>(max_pixels, 1, max_image_pixels);
+    return static_cast<int>((cap * bytes_per_pixel + megabyte - 1) / megabyte);
+}
 
 // Pictures looked at in one icon file; real ones hold a handful, a hostile one declares thousands.
 constexpr int max_icon_pictures = 32;
@@ -59,7 +69,7 @@ std::optional<Pixels> decode_with_toolkit(std::span<const std::uint8_t> bytes, I
                                           std::int64_t max_pixels) {
     const char* name = toolkit_format_name(format);
     if (!name || bytes.size() > std::size_t(std::numeric_limits<int>::max())) return std::nullopt;
-    QImageReader::setAllocationLimit(toolkit_allocation_limit_mb);
+    QImageReader::setAllocationLimit(toolkit_allocation_limit_mb(max_pixels));
     const QByteArray data =
         QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer;

@@ -2,11 +2,19 @@
 // working folder, with scripted dialogs.
 #include "config/data_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
+#include "config/ini_file.h"
 #include "config/install_mode.h"
+#include "config/keys.h"
 #include "platform/files.h"
 #include "support/fixture.h"
 #include "support/unprivileged.h"
@@ -102,6 +110,66 @@ TEST_F(DataFile, AFifoInPlaceOfTheFileIsOneThatCannotBeReadAndHoldsNothing) {
     EXPECT_TRUE(*held) << "the load asks whether to create a file, at once";
 }
 
+// A data file that cannot be read, whatever stands in its way, takes the
+// path of a missing one: the user is asked whether to make a new one, at
+// once. A file that grows while it is read is read as far as it goes.
+TEST_F(DataFile, AFileThatCannotBeReadAsksForANewOneAndAGrowingOneNeverHoldsTheLoad) {
+    const std::string path = working_file("Vimo_Desk.ini");
+    state.Data_File_Path = path;
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } rows[] = {
+        {"no permission (EACCES)",
+         [&] {
+             write_file(path, bom + "[Global]\r\nZoom = 120\r\n");
+             chmod(path.c_str(), 0);
+         }},
+        {"a folder (EISDIR)", [&] { std::filesystem::create_directory(path); }},
+        {"a link to itself (ELOOP)", [&] { std::filesystem::create_symlink(path, path); }},
+    };
+    constexpr unsigned time_limit_seconds = 10;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(path);
+        row.make();
+        dialogs.answer(MessageAnswer::No);
+        const auto held = test::holds_unprivileged(
+            work.path(),
+            [&] {
+                return config::load_data_file(state) == LoadResult::Declined && dialogs.shown().size() == 1 &&
+                       dialogs.shown()[0].title == "Fichier de données non trouvé (DataFile NOT found) ";
+            },
+            time_limit_seconds);
+        if (!held) GTEST_SKIP() << "cannot run without privileges here";
+        EXPECT_TRUE(*held);
+        std::filesystem::remove_all(path);
+    }
+
+    // Another process appending to the file all the time the load reads it.
+    write_file(path, bom + "[Global]\r\nZoom = 120\r\n");
+    const auto held = test::holds_unprivileged(
+        work.path(),
+        [&] {
+            std::atomic<bool> stop = false;
+            std::thread appender([&] {
+                const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+                const std::string more = "[More]\r\nKey = value\r\n";
+                while (fd >= 0 && !stop && ::write(fd, more.data(), more.size()) > 0) {}
+                if (fd >= 0) ::close(fd);
+            });
+            const LoadResult result = config::load_data_file(state);
+            stop = true;
+            appender.join();
+            // Read as far as it went, or refused past the largest data file (then asked about).
+            return (result == LoadResult::Loaded && state.Zoom == 120) ||
+                   (result == LoadResult::Declined && dialogs.shown().size() == 1);
+        },
+        time_limit_seconds);
+    if (!held) GTEST_SKIP() << "cannot run without privileges here";
+    EXPECT_TRUE(*held) << "the load ends at once, without a crash";
+}
+
 TEST_F(DataFile, NewFileThatCannotBeCreatedIsReported) {
     env.working = working_file("missing-folder");
     dialogs.answer(MessageAnswer::Yes);
@@ -148,6 +216,47 @@ TEST_F(DataFile, SaveAllKeepsWhatItDoesNotOwnAndMovesFavouritesToTheEnd) {
               std::string::npos);
     EXPECT_TRUE(bytes.ends_with("[Radio_Fav]\r\nOld = http://old\r\n = \r\n[Radio_ShortName]\r\nOld = \r\n = \r\n"));
     EXPECT_EQ(bytes.find("Old = http://old"), bytes.rfind("Old = http://old")) << "one Radio_Fav group only";
+}
+
+// Another instance's single-key writes between this one's load and its
+// save-all: the save-all reads the file again under its lock and changes
+// only the keys it saves, so every other key keeps the other's value. The
+// three settings that are both written at once and saved by a save-all take
+// this instance's value: the last one to save them wins.
+TEST_F(DataFile, ASaveAllKeepsEveryKeyAnotherInstanceWroteSinceTheLoad) {
+    data_file("[Global]\r\nLng = Fr\r\nShow_Separators = 1\r\nConfirm_Del = 1\r\nZoom = 100\r\n");
+    ASSERT_EQ(config::load_data_file(state), LoadResult::Loaded);
+    core::State other;
+    other.Data_File_Path = state.Data_File_Path;
+    const struct {
+        std::string_view group;
+        std::string key;
+        std::string written;  // by the other instance
+        std::string after;    // after this instance's save-all
+    } rows[] = {
+        {config::keys::Global, "ToDo_FileName", "/home/ana/note.txt", "/home/ana/note.txt"},
+        {config::keys::Global, "ToDo_BG_Color", "255", "255"},
+        {config::keys::Global, "ToDo_Font_Name", "Serif", "Serif"},
+        {config::keys::Global, "Zoom", "150", "150"},
+        {config::keys::Global, "BackGroundColor_P2", "$FF00FF", "$FF00FF"},
+        {config::keys::Global, "BackGroundColor", "$123456", "$123456"},
+        {config::keys::Global, "X_WinInfo", "333", "333"},
+        {config::keys::Separators, "Separator004", "Jeux", "Jeux"},
+        {config::keys::RunAsAdmin, "Run7", "1", "1"},
+        {config::keys::Global, "Lng", "Us", "Fr"},
+        {config::keys::Global, "Show_Separators", "0", "1"},
+        {config::keys::Global, "Confirm_Del", "0", "1"},
+    };
+    for (const auto& row : rows) ASSERT_TRUE(config::set_string_key(other, row.group, row.key, row.written));
+
+    ASSERT_TRUE(config::save_all(state));
+    config::IniFile ini;
+    ASSERT_TRUE(ini.open(state.Data_File_Path));
+    for (const auto& row : rows) {
+        ini.select_group(row.group);
+        EXPECT_EQ(ini.read_string(row.key, "(missing)"), row.after) << row.key;
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(DataFile, SaveAllWithoutTheFileTellsTheUserAndWritesNothing) {

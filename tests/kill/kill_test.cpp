@@ -7,11 +7,12 @@
 //   vd_kill_test [--kills N] [KIND...]      N kills of each kind (default 100)
 //   vd_kill_test --child KIND FOLDER FD     (used by the test itself)
 //
-// Kinds: save_all, single_key, icon_library, playlist.
+// Kinds: save_all, single_key, icon_library, playlist, note.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -27,13 +29,18 @@
 #include <vector>
 
 #include "config/data_file.h"
+#include "core/ids.h"
 #include "core/state.h"
 #include "desk/icon_library.h"
 #include "music/playlist_file.h"
+#include "notes/ids.h"
+#include "notes/notes_window.h"
 #include "platform/files.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
+#include "rt/gadget.h"
 #include "rt/image.h"
+#include "rt/window.h"
 
 namespace fs = std::filesystem;
 
@@ -73,10 +80,30 @@ std::vector<std::string> playlist(const std::string& name) {
     return entries;
 }
 
+// The child calls `ready` once what comes before the write is done; the kill
+// falls after it.
+using Ready = std::function<void()>;
+
+// A long note: the text the editor holds, and the file the save makes of it.
+std::string note_text(const std::string& name) {
+    std::string text;
+    for (int n = 1; n <= 5000; ++n) text += name + " ligne numéro " + std::to_string(n) + "\n";
+    return text;
+}
+
+std::string note_bytes(const std::string& name) {
+    std::string bytes;
+    for (int n = 1; n <= 5000; ++n) bytes += name + " ligne num\xE9ro " + std::to_string(n) + "\r\n";
+    return bytes;
+}
+
 struct Kind {
-    std::string file;                                     // the file written, in the folder
-    std::function<void(const fs::path& folder)> prepare;  // puts the old version in place
-    std::function<void(const fs::path& folder)> write;    // the program's write, in the child
+    std::string file;                                                       // the file written, in the folder
+    std::function<void(const fs::path& folder)> prepare;                    // puts the old version in place
+    std::function<void(const fs::path& folder, const Ready& ready)> write;  // the program's write, in the child
+    // What the next start does to the file's folder; by default the removal
+    // of the temporaries beside the file.
+    std::function<void(const fs::path& folder)> next_start = {};
 };
 
 core::State state_for(const fs::path& folder) {
@@ -90,42 +117,72 @@ const std::map<std::string, Kind>& kinds() {
     static const std::map<std::string, Kind> table = {
         {"save_all",
          {"Vimo_Desk.ini", [](const fs::path& f) { write(f / "Vimo_Desk.ini", full_data_file("Old ")); },
-          [](const fs::path& f) {
+          [](const fs::path& f, const Ready& ready) {
               core::State s = state_for(f);
               if (config::load_data_file(s) != config::LoadResult::Loaded) std::_Exit(3);
               for (int n = 1; n <= 300; ++n) s.slot_table[std::size_t(n)].title = "New " + std::to_string(n);
+              ready();
               if (!config::save_all(s)) std::_Exit(4);
           }}},
         {"single_key",
          {"Vimo_Desk.ini", [](const fs::path& f) { write(f / "Vimo_Desk.ini", full_data_file("Old ")); },
-          [](const fs::path& f) {
+          [](const fs::path& f, const Ready& ready) {
               const core::State s = state_for(f);
+              ready();
               if (!config::set_string_key(s, "Global", "Lng", "Us")) std::_Exit(4);
           }}},
         {"icon_library",
          {"Vimo_Desk.lib",
           [](const fs::path& f) { write(f / "Vimo_Desk.lib", std::string("\x89PNG old library stands in here", 30)); },
-          [](const fs::path& f) {
+          [](const fs::path& f, const Ready& ready) {
               core::State s = state_for(f);
               for (int n = 1; n <= 299; ++n) {
                   auto& slot = s.slot_table[std::size_t(n)];
                   slot.picture = 1000 + n;
                   rt::create_image(slot.picture, 32, 32, std::uint32_t(n * 7919) & 0xFFFFFF);
               }
+              ready();
               if (!desk::write_icon_library(s)) std::_Exit(4);
           }}},
         {"playlist",
          {"list.m3u", [](const fs::path& f) { write(f / "list.m3u", music::playlist_bytes(playlist("old"))); },
-          [](const fs::path& f) {
+          [](const fs::path& f, const Ready& ready) {
+              ready();
               if (!platform::replace_file((f / "list.m3u").string(), music::playlist_bytes(playlist("new"))))
                   std::_Exit(4);
+          }}},
+        {"note",
+         {"note.txt",
+          [](const fs::path& f) {
+              write(f / "note.txt", note_bytes("old"));
+              write(f / "Vimo_Desk.ini",
+                    "\xEF\xBB\xBF\r\n[Global]\r\nToDo_FileName = " + (f / "note.txt").string() + "\r\n");
+          },
+          [](const fs::path& f, const Ready& ready) {
+              // The notes window opened on the old note, its text replaced, then saved.
+              core::State s = state_for(f);
+              s.ToDo_FileName = (f / "note.txt").string();
+              notes::toggle_notes(s);
+              if (!rt::window_exists(core::WindowNotes)) std::_Exit(3);
+              rt::set_text(notes::GadgetNoteText, note_text("new"));
+              ready();
+              notes::save_note(s);
+              if (!rt::gadget_text(notes::GadgetNoteText).starts_with("new")) std::_Exit(4);
+          },
+          [](const fs::path& f) {
+              // The next opening of the notes window on that note.
+              core::State s = state_for(f);
+              s.ToDo_FileName = (f / "note.txt").string();
+              if (config::load_data_file(s) != config::LoadResult::Loaded) std::abort();
+              notes::toggle_notes(s);
+              rt::close_window(core::WindowNotes);
           }}},
     };
     return table;
 }
 
-// The child: tells the parent it is about to write, then writes.
-int child(const std::string& kind, const fs::path& folder, int ready_fd) {
+// The program's services, fake where they would reach outside the folder.
+struct Services {
     platform::FakeClock clock;
     platform::FakeEnvironment env;
     platform::FakeHttp http;
@@ -135,12 +192,18 @@ int child(const std::string& kind, const fs::path& folder, int ready_fd) {
     platform::FakeTones tones;
     platform::FakeShell shell;
     platform::FakeMediaPlayer player;
-    platform::install({&clock, &env, &http, &screen, &speech, &icons, &tones, &shell, &player});
     rt::DialogScript dialogs;  // a failure's box is answered, never shown
-    const char go = 'g';
-    if (::write(ready_fd, &go, 1) != 1) return 2;
-    ::close(ready_fd);
-    kinds().at(kind).write(folder);
+    Services() { platform::install({&clock, &env, &http, &screen, &speech, &icons, &tones, &shell, &player}); }
+};
+
+// The child: tells the parent it is about to write, then writes.
+int child(const std::string& kind, const fs::path& folder, int ready_fd) {
+    Services services;
+    kinds().at(kind).write(folder, [ready_fd] {
+        const char go = 'g';
+        if (::write(ready_fd, &go, 1) != 1) std::_Exit(2);
+        ::close(ready_fd);
+    });
     return 0;
 }
 
@@ -181,7 +244,17 @@ Run run_child(const char* self, const std::string& kind, const fs::path& folder,
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::strcmp(argv[1], "--child") == 0) return child(argv[2], argv[3], std::atoi(argv[4]));
+    // The notes window needs the toolkit, in the child and in the next start;
+    // the other kinds start without it, so that a kill costs less.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    std::optional<QApplication> toolkit;
+    const auto needs_toolkit = [&](const std::string& kind) {
+        if (kind == "note" && !toolkit) toolkit.emplace(argc, argv);
+    };
+    if (argc == 5 && std::strcmp(argv[1], "--child") == 0) {
+        needs_toolkit(argv[2]);
+        return child(argv[2], argv[3], std::atoi(argv[4]));
+    }
 
     int kills = 100;
     std::vector<std::string> chosen;
@@ -191,7 +264,9 @@ int main(int argc, char** argv) {
     }
     if (chosen.empty())
         for (const auto& [name, kind] : kinds()) chosen.push_back(name);
+    for (const std::string& name : chosen) needs_toolkit(name);
 
+    Services services;  // for the next start's own work
     std::mt19937 random(std::random_device{}());
     const fs::path folder = fs::temp_directory_path() / ("vd-kill-" + std::to_string(getpid()));
     int failures = 0;
@@ -227,9 +302,10 @@ int main(int argc, char** argv) {
             if (bytes == old_bytes) ++olds;
             else if (bytes == new_bytes) ++news;
             else ++torn;
-            platform::remove_stale_temporaries((folder / kind.file).string());  // what the next start does
+            if (kind.next_start) kind.next_start(folder);
+            else platform::remove_stale_temporaries((folder / kind.file).string());
             for (const auto& entry : fs::directory_iterator(folder))
-                if (entry.path().filename() != kind.file) ++stale;
+                if (entry.path().filename().string().starts_with(".")) ++stale;
         }
         std::printf("%-13s %5d kills: %5d old, %5d new, %d torn, %d temporary files left (write %.1f ms)\n",
                     name.c_str(), kills, olds, news, torn, stale, double(window.count()) / 1000);
