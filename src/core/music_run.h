@@ -48,6 +48,10 @@ struct MusicRun {
     // Where the information strip was when the left button went down on it: a
     // press that ends somewhere else was a drag, not a click.
     int strip_press_x = 0, strip_press_y = 0;
+
+    // The station the radio plays, as the desktop's media controls name it
+    // (music/now_playing.h); "" for the now-playing line's text. Set by the radio.
+    std::string radio_station;
 };
 
 }  // namespace music
