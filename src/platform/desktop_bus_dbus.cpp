@@ -60,7 +60,8 @@ QString status_name(NowPlaying::Status status) {
 }
 
 QString location_url(const std::string& location) {
-    if (!location.empty() && location.front() == '/') return QUrl::fromLocalFile(text(location)).toString();
+    if (!location.empty() && location.front() == '/')
+        return QString::fromLatin1(QUrl::fromLocalFile(text(location)).toEncoded());
     return text(location);
 }
 
