@@ -21,8 +21,11 @@ packages=(
   xvfb xdotool x11-utils libx11-dev locales
   trayer imagemagick util-linux
   python3
-  # The fuzz targets (fuzz/CMakeLists.txt): libFuzzer comes with clang.
-  clang
+  # Installing and packaging: the program icon as SVG, the validators of the
+  # menu entry and of the software centre's description, the Debian package
+  # tools; a private session bus for the notification and media-control tests.
+  qt6-svg-dev desktop-file-utils appstream dpkg-dev file
+  dbus-daemon dbus-bin
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/program_files.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 
@@ -18,7 +19,7 @@ bool present(const std::string& path) {
 }  // namespace
 
 std::string audio_library_path() {
-    return platform::with_trailing_separator(platform::environment().program_folder()) + audio_library_name;
+    return platform::program_files(platform::environment()).library_folder + audio_library_name;
 }
 
 void check_audio_library(core::State& s) {

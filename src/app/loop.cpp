@@ -7,6 +7,8 @@
 #include "app/end.h"
 #include "app/ids.h"
 #include "app/menus.h"
+#include "app/remote_control.h"
+#include "app/single_instance.h"
 #include "clock/banner.h"
 #include "clock/calendar.h"
 #include "clock/countdown_window.h"
@@ -354,6 +356,13 @@ constexpr Row menu_items[] = {
     {core::ItemPlaylistPlay, on_any<music::play_from_view>},
     {core::ItemPlaylistFromHere, on_any<music::play_from_here>},
     {core::ItemPlaylistDelete, on_any<music::delete_item>},
+    {core::ItemRemotePlay, on_any<remote_play>},
+    {core::ItemRemotePause, on_any<remote_pause>},
+    {core::ItemRemotePlayPause, on_any<remote_play_pause>},
+    {core::ItemRemoteStop, on_any<music::stop_button>},
+    {core::ItemRemoteNext, on_any<music::next_file>},
+    {core::ItemRemotePrevious, on_any<music::previous_file>},
+    {core::ItemRemoteRaise, on_any<bring_desk_to_front>},
 };
 
 void tray(State& s, const rt::Event& e) {
@@ -396,6 +405,7 @@ void dispatch(State& s, const rt::Event& e) {
     case rt::EventKind::SizeWindow: run(window_sizes, e.window, s, e); break;
     case rt::EventKind::Menu: run(menu_items, e.object, s, e); break;
     }
+    show_playing(s);
 }
 
 void run_loop(State& s) {

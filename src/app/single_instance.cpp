@@ -20,9 +20,7 @@ bool another_instance_runs(core::State& s) {
     config::determine_installation_mode(probe);
     auto& env = platform::environment();
     const std::string data_file =
-        probe.Data_File_Path.empty()
-            ? platform::with_trailing_separator(env.working_folder()) + s.identity.data_file_name
-            : probe.Data_File_Path;
+        probe.Data_File_Path.empty() ? config::new_data_file_path(probe) : probe.Data_File_Path;
     const std::string runtime_folder = env.variable("XDG_RUNTIME_DIR").value_or("");
     return platform::instances().claim(platform::real_path(data_file), runtime_folder) ==
            platform::InstanceClaim::Running;

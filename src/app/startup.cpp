@@ -10,6 +10,7 @@
 #include "app/ids.h"
 #include "app/loop.h"
 #include "app/menus.h"
+#include "app/remote_control.h"
 #include "app/resources.h"
 #include "app/single_instance.h"
 #include "app/splash.h"
@@ -124,6 +125,7 @@ void start_up(core::State& s, int argc, char** argv) {
     if (s.Zoom > 100) clocks::use_large_clock();
     listen_for_later_starts(s);
     rt::bind_window_event(core::WindowRadio, rt::EventKind::SizeWindow, music::lay_out_radio_window);
+    publish_player(s);
 }
 
 int start(int argc, char** argv) {

@@ -2,6 +2,7 @@
 
 #include "clock/banner.h"
 #include "clock/texts.h"
+#include "platform/desktop_bus.h"
 #include "platform/services.h"
 #include "rt/colour.h"
 
@@ -53,7 +54,11 @@ int take_due_event(core::State& s, std::int64_t now) {
 
 void fire_event(core::State& s, int n) {
     const std::string spoken = std::string(texts::event_done_1) + std::to_string(n) + std::string(texts::event_done_2);
-    show_notice(s, s.Event_Text[std::size_t(n)], spoken, event_banner_colour, 0);
+    const std::string& text = s.Event_Text[std::size_t(n)];
+    // Also where the banner cannot be placed (Wayland) or is covered: sent
+    // first, without waiting, since the banner, speech and tune hold the program.
+    platform::desktop_bus().notify(s.identity.program_name, text.empty() ? s.identity.program_name : text);
+    show_notice(s, text, spoken, event_banner_colour, 0);
     play_alarm_tune();
 }
 

@@ -25,8 +25,9 @@ void play_alarm_tune();
 // before `now`, so events past before the program started never fire.
 int take_due_event(core::State& s, std::int64_t now);
 
-// Shows the banner with slot `n`'s text and its spoken words "évènement n
-// terminé" (French in both languages), then plays the alarm tune.
+// Sends a desktop notification with slot `n`'s text (where the desktop has a
+// notification service), shows the banner with the text and its spoken words
+// "évènement n terminé" (French in both languages), then plays the alarm tune.
 void fire_event(core::State& s, int n);
 
 // Step 2 of the tick: fires at most one due event.

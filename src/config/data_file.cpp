@@ -10,8 +10,9 @@
 #include "config/multiline.h"
 #include "config/texts.h"
 #include "core/ids.h"
-#include "platform/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/program_files.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/gadget.h"
@@ -50,6 +51,16 @@ std::uint32_t read_needle_colour(const IniFile& ini, std::string_view key, std::
     if (!starts_with_number(text)) return fallback;
     const auto colour = std::uint32_t(parse_integer(text));
     return (colour & alpha_bits) == 0 ? colour | alpha_bits : colour;
+}
+
+// The folder a new data file goes in, created when missing (an installed
+// program's per-user folder, the first time); false when it cannot be.
+bool make_folder_of(const std::string& path) {
+    const std::string folder = platform::folder_of(path);
+    if (folder.empty()) return true;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
 }
 
 std::int64_t rounded(double v) {
@@ -244,12 +255,14 @@ LoadResult load_data_file(State& s) {
 }
 
 bool create_data_file(State& s) {
-    const std::string path =
-        platform::with_trailing_separator(platform::environment().working_folder()) + s.identity.data_file_name;
+    const std::string path = new_data_file_path(s);
     s.Data_File_Path = path;
 
+    // An installed program's per-user folder is made the first time; a
+    // working folder that is gone stays gone.
+    const bool installed = platform::program_files(platform::environment()).installed;
     IniFile ini;
-    if (!ini.create(path)) {
+    if ((installed && !make_folder_of(path)) || !ini.create(path)) {
         tell(texts::create_failed_title, texts::create_failed, rt::MessageIcon::Warning);
         return false;
     }

@@ -24,7 +24,8 @@ enum class LoadResult {
 // Temporary files a crashed write left beside it are removed first.
 [[nodiscard]] LoadResult load_data_file(core::State& state);
 
-// Creates the data file in the working folder with its comments and group
+// Creates the data file where new_data_file_path (install_mode.h) says, the
+// per-user folder first when it is missing, with its comments and group
 // Global, makes it `Data_File_Path`, tells the user, and sets the page colours
 // in memory. False (after telling the user) when the file cannot be created.
 [[nodiscard]] bool create_data_file(core::State& state);

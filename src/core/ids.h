@@ -118,6 +118,14 @@ enum MenuItem : int {
     ItemPlaylistPlay = 88,
     ItemPlaylistFromHere = 89,
     ItemPlaylistDelete = 90,
+    // Raised by the desktop's media controls only (app/remote_control.h).
+    ItemRemotePlay = 201,
+    ItemRemotePause = 202,
+    ItemRemotePlayPause = 203,
+    ItemRemoteStop = 204,
+    ItemRemoteNext = 205,
+    ItemRemotePrevious = 206,
+    ItemRemoteRaise = 207,
 };
 
 enum Timer : int {

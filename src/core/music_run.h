@@ -62,6 +62,7 @@ struct MusicRun {
     // Where the information strip was when the left button went down on it: a
     // press that ends somewhere else was a drag, not a click.
     int strip_press_x = 0, strip_press_y = 0;
+
 };
 
 }  // namespace music

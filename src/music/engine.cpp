@@ -7,6 +7,7 @@
 #include "audio_engine/vimo_audio.h"
 #include "core/unicode.h"
 #include "platform/paths.h"
+#include "platform/program_files.h"
 #include "platform/services.h"
 
 namespace music {
@@ -36,10 +37,11 @@ void bind_audio_engine(core::State& s) {
     if (s.music.engine_bind_tried) return;
     s.music.engine_bind_tried = true;
     s.music.engine = {};
-    const std::string folder = platform::environment().program_folder();
+    // Beside the program, or in an installation's library folder.
+    const std::string folder = platform::program_files(platform::environment()).library_folder;
     // Without a folder the loader would search its own paths.
     if (folder.empty() || folder.front() != platform::path_separator) return;
-    const std::string path = platform::with_trailing_separator(folder) + engine_library_name;
+    const std::string path = folder + engine_library_name;
     s.Audio_Library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!s.Audio_Library) return;
     EngineEntries& e = s.music.engine;

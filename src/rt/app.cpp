@@ -20,6 +20,12 @@ void init(int& argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
 }
 
+void set_application_id(const char* id) {
+    // The window class is the application's name; the id names the desktop entry.
+    QCoreApplication::setApplicationName(QString::fromUtf8(id));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(id));
+}
+
 void release_all() {
     State& s = state();
     if (s.drawing) s.drawing->painter.end();

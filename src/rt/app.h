@@ -9,6 +9,11 @@ namespace rt {
 // are placed at exact positions, which Wayland does not allow.
 void init(int& argc, char** argv);
 
+// Names the program to the desktop: the window class of its windows and its
+// application id, which the menu entry "<id>.desktop" shares, so docks and
+// task bars show the entry's icon. Called before the first window opens.
+void set_application_id(const char* id);
+
 // Closes every window and releases every numbered object, queued event and
 // bound handler; the application object too when init() made it.
 void shutdown();

@@ -5,6 +5,7 @@
 
 #include "desk/launch.h"
 #include "platform/paths.h"
+#include "platform/program_files.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
 #include "web/texts.h"
@@ -24,11 +25,10 @@ std::string_view suffix_of(core::Language language) {
     return language == core::Language::French ? help_folder_suffix_fr : help_folder_suffix_us;
 }
 
-// The folders the installed help folders are looked for in, in order: the
-// program's own folder, where the build and a portable copy put them.
-std::vector<std::string> help_roots() {
-    return {platform::with_trailing_separator(platform::environment().program_folder())};
-}
+// The folders the help page folders are looked for in: the program's own
+// folder, where the build and a portable copy put them, or an installation's
+// data folder.
+std::vector<std::string> help_roots() { return {platform::program_files(platform::environment()).help_folder}; }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "clock/small_clock.h"
 #include "clock_fixture.h"
 #include "core/ids.h"
+#include "platform/desktop_bus.h"
 #include "rt/gadget.h"
 #include "rt/window.h"
 
@@ -98,6 +99,25 @@ TEST_F(Tick, AnEventFiresAtItsExactSecondWithBannerWordsAndTune) {
     clock.advance_ms(1000);
     clocks::tick(state);
     EXPECT_FALSE(banner_shown()) << "an event fires once";
+}
+
+// Where the desktop has a notification service the event is also a desktop
+// notification with its text; the banner stays.
+TEST_F(Tick, AFiringEventIsAlsoADesktopNotification) {
+    platform::FakeDesktopBus bus;
+    platform::DesktopBus* const previous = platform::install_desktop_bus(&bus);
+    state.Event_Time[3] = when(9, 0, 0);
+    state.Event_Text[3] = "Train à 9 h 40";
+    state.Event_Time[1] = when(9, 0, 5);  // an event without a text is named by the program
+    at(2024, 5, 17, 9, 0, 0);
+    clocks::tick(state);
+    EXPECT_TRUE(banner_shown());
+    EXPECT_EQ(banner_text(), "Train à 9 h 40");
+    clock.advance_ms(5000);
+    clocks::tick(state);
+    using N = platform::FakeDesktopBus::Notification;
+    EXPECT_EQ(bus.notifications, (std::vector<N>{{"Vimo Duzi", "Train à 9 h 40"}, {"Vimo Duzi", "Vimo Duzi"}}));
+    platform::install_desktop_bus(previous);
 }
 
 // A tick blocked past an event's second (by a dialog, speech or another

@@ -460,3 +460,35 @@ TEST_F(DataFile, HostileFilesLoadWithDefaults) {
     }
     EXPECT_EQ(state.slot_table[300].target, "http://e/299");
 }
+
+TEST_F(DataFile, AnInstalledProgramCreatesTheNewFileInThePerUserFolderNeverInTheWorkingFolder) {
+    std::filesystem::create_directories(working_file("prefix/share/vimo-duzi"));
+    env.program = working_file("prefix/bin");
+    env.variables.erase("APPDATA");
+    env.working = working_file("home");  // started from a menu: the home folder
+    dialogs.answer(MessageAnswer::Yes);
+    dialogs.answer(MessageAnswer::Ok);
+    config::determine_installation_mode(state);
+
+    ASSERT_EQ(config::load_data_file(state), LoadResult::Created);
+
+    const std::string per_user = working_file("home/.config/Vimo_Desk/Vimo_Desk.ini");
+    EXPECT_EQ(state.Data_File_Path, per_user);
+    EXPECT_EQ(read_file(per_user), fixture("created.ini"));
+    EXPECT_FALSE(std::filesystem::exists(working_file("home/Vimo_Desk.ini")));
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_NE(dialogs.shown()[1].text.find(per_user), std::string::npos);
+}
+
+TEST_F(DataFile, APerUserFolderThatCannotBeMadeIsReportedAsAFileThatCannotBeCreated) {
+    std::filesystem::create_directories(working_file("prefix/share/vimo-duzi"));
+    env.program = working_file("prefix/bin");
+    write_file(working_file("appdata"), "a file where the folder should be");
+    dialogs.answer(MessageAnswer::Yes);
+    dialogs.answer(MessageAnswer::Ok);
+    config::determine_installation_mode(state);
+
+    EXPECT_EQ(config::load_data_file(state), LoadResult::CreateFailed);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].icon, MessageIcon::Warning);
+}

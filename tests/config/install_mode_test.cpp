@@ -66,3 +66,33 @@ TEST_F(InstallMode, UnreadablePerUserFileCountsAsAbsent) {
     if (!held) GTEST_SKIP() << "cannot run without privileges here";
     EXPECT_TRUE(*held);
 }
+
+namespace {
+
+// Started from <prefix>/bin with <prefix>/share/vimo-duzi beside it.
+class InstalledProgram : public InstallMode {
+protected:
+    InstalledProgram() {
+        std::filesystem::create_directories(working_file("prefix/share/vimo-duzi"));
+        env.program = working_file("prefix/bin");
+    }
+};
+
+}  // namespace
+
+TEST_F(InstalledProgram, UsesThePerUserFileOnlyEvenWithOneInTheWorkingFolder) {
+    write_file(working_file("Vimo_Desk.ini"), "");
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Install_Mode_Text, "");
+    EXPECT_EQ(state.Data_File_Path, "");
+    EXPECT_EQ(config::new_data_file_path(state), per_user_file());
+
+    write_file(per_user_file(), "");
+    config::determine_installation_mode(state);
+    EXPECT_EQ(state.Install_Mode_Text, "Installation Standard");
+    EXPECT_EQ(state.Data_File_Path, per_user_file());
+}
+
+TEST_F(InstallMode, ANewFileOfAProgramRunFromItsFolderGoesInTheWorkingFolder) {
+    EXPECT_EQ(config::new_data_file_path(state), working_file("Vimo_Desk.ini"));
+}

@@ -120,3 +120,14 @@ TEST_F(Help, TheBuildPutsBothLanguagesPagesBesideTheProgram) {
 }
 
 }  // namespace
+
+TEST_F(Help, AnInstalledProgramFindsItsPagesInTheInstallationsDataFolder) {
+    std::filesystem::create_directories(working_file("prefix/bin"));
+    const std::string page = working_file("prefix/share/vimo-duzi/Vimo_Desk_Help_Us/Presentation.htm");
+    test::write_file(page, "<!DOCTYPE html>\n");
+    env.program = working_file("prefix/bin");
+    state.Lng = "Us";
+    web::show_help(state);
+    EXPECT_EQ(opened(), std::vector<std::string>{page});
+    EXPECT_TRUE(dialogs.shown().empty());
+}

@@ -2,20 +2,29 @@
 // PNG bytes with their table (core::embedded_images()).
 //
 //   vd_imagegen OUTPUT.cpp [PNG_FOLDER]
+//   vd_imagegen --program-icon THEME_FOLDER
 //
 // With a folder, each picture is also written there as image_NN.png, with a
 // contact sheet (contact_sheet.png) showing them all four times enlarged.
+// The second form draws the program icon for the desktop's icon theme:
+// THEME_FOLDER/<n>x<n>/apps/vimo-duzi.png at each size the menus and docks
+// ask for, and scalable/apps/vimo-duzi.svg when built with SVG output.
 #include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
+#ifdef VD_IMAGEGEN_SVG
+#include <QSvgGenerator>
+#endif
 #include <algorithm>
 #include <cstdio>
 #include <set>
+#include <string_view>
 #include <vector>
 
+#include "core/images.h"
 #include "kit.h"
 #include "pictures.h"
 
@@ -137,16 +146,79 @@ QImage contact_sheet(const std::vector<Rendered>& images) {
     return sheet;
 }
 
+constexpr const char* icon_name = "vimo-duzi";
+// The sizes of the hicolor theme's fixed-size folders that menus, task bars and docks use.
+constexpr int icon_sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+const Picture* find_picture(int number) {
+    for (const auto& group : {imagegen::desk_pictures(), imagegen::tool_pictures()})
+        for (const Picture& picture : group)
+            if (picture.number == number) return &picture;
+    return nullptr;
+}
+
+// The picture drawn at `size` pixels square: its drawing scaled, not its pixels.
+QImage render_scaled(const Picture& picture, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(qreal(size) / picture.width, qreal(size) / picture.height);
+    picture.draw(painter);
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+int write_program_icon(const QString& theme) {
+    const Picture* icon = find_picture(core::ImageProgramIcon);
+    if (!icon) {
+        std::fprintf(stderr, "imagegen: no program icon to draw\n");
+        return 1;
+    }
+    for (const int size : icon_sizes) {
+        const QString folder = theme + QString("/%1x%1/apps").arg(size);
+        const QImage image = render_scaled(*icon, size);
+        if (!QDir().mkpath(folder) || !looks_drawn(image) ||
+            !write_file(folder + "/" + icon_name + ".png", png_bytes(image))) {
+            std::fprintf(stderr, "imagegen: cannot write the %d-pixel program icon\n", size);
+            return 1;
+        }
+    }
+#ifdef VD_IMAGEGEN_SVG
+    const QString folder = theme + "/scalable/apps";
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(icon->width, icon->height));
+    generator.setViewBox(QRect(0, 0, icon->width, icon->height));
+    generator.setTitle(icon_name);
+    QPainter painter;
+    if (!painter.begin(&generator)) return 1;
+    painter.setRenderHint(QPainter::Antialiasing);
+    icon->draw(painter);
+    painter.end();
+    if (!QDir().mkpath(folder) || !write_file(folder + "/" + icon_name + ".svg", svg)) {
+        std::fprintf(stderr, "imagegen: cannot write the scalable program icon\n");
+        return 1;
+    }
+#endif
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.cpp [PNG_FOLDER]\n", argv[0]);
+    if (argc < 2 || (std::string_view(argv[1]) == "--program-icon" && argc != 3)) {
+        std::fprintf(stderr, "usage: %s OUTPUT.cpp [PNG_FOLDER]\n       %s --program-icon THEME_FOLDER\n", argv[0],
+                     argv[0]);
         return 2;
     }
     // Only the contact sheet's captions need fonts; no display is ever needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (std::string_view(argv[1]) == "--program-icon") return write_program_icon(QString::fromLocal8Bit(argv[2]));
     const QString output = QString::fromLocal8Bit(argv[1]);
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
