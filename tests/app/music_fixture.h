@@ -4,6 +4,9 @@
 // dispatch.
 #pragma once
 
+#include <dlfcn.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -62,6 +65,18 @@ protected:
         dispatch({.kind = rt::EventKind::Gadget, .window = window, .object = gadget, .type = type});
     }
     void tick() { dispatch({.kind = rt::EventKind::Timer, .window = core::WindowDesk, .object = core::TimerTick}); }
+
+    // What the stand-in engine library was called with since the last look.
+    std::string engine_log() {
+        using Log = const char* (*)();
+        const auto log =
+            reinterpret_cast<Log>(state.Audio_Library ? dlsym(state.Audio_Library, "vd_stub_log") : nullptr);
+        if (!log) return "<no log>";
+        const std::string all = log();
+        std::string fresh = all.substr(std::min(engine_log_seen_, all.size()));
+        engine_log_seen_ = all.size();
+        return fresh;
+    }
     void desk_click(int y) {
         dispatch(
             {.kind = rt::EventKind::LeftClick, .window = core::WindowDesk, .mouse = {.window_x = 50, .window_y = y}});
@@ -102,6 +117,9 @@ protected:
         if (!ini.select_group("Global")) return "<no group>";
         return ini.read_string(key, "<missing>");
     }
+
+private:
+    std::size_t engine_log_seen_ = 0;
 };
 
 }  // namespace test

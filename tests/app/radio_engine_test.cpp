@@ -28,22 +28,7 @@ protected:
         start();
     }
 
-    // What the stand-in was called with since the last look.
-    std::string engine_log() {
-        using Log = const char* (*)();
-        const auto log =
-            reinterpret_cast<Log>(state.Audio_Library ? dlsym(state.Audio_Library, "vd_stub_log") : nullptr);
-        if (!log) return "<no log>";
-        const std::string all = log();
-        std::string fresh = all.substr(std::min(seen_, all.size()));
-        seen_ = all.size();
-        return fresh;
-    }
-
     std::string handle(const void* p) { return std::to_string(reinterpret_cast<std::uintptr_t>(p)); }
-
-private:
-    std::size_t seen_ = 0;
 };
 
 TEST_F(RadioEngine, BoundAtTheFirstRadioCommandNotAtStart) {

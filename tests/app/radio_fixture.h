@@ -74,18 +74,6 @@ protected:
         return lines;
     }
 
-    // What the stand-in engine was called with since the last look.
-    std::string engine_log() {
-        using Log = const char* (*)();
-        const auto log =
-            reinterpret_cast<Log>(state.Audio_Library ? dlsym(state.Audio_Library, "vd_stub_log") : nullptr);
-        if (!log) return "<no log>";
-        const std::string all = log();
-        std::string fresh = all.substr(std::min(log_seen_, all.size()));
-        log_seen_ = all.size();
-        return fresh;
-    }
-
     // The keys and values of `group` in the data file on disk, in file order.
     std::vector<std::pair<std::string, std::string>> group_on_disk(const std::string& group = "Radio") {
         std::vector<std::pair<std::string, std::string>> keys;
@@ -96,9 +84,6 @@ protected:
         while (ini.next_key()) keys.emplace_back(ini.key_name(), ini.key_value());
         return keys;
     }
-
-private:
-    std::size_t log_seen_ = 0;
 };
 
 }  // namespace test

@@ -12,18 +12,7 @@ audible=0.1
 silent=0.002
 service=org.mpris.MediaPlayer2.vimo_duzi
 
-python3 - "$work/tone.wav" <<'PY'
-import array, math, sys, wave
-rate = 44100
-second = array.array("h", (round(0.5 * 32767 * math.sin(2 * math.pi * 440 * i / rate)) for i in range(rate)))
-with wave.open(sys.argv[1], "wb") as out:
-    out.setnchannels(1)
-    out.setsampwidth(2)
-    out.setframerate(rate)
-    out.writeframes(second.tobytes() * 120)
-PY
-lame --quiet -m m -b 64 --cbr --nores --id3v2-only --tt "La 440" --ta "Diapason" --tl "Accords" --tn 3 \
-  "$work/tone.wav" "$work/tone.mp3"
+make_tone_mp3 "$work/tone.mp3" --tt "La 440" --ta "Diapason" --tl "Accords" --tn 3
 
 # A session bus of the script's own, which starts no other program.
 cat >"$work/bus.conf" <<CONF

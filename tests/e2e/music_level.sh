@@ -14,19 +14,8 @@ silent=0.002
 settle=1
 measure=1
 
-# Two minutes of 440 Hz (a second holds whole periods, so it repeats seamlessly), tagged.
-python3 - "$work/tone.wav" <<'PY'
-import array, math, sys, wave
-rate = 44100
-second = array.array("h", (round(0.5 * 32767 * math.sin(2 * math.pi * 440 * i / rate)) for i in range(rate)))
-with wave.open(sys.argv[1], "wb") as out:
-    out.setnchannels(1)
-    out.setsampwidth(2)
-    out.setframerate(rate)
-    out.writeframes(second.tobytes() * 120)
-PY
-lame --quiet -m m -b 64 --cbr --nores --id3v2-only --tt "La 440" --ta "Diapason" --tl "Accords" --ty 2024 \
-  "$work/tone.wav" "$work/tone.mp3"
+# Two minutes of 440 Hz, tagged.
+make_tone_mp3 "$work/tone.mp3" --tt "La 440" --ta "Diapason" --tl "Accords" --ty 2024
 
 pulse_start
 pulse_level 0 1 >/dev/null  # the recorder delivers

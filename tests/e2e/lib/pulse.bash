@@ -69,3 +69,21 @@ pulse_sound_comes() {
 
 # Whether $1 is above $2 (decimal numbers).
 above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+# Writes a tagged MP3 of two minutes of 440 Hz to $1 (a second holds whole
+# periods, so it repeats seamlessly); the other arguments are lame's tag options.
+make_tone_mp3() {
+  local mp3=$1
+  shift
+  python3 - "$work/tone.wav" <<'PY'
+import array, math, sys, wave
+rate = 44100
+second = array.array("h", (round(0.5 * 32767 * math.sin(2 * math.pi * 440 * i / rate)) for i in range(rate)))
+with wave.open(sys.argv[1], "wb") as out:
+    out.setnchannels(1)
+    out.setsampwidth(2)
+    out.setframerate(rate)
+    out.writeframes(second.tobytes() * 120)
+PY
+  lame --quiet -m m -b 64 --cbr --nores --id3v2-only "$@" "$work/tone.wav" "$mp3"
+}
