@@ -40,11 +40,11 @@ bool status_becomes(platform::MediaPlayer& player, int wanted) {
     return true;
 }
 
-// A one-pixel PNG.
-const std::string png_bytes(
-    "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0\x1f\x15\xc4\x89\0\0\0\rIDATx\x9c" "c\xf8\x0f\0\0\x01"
-    "\x01\x01\0\x18\xdd\x8d\xb0\0\0\0\0IEND\xae\x42\x60\x82",
-    70);
+// A one-pixel PNG (its zero bytes are part of it, so its length is the array's).
+constexpr char png_literal[] =
+    "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0\x1f\x15\xc4\x89\0\0\0\rIDATx\x9c"
+    "c\xf8\x0f\0\0\x01\x01\x01\0\x18\xdd\x8d\xb0\0\0\0\0IEND\xae\x42\x60\x82";
+const std::string png_bytes(png_literal, sizeof png_literal - 1);
 
 class MediaPlayer : public ::testing::Test {
 protected:
