@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/ids.h"
 #include "clock/banner.h"
 #include "config/data_file.h"
 #include "config/ini.h"

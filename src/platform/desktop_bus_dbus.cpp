@@ -65,7 +65,7 @@ QString location_url(const std::string& location) {
     return text(location);
 }
 
-// The player interface's introspection data, as the MPRIS specification gives it.
+// The player interface's introspection data: its methods, properties and signal as MPRIS names them.
 const char* const player_xml = R"(<interface name="org.mpris.MediaPlayer2">
   <method name="Raise"/>
   <method name="Quit"/>

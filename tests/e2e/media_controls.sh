@@ -50,17 +50,8 @@ spawn "$program" >"$work/log" 2>&1; pid=$last
 wid=$(desk) || fail "the desk did not appear"
 status_becomes Stopped
 
-# "Lire un MP3/OGG", the desk menu's eleventh item, plays the file.
-focus "$wid"
-xdotool mousemove 50 8 click 3
-sleep 0.5
-xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Down Down Return
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lire un Fichier MP3$' | head -1) ||
-  fail "no file dialog"
-focus "$dialog"
-xdotool key ctrl+a
-xdotool type --delay 10 "$work/tone.mp3"
-xdotool key Return
+# "Lire un MP3/OGG" from the desk menu plays the file.
+play_from_desk_menu "$wid" "$work/tone.mp3"
 pulse_sound_comes "$audible" 15 || fail "the tone is not heard"
 
 status_becomes Playing

@@ -26,18 +26,9 @@ printf '\xEF\xBB\xBF\r\n[Global]\r\nX_Origin = 0\r\nY_Origin = 0\r\nVolume = 100
 "$program" >"$work/log" 2>&1 &
 pid=$!
 wid=$(desk) || fail "the desk did not appear"
-focus "$wid"
 
-# The desk menu from the grip bar; "Lire un MP3/OGG" is its eleventh item.
-xdotool mousemove 50 8 click 3
-sleep 0.5
-xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Down Down Return
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lire un Fichier MP3$' | head -1) ||
-  fail "no file dialog"
-focus "$dialog"
-xdotool key ctrl+a
-xdotool type --delay 10 "$work/tone.mp3"
-xdotool key Return
+# "Lire un MP3/OGG" from the desk menu plays the file.
+play_from_desk_menu "$wid" "$work/tone.mp3"
 
 pulse_sound_comes "$audible" 15 || fail "the tone is not heard"
 full=$(pulse_level "$settle" "$measure")

@@ -87,3 +87,18 @@ with wave.open(sys.argv[1], "wb") as out:
 PY
   lame --quiet -m m -b 64 --cbr --nores --id3v2-only "$@" "$work/tone.wav" "$mp3"
 }
+
+# Plays $2 through the desk menu's "Lire un MP3/OGG" (its eleventh item) of desk window $1.
+play_from_desk_menu() {
+  focus "$1"
+  xdotool mousemove 50 8 click 3
+  sleep 0.5
+  xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Down Down Return
+  local dialog
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lire un Fichier MP3$' | head -1) ||
+    fail "no file dialog"
+  focus "$dialog"
+  xdotool key ctrl+a
+  xdotool type --delay 10 "$2"
+  xdotool key Return
+}
