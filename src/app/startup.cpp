@@ -47,6 +47,9 @@ namespace app {
 namespace {
 
 constexpr const char* developer_switch = "/Developpement";
+// How long the start waits for the window system to put the desk on screen
+// before it goes on without painting it first.
+constexpr int desk_paint_limit_ms = 500;
 
 bool argument_is(int argc, char** argv, int index, const char* word) {
     return argc > index && std::strcmp(argv[index], word) == 0;
@@ -123,6 +126,9 @@ void start_up(core::State& s, int argc, char** argv) {
     rt::show_window(core::WindowDesk);
     rt::activate_window(core::WindowDesk);
     if (s.Zoom > 100) clocks::use_large_clock();
+    // Pages 2 and 3 are hidden: their slot buttons are made once page 1 is on screen.
+    rt::paint_window_now(core::WindowDesk, desk_paint_limit_ms);
+    desk::build_hidden_pages(s);
     listen_for_later_starts(s);
     rt::bind_window_event(core::WindowRadio, rt::EventKind::SizeWindow, music::lay_out_radio_window);
     publish_player(s);

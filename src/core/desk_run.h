@@ -6,10 +6,11 @@
 namespace desk {
 
 struct DeskRun {
-    int shown_page = 1;            // 1-3
-    int move_source = 0;           // slot whose menu opened the "Move To" window; 0 when none
-    bool library_present = false;  // the icon library was read and is held as an image
-    bool reload_at_start = false;  // the start asked to reload the original icons
+    int shown_page = 1;                 // 1-3
+    bool hidden_pages_pending = false;  // pages 2 and 3 have cells without their buttons yet
+    int move_source = 0;                // slot whose menu opened the "Move To" window; 0 when none
+    bool library_present = false;       // the icon library was read at start, until the desk is built
+    bool reload_at_start = false;       // the start asked to reload the original icons
 };
 
 }  // namespace desk

@@ -69,11 +69,11 @@ void create_separator(core::State& s, int number, int y) {
     rt::create_image_gadget(separator.click_area, 0, y, desk_width, separator_height, -1);
 }
 
-// The slot's picture cut from its cell of the icon library; an empty one
-// when the cut fails.
+// The slot's picture read from its cell of the icon library; an empty one
+// when the library gave none.
 void picture_from_library(const core::State& s, core::Slot& slot) {
     slot.picture = slot_image(slot.number);
-    if (!copy_library_cell(s, slot.number, slot.picture)) new_slot_picture(slot);
+    if (!has_library_picture(s, slot.number)) new_slot_picture(slot);
 }
 
 // The picture a slot gets while the desk is built. A web slot without the
@@ -101,6 +101,30 @@ void picture_at_start(core::State& s, int n, std::vector<int>& sites) {
     show_slot_picture(slot);
 }
 
+// The page whose gadgets are made while the desk is built; the others are
+// hidden at start, and theirs are made once the desk is on screen.
+constexpr int first_page = 1;
+
+// The separators and slot buttons of the layout's steps on `page`, inside its
+// container. A slot button shows nothing until its picture is shown on it.
+void create_page_gadgets(core::State& s, const std::vector<LayoutStep>& steps, int page) {
+    if (!rt::reopen_container_gadget(page_gadget[page - 1])) return;
+    for (const LayoutStep& step : steps) {
+        if (step.kind == LayoutStep::Separator) {
+            if (step.separator.page == page) create_separator(s, step.separator.separator, step.separator.y);
+            continue;
+        }
+        const CellPlace& cell = step.cell;
+        if (cell.page != page) continue;
+        core::Slot& slot = s.slot_table[std::size_t(cell.slot)];
+        slot.control = slot_gadget(cell.slot);
+        // A cell is its picture on the page's colour.
+        rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1, rt::ButtonFlag::Flat);
+        rt::enable_gadget_drop(slot.control, rt::DropKind::Files | rt::DropKind::Text | rt::DropKind::Image);
+    }
+    rt::use_gadget_list(core::WindowDesk);
+}
+
 void colour_separators(const core::State& s, int last, rt::Colour back, rt::Colour front) {
     for (int i = 1; i <= last && i < int(s.separators.size()); ++i) {
         const int band = s.separators[std::size_t(i)].title_band;
@@ -118,47 +142,34 @@ void tell_occupied(const core::State& s) {
 
 void build_desk(core::State& s, BuildProgress progress) {
     const int count = std::min(s.Slot_Count, core::slot_count_max);
-    s.desk.shown_page = 1;
+    s.desk.shown_page = first_page;
 
     rt::use_gadget_list(core::WindowDesk);
     for (int page = 1; page <= page_count; ++page) {
         rt::create_canvas_gadget(tab_gadget[page - 1], tab_x[page - 1], tab_y, tab_width, tab_height);
         rt::set_tooltip(tab_gadget[page - 1], "Page " + std::to_string(page));
     }
-
-    const auto steps = desk_layout(s.Show_Separators == 1, count);
-    int open_page = 0;
-    const auto open = [&](int page) {
-        if (open_page != 0) rt::close_container_gadget();
-        open_page = page;
+    // Pages without any cell (the 30-slot developer desk) still exist.
+    for (int page = 1; page <= page_count; ++page) {
         rt::open_container_gadget(page_gadget[page - 1], page_left, page_top, page_width, page_height);
         rt::set_gadget_back_colour(page_gadget[page - 1], s.Page_Colors[std::size_t(page - 1)]);
-    };
-    open(1);
+        rt::close_container_gadget();
+    }
+
+    const auto steps = desk_layout(s.Show_Separators == 1, count);
+    create_page_gadgets(s, steps, first_page);
     std::vector<int> sites;
     for (const LayoutStep& step : steps) {
-        if (step.kind == LayoutStep::Separator) {
-            if (step.separator.page != open_page) open(step.separator.page);
-            create_separator(s, step.separator.separator, step.separator.y);
-            continue;
-        }
+        if (step.kind != LayoutStep::Cell) continue;
         const CellPlace& cell = step.cell;
-        if (cell.page != open_page) open(cell.page);
         core::Slot& slot = s.slot_table[std::size_t(cell.slot)];
         slot.number = cell.slot;
         slot.x = cell.x;
         slot.y = cell.y;
-        slot.control = slot_gadget(cell.slot);
-        // A cell is its picture on the page's colour.
-        rt::create_image_button_gadget(slot.control, cell.x, cell.y, icon_size, icon_size, -1, rt::ButtonFlag::Flat);
         picture_at_start(s, cell.slot, sites);
-        rt::enable_gadget_drop(slot.control, rt::DropKind::Files | rt::DropKind::Text | rt::DropKind::Image);
         if (progress) progress(cell.slot, count);
     }
-    // Pages without any cell (the 30-slot developer desk) still exist.
-    for (int page = open_page + 1; page <= page_count; ++page) open(page);
-    rt::close_container_gadget();
-    rt::use_gadget_list(core::WindowDesk);
+    s.desk.hidden_pages_pending = true;
     fetch_site_icons(s, sites, start_site_icons_budget_ms);
 
     // A start without a library (or with a reload asked) writes the one it
@@ -166,7 +177,19 @@ void build_desk(core::State& s, BuildProgress progress) {
     const bool write_library = take_reload_request(s) || !icon_library_present(s);
     release_icon_library(s);
     if (write_library) write_icon_library(s);
-    show_page(s, 1);
+    show_page(s, first_page);
+}
+
+void build_hidden_pages(core::State& s) {
+    if (!s.desk.hidden_pages_pending) return;
+    s.desk.hidden_pages_pending = false;
+    const auto steps = desk_layout(s.Show_Separators == 1, std::min(s.Slot_Count, core::slot_count_max));
+    for (int page = 1; page <= page_count; ++page) {
+        if (page == first_page) continue;
+        create_page_gadgets(s, steps, page);
+        for (const LayoutStep& step : steps)
+            if (step.kind == LayoutStep::Cell && step.cell.page == page) show_slot_cell(s, step.cell.slot);
+    }
 }
 
 void show_page(core::State& s, int page) {

@@ -10,10 +10,14 @@ namespace desk {
 // Told after each slot cell is made: slot n (1-299) of `count`.
 using BuildProgress = void (*)(int n, int count);
 
-// Creates the pages, tabs, separators and every slot cell with its picture,
-// telling `progress` (may be null) after each; then releases the icon library
-// (writing a new one when the start asked for an icon reload) and shows page 1.
+// Creates the pages and tabs, gives every slot cell its picture, telling
+// `progress` (may be null) after each, and makes page 1's separators and slot
+// buttons; then releases the icon library (writing a new one when the start
+// asked for an icon reload) and shows page 1.
 void build_desk(core::State& s, BuildProgress progress);
+// Makes the separators and slot buttons of pages 2 and 3, hidden until then:
+// once, after build_desk(), when page 1 is on screen.
+void build_hidden_pages(core::State& s);
 
 // Shows page 1-3 and hides the other two.
 void show_page(core::State& s, int page);

@@ -1,5 +1,6 @@
 #include "desk/icon_library.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "desk/ids.h"
@@ -18,25 +19,21 @@ void load_icon_library(core::State& s) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error || size == 0) return;
-    if (!rt::load_image(ImageIconLibrary, path, std::int64_t(library_width) * library_height)) return;
-    if (rt::image_width(ImageIconLibrary) != library_width || rt::image_height(ImageIconLibrary) != library_height) {
-        rt::free_image(ImageIconLibrary);
-        return;
-    }
-    s.desk.library_present = true;
+    // Only the cells of slots in use are kept: free slots draw their own.
+    const int last = std::min(s.Slot_Count, core::slot_count_max);
+    s.desk.library_present = rt::load_image_cells(path, icon_size, library_width / icon_size, [&](int cell) {
+        const bool used = cell >= 1 && cell <= last && !s.slot_table[std::size_t(cell)].target.empty();
+        return used ? slot_image(cell) : -1;
+    });
 }
 
 bool icon_library_present(const core::State& s) { return s.desk.library_present; }
 
-bool copy_library_cell(const core::State& s, int slot, int image) {
-    if (!s.desk.library_present) return false;
-    return rt::grab_image(ImageIconLibrary, image, library_cell_x(slot), 0, icon_size, icon_size);
+bool has_library_picture(const core::State& s, int slot) {
+    return s.desk.library_present && rt::image_height(slot_image(slot)) == icon_size;
 }
 
-void release_icon_library(core::State& s) {
-    rt::free_image(ImageIconLibrary);
-    s.desk.library_present = false;
-}
+void release_icon_library(core::State& s) { s.desk.library_present = false; }
 
 bool write_icon_library(const core::State& s) {
     if (s.Data_Folder.empty()) return false;  // no data file, no place for its library

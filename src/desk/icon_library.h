@@ -20,15 +20,17 @@ std::string icon_library_path(const core::State& s);
 // Left x of slot n's cell in the strip.
 constexpr int library_cell_x(int slot) { return 32 * slot; }
 
-// Reads the library file. A file that is missing, empty, does not decode or
-// is not a 9600 x 32 picture counts as missing: the desk then asks the
-// desktop and the network for every picture.
+// Reads the library file: the cell of each slot in use (slots 1 to
+// `Slot_Count` with a target) becomes the slot's picture, image slot_image(n).
+// A file that is missing, empty, does not decode or is not a 9600 x 32
+// picture counts as missing: the desk then asks the desktop and the network
+// for every picture.
 void load_icon_library(core::State& s);
-// True while a library read at start is held.
+// True from a library read at start until the desk is built.
 bool icon_library_present(const core::State& s);
-// Copies slot n's cell of the library into image `image` (32 x 32).
-bool copy_library_cell(const core::State& s, int slot, int image);
-// Releases the library picture (once the desk is built).
+// True when the library read at start gave slot n its picture.
+bool has_library_picture(const core::State& s, int slot);
+// Ends the start's use of the library (once the desk is built).
 void release_icon_library(core::State& s);
 
 // Writes every slot picture that is 32 pixels high into a new strip and

@@ -29,7 +29,6 @@ enum Gadget : int {
 enum Image : int {
     ImageSiteIcon = 996,     // a site's icon while it is placed on the web picture
     ImageFileIcon = 997,     // a file's icon while it is drawn into a slot picture
-    ImageIconLibrary = 999,  // the icon library read at start, until the desk is built
     ImageSlotBase = 1000,    // slot n's 32 x 32 picture is 1000 + n (1001-1300)
 };
 

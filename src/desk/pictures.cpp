@@ -22,6 +22,12 @@ constexpr int number_x = 9, number_y = 9;
 constexpr int badge_x = 16, badge_y = 16;
 constexpr int transparent = 0;
 
+void show_free_slot(const core::State& s, const core::Slot& slot) {
+    if (slot.control < 0) return;
+    rt::set_gadget_image(slot.control, slot.picture);
+    rt::set_tooltip(slot.control, std::to_string(slot.number) + texts::free_tooltip.in(s.Lng));
+}
+
 }  // namespace
 
 void new_slot_picture(core::Slot& slot) {
@@ -82,9 +88,13 @@ void draw_free_slot(core::State& s, int n) {
         rt::fill_path(number_grey, number_alpha);
         rt::stop_drawing();
     }
-    if (slot.control < 0) return;
-    rt::set_gadget_image(slot.control, slot.picture);
-    rt::set_tooltip(slot.control, std::to_string(n) + texts::free_tooltip.in(s.Lng));
+    show_free_slot(s, slot);
+}
+
+void show_slot_cell(const core::State& s, int n) {
+    const core::Slot& slot = s.slot_table[std::size_t(n)];
+    if (slot.target.empty()) show_free_slot(s, slot);
+    else show_slot_picture(slot);
 }
 
 }  // namespace desk

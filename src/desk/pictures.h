@@ -34,6 +34,10 @@ void show_slot_picture(const core::Slot& slot);
 // Draws slot n free: its number in grey and the tooltip n + " Libre" / " Free".
 void draw_free_slot(core::State& s, int n);
 
+// Shows slot n's picture on its button, with the tooltip of a free slot or
+// of a used one.
+void show_slot_cell(const core::State& s, int n);
+
 // The text drawn on free slot n: the number right-aligned in three characters.
 std::string free_slot_label(int n);
 

@@ -49,6 +49,13 @@ struct RowBuffer {
 };
 bool decode_png_into(std::span<const std::uint8_t> bytes, std::int64_t max_pixels,
                      const std::function<RowBuffer(int width, int height)>& allocate);
+// The same, a row at a time, without a buffer for the whole picture: `begin`
+// is told the size (false refuses the picture), then `row` gets each row,
+// top to bottom, as width 0xAARRGGBB words. False when the data fails, also
+// after some rows were given.
+bool decode_png_rows(std::span<const std::uint8_t> bytes, std::int64_t max_pixels,
+                     const std::function<bool(int width, int height)>& begin,
+                     const std::function<void(int y, const std::uint32_t* row)>& row);
 // libjpeg; greyscale or colour. A warning (corrupt or truncated data) fails the whole file.
 std::optional<Pixels> decode_jpeg(std::span<const std::uint8_t> bytes, std::int64_t max_pixels = max_image_pixels);
 // The toolkit's readers for BMP, ICO (the largest picture within the cap) and GIF (the first frame).

@@ -56,15 +56,16 @@ bool data_can_hold(png_structp png, png_infop info, std::size_t rest) {
     return row_bytes * png_get_image_height(png, info) <= rest * max_deflate_ratio;
 }
 
-bool read_png(png_structp png, png_infop info, MemoryReader& reader, std::int64_t max_pixels,
-              const std::function<RowBuffer(int, int)>& allocate, std::vector<png_bytep>& rows) {
-    if (setjmp(png_jmpbuf(png))) return false;
+// Reads the header and asks for rows of 0xAARRGGBB words. False when the
+// picture is refused. Runs under its caller's setjmp.
+bool read_header(png_structp png, png_infop info, MemoryReader& reader, std::int64_t max_pixels) {
     png_set_read_fn(png, &reader, read_from_memory);
     png_set_user_limits(png, max_image_side, max_image_side);
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
-    if (!image_size_allowed(width, height, max_pixels) || !data_can_hold(png, info, reader.bytes.size() - reader.pos)) return false;
+    if (!image_size_allowed(width, height, max_pixels) || !data_can_hold(png, info, reader.bytes.size() - reader.pos))
+        return false;
 
     png_set_expand(png);
     png_set_strip_16(png);
@@ -73,14 +74,48 @@ bool read_png(png_structp png, png_infop info, MemoryReader& reader, std::int64_
     ask_for_argb_words(png);
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (png_get_rowbytes(png, info) != width * 4) return false;
+    return png_get_rowbytes(png, info) == width * 4;
+}
 
+bool read_png(png_structp png, png_infop info, MemoryReader& reader, std::int64_t max_pixels,
+              const std::function<RowBuffer(int, int)>& allocate, std::vector<png_bytep>& rows) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    if (!read_header(png, info, reader, max_pixels)) return false;
+    const png_uint_32 width = png_get_image_width(png, info);
+    const png_uint_32 height = png_get_image_height(png, info);
     const RowBuffer target = allocate(static_cast<int>(width), static_cast<int>(height));
     if (!target.first) return false;
     rows.resize(height);
     for (png_uint_32 y = 0; y < height; ++y) rows[y] = target.first + std::size_t{y} * target.stride;
     // The pixels are complete here; what follows the image data is not read.
     png_read_image(png, rows.data());
+    return true;
+}
+
+bool read_png_rows(png_structp png, png_infop info, MemoryReader& reader, std::int64_t max_pixels,
+                   const std::function<bool(int, int)>& begin,
+                   const std::function<void(int, const std::uint32_t*)>& row, std::vector<std::uint32_t>& pixels,
+                   std::vector<png_bytep>& rows) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    if (!read_header(png, info, reader, max_pixels)) return false;
+    const png_uint_32 width = png_get_image_width(png, info);
+    const png_uint_32 height = png_get_image_height(png, info);
+    if (!begin(static_cast<int>(width), static_cast<int>(height))) return false;
+    // An interlaced picture has its rows only after the last pass: it is read whole.
+    if (png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) {
+        pixels.resize(std::size_t{width} * height);
+        rows.resize(height);
+        for (png_uint_32 y = 0; y < height; ++y)
+            rows[y] = reinterpret_cast<png_bytep>(pixels.data() + std::size_t{y} * width);
+        png_read_image(png, rows.data());
+        for (png_uint_32 y = 0; y < height; ++y) row(static_cast<int>(y), pixels.data() + std::size_t{y} * width);
+        return true;
+    }
+    pixels.resize(width);
+    for (png_uint_32 y = 0; y < height; ++y) {
+        png_read_row(png, reinterpret_cast<png_bytep>(pixels.data()), nullptr);
+        row(static_cast<int>(y), pixels.data());
+    }
     return true;
 }
 
@@ -103,10 +138,9 @@ bool write_png(png_structp png, png_infop info, const Pixels& image, std::vector
     return true;
 }
 
-}  // namespace
-
-bool decode_png_into(std::span<const std::uint8_t> bytes, std::int64_t max_pixels,
-                     const std::function<RowBuffer(int width, int height)>& allocate) {
+// Runs `read(png, info, reader)` on a libpng reader over `bytes`.
+template <class Read>
+bool with_png_reader(std::span<const std::uint8_t> bytes, Read read) {
     if (bytes.size() < png_signature_size || png_sig_cmp(bytes.data(), 0, png_signature_size) != 0) return false;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, on_error, on_warning);
     if (!png) return false;
@@ -116,10 +150,29 @@ bool decode_png_into(std::span<const std::uint8_t> bytes, std::int64_t max_pixel
         return false;
     }
     MemoryReader reader{bytes};
-    std::vector<png_bytep> rows;
-    const bool ok = read_png(png, info, reader, max_pixels, allocate, rows);
+    const bool ok = read(png, info, reader);
     png_destroy_read_struct(&png, &info, nullptr);
     return ok;
+}
+
+}  // namespace
+
+bool decode_png_into(std::span<const std::uint8_t> bytes, std::int64_t max_pixels,
+                     const std::function<RowBuffer(int width, int height)>& allocate) {
+    std::vector<png_bytep> rows;
+    return with_png_reader(bytes, [&](png_structp png, png_infop info, MemoryReader& reader) {
+        return read_png(png, info, reader, max_pixels, allocate, rows);
+    });
+}
+
+bool decode_png_rows(std::span<const std::uint8_t> bytes, std::int64_t max_pixels,
+                     const std::function<bool(int width, int height)>& begin,
+                     const std::function<void(int y, const std::uint32_t* row)>& row) {
+    std::vector<std::uint32_t> pixels;
+    std::vector<png_bytep> rows;
+    return with_png_reader(bytes, [&](png_structp png, png_infop info, MemoryReader& reader) {
+        return read_png_rows(png, info, reader, max_pixels, begin, row, pixels, rows);
+    });
 }
 
 std::optional<Pixels> decode_png(std::span<const std::uint8_t> bytes, std::int64_t max_pixels) {

@@ -306,6 +306,13 @@ void open_container_gadget(int number, int x, int y, int width, int height, bool
     if (frame) state().gadget_lists.push_back(frame);
 }
 
+bool reopen_container_gadget(int number) {
+    const Gadget* g = gadget_entry(number);
+    if (!g || g->kind != GadgetKind::Container || !g->widget) return false;
+    state().gadget_lists.push_back(g->widget);
+    return true;
+}
+
 void close_container_gadget() {
     auto& lists = state().gadget_lists;
     // The window itself stays the list.

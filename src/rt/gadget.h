@@ -67,6 +67,9 @@ void create_typed_spin_gadget(int number, int x, int y, int width, int height, i
 void create_slider_gadget(int number, int x, int y, int width, int height, int minimum, int maximum);
 // A container gadget; it becomes the current gadget list until close_container_gadget().
 void open_container_gadget(int number, int x, int y, int width, int height, bool border = false);
+// Makes container gadget `number`, made earlier, the current gadget list
+// again, to add to it; false (and no change) when it is not a container.
+bool reopen_container_gadget(int number);
 void close_container_gadget();
 
 bool gadget_exists(int number);

@@ -3,6 +3,7 @@
 #include "rt/image.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/files.h"
 #include "rt/internal.h"
@@ -58,6 +59,41 @@ bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes, std
     }
     const auto pixels = decode_image(bytes, max_pixels);
     return pixels && store(number, to_qimage(*pixels));
+}
+
+bool load_image_cells(const std::string& path, int size, int cells, const std::function<int(int cell)>& image_of) {
+    if (size <= 0 || cells <= 0 || !image_size_allowed(std::int64_t(size) * cells, size)) return false;
+    const auto file = platform::read_regular_file(path, max_image_file_bytes);
+    if (!file.ok()) return false;
+    struct Cell {
+        int index;
+        int number;
+        QImage image;
+    };
+    std::vector<Cell> wanted;
+    const bool ok = decode_png_rows(
+        {reinterpret_cast<const std::uint8_t*>(file.bytes.data()), file.bytes.size()},
+        std::int64_t(size) * size * cells,
+        [&](int width, int height) {
+            if (width != size * cells || height != size) return false;
+            for (int i = 0; i < cells; ++i) {
+                const int number = image_of(i);
+                if (number < 0) continue;
+                wanted.push_back({i, number, QImage(size, size, image_format)});
+                if (wanted.back().image.isNull()) return false;
+            }
+            return true;
+        },
+        [&](int y, const std::uint32_t* row) {
+            for (Cell& cell : wanted) {
+                const std::uint32_t* from = row + std::size_t(cell.index) * std::size_t(size);
+                auto* to = reinterpret_cast<QRgb*>(cell.image.scanLine(y));
+                for (int x = 0; x < size; ++x) to[x] = qPremultiply(from[x]);
+            }
+        });
+    if (!ok) return false;
+    for (Cell& cell : wanted) store(cell.number, std::move(cell.image));
+    return true;
 }
 
 bool save_png(int number, const std::string& path) {

@@ -10,6 +10,7 @@
 #include "clock/ids.h"
 #include "core/ids.h"
 #include "core/images.h"
+#include "desk/icon_library.h"
 #include "desk/ids.h"
 #include "desk/pictures.h"
 #include "desk_fixture.h"
@@ -105,6 +106,7 @@ TEST_F(Desk, DeveloperSwitchMakesThirtyCells) {
 TEST_F(Desk, FreeSlotsShowTheirNumberInGrey) {
     start_desk({});
     EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(7)), "7 Libre");
+    EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(207)), "207 Libre") << "page 3's cells are made after page 1";
     // Grey ink, and "  7" starts further right than the three digits of "107".
     const auto leftmost_ink = [&](int n) {
         desk::draw_free_slot(state, n);
@@ -187,7 +189,9 @@ TEST_F(Desk, WithTheLibraryTheBuildAsksNeitherDesktopNorNetwork) {
     EXPECT_TRUE(quiet_http.requests().empty());
     EXPECT_EQ(slot_pixel(5, 10, 10), test::file_icon_colour);
     EXPECT_EQ(slot_pixel(299, 31, 31), test::file_icon_colour);
-    EXPECT_FALSE(rt::image_exists(desk::ImageIconLibrary)) << "released once the desk is built";
+    EXPECT_EQ(rt::gadget_tooltip(desk::slot_gadget(299)), "Last");
+    EXPECT_EQ(rt::gadget_image(desk::slot_gadget(299)), desk::slot_image(299));
+    EXPECT_FALSE(desk::icon_library_present(state)) << "released once the desk is built";
     platform::install({&clock, &env, &http, &screen, &speech, &file_icons, &tones, &shell, &player});
 }
 

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -34,11 +35,12 @@ Bytes chunk(const char (&type)[5], const Bytes& data) {
     return out;
 }
 
-Bytes ihdr(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t colour_type) {
+Bytes ihdr(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t colour_type,
+           std::uint8_t interlace = 0) {
     Bytes data;
     put_u32(data, width);
     put_u32(data, height);
-    data.insert(data.end(), {depth, colour_type, 0 /*deflate*/, 0 /*filter*/, 0 /*no interlace*/});
+    data.insert(data.end(), {depth, colour_type, 0 /*deflate*/, 0 /*filter*/, interlace});
     return chunk("IHDR", data);
 }
 
@@ -135,6 +137,50 @@ TEST(PngDecode, RefusesDamagedAndOversizedFiles) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(rt::decode_png(c.file).has_value());
     }
+}
+
+// Rows as decode_png_rows() gives them, or nothing when it fails.
+std::optional<rt::Pixels> decode_by_rows(const Bytes& file) {
+    rt::Pixels out;
+    const bool ok = rt::decode_png_rows(
+        file, rt::max_image_pixels,
+        [&](int width, int height) {
+            out = {width, height, {}};
+            return true;
+        },
+        [&](int y, const std::uint32_t* row) {
+            EXPECT_EQ(std::size_t(y) * std::size_t(out.width), out.argb.size()) << "rows come in order";
+            out.argb.insert(out.argb.end(), row, row + out.width);
+        });
+    if (!ok) return std::nullopt;
+    return out;
+}
+
+TEST(PngDecode, RowByRowGivesTheSamePixelsInterlacedOrNot) {
+    // 2 x 2 RGB in Adam7 order: pass 1 holds (0,0), pass 6 (1,0), pass 7 the second row.
+    const Bytes interlaced =
+        png_file(ihdr(2, 2, 8, png_rgb, 1), {0, 1, 2, 3, /**/ 0, 4, 5, 6, /**/ 0, 7, 8, 9, 10, 11, 12});
+    const Bytes plain = png_file(ihdr(2, 2, 8, png_rgb), {0, 1, 2, 3, 4, 5, 6, /**/ 0, 7, 8, 9, 10, 11, 12});
+    const rt::Pixels expected{2, 2, {0xFF010203, 0xFF040506, 0xFF070809, 0xFF0A0B0C}};
+    for (const Bytes* file : {&interlaced, &plain}) {
+        const auto whole = rt::decode_png(*file);
+        ASSERT_TRUE(whole);
+        EXPECT_EQ(whole->argb, expected.argb);
+        const auto rows = decode_by_rows(*file);
+        ASSERT_TRUE(rows);
+        EXPECT_EQ(rows->width, 2);
+        EXPECT_EQ(rows->argb, expected.argb);
+    }
+
+    // A refusal of the size, or data that ends early, fail the whole decode.
+    int rows_given = 0;
+    EXPECT_FALSE(rt::decode_png_rows(
+        plain, rt::max_image_pixels, [](int, int) { return false; }, [&](int, const std::uint32_t*) { ++rows_given; }));
+    EXPECT_EQ(rows_given, 0);
+    const Bytes truncated(plain.begin(), plain.end() - 20);
+    EXPECT_FALSE(decode_by_rows(truncated));
+    EXPECT_FALSE(decode_by_rows(png_file(ihdr(8193, 8193, 8, png_grey), Bytes(8193 + 1, 0))))
+        << "over the pixel cap, refused before any row";
 }
 
 TEST(PngEncode, HeaderIsEightBitRgbaOfTheImageSize) {

@@ -259,6 +259,35 @@ TEST_F(ImageFileTest, FailedLoadsAndSavesChangeNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
+TEST_F(ImageFileTest, CellsOfAStripBecomeTheAskedImagesOnly) {
+    // Three 2 x 2 cells side by side, each one colour; the middle one half transparent.
+    const std::uint32_t colours[] = {0xFF112233, 0x80FF0000, 0xFF445566};
+    rt::Pixels strip{6, 2, {}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 6; ++x) strip.argb.push_back(colours[x / 2]);
+    const auto path = (folder / "strip.png").string();
+    ASSERT_TRUE(rt::set_image_pixels(ImageSource, strip));
+    ASSERT_TRUE(rt::save_png(ImageSource, path));
+
+    enum : int { CellImage1 = 11, CellImage2 = 12 };
+    ASSERT_TRUE(rt::load_image_cells(path, 2, 3, [](int cell) { return cell == 0 ? -1 : 10 + cell; }));
+    EXPECT_FALSE(rt::image_exists(10));
+    EXPECT_EQ(rt::image_width(CellImage1), 2);
+    EXPECT_EQ(rt::image_height(CellImage1), 2);
+    EXPECT_TRUE(close_argb(pixel(CellImage1, 1, 1), colours[1]));
+    EXPECT_EQ(pixel(CellImage2, 0, 0), colours[2]);
+    EXPECT_EQ(pixel(CellImage2, 1, 1), colours[2]);
+
+    // A strip of another shape, or no picture, makes no image.
+    const auto all = [](int cell) { return 20 + cell; };
+    EXPECT_FALSE(rt::load_image_cells(path, 2, 2, all));
+    EXPECT_FALSE(rt::load_image_cells(path, 3, 2, all));
+    std::ofstream((folder / "text.png").string()) << "not a picture";
+    EXPECT_FALSE(rt::load_image_cells((folder / "text.png").string(), 2, 3, all));
+    EXPECT_FALSE(rt::load_image_cells(folder.string(), 2, 3, all)) << "a folder";
+    for (int n = 20; n < 23; ++n) EXPECT_FALSE(rt::image_exists(n));
+}
+
 TEST_F(ImageFileTest, LoadTellsFormatsByContent) {
     ASSERT_TRUE(rt::set_image_pixels(ImageSource, {1, 1, {0xFF123456}}));
     const auto misnamed = (folder / "photo.jpg").string();
