@@ -275,7 +275,9 @@ TEST_F(CountdownWindow, TypedValuesReachTheCheckAsTyped) {
         type_into(clocks::GadgetCountdownHours, row.hours);
         type_into(clocks::GadgetCountdownMinutes, row.minutes);
         type_into(clocks::GadgetCountdownSeconds, row.seconds);
-        if (!row.minutes.empty()) EXPECT_EQ(rt::gadget_text(clocks::GadgetCountdownMinutes), row.minutes);
+        if (!row.minutes.empty()) {
+            EXPECT_EQ(rt::gadget_text(clocks::GadgetCountdownMinutes), row.minutes);
+        }
         clocks::define_countdown(state);
         if (*row.title) {
             ASSERT_EQ(script.shown().size(), 1u);

@@ -186,9 +186,10 @@ TEST_F(Viewer, FilesThatAreNotReadableTextLeaveTheLoadingTitleAndNeverBlock) {
         EXPECT_EQ(shown(), "");
         EXPECT_EQ(field(3), "");
         ASSERT_EQ(script.shown().size(), c.told ? 1u : 0u);
-        if (c.told)
+        if (c.told) {
             EXPECT_EQ(script.shown()[0].text,
                       "Fichier trop grand : plus de 16 Mo.\n(File too large: over 16 MB.)\n" + working_file(c.name));
+        }
     }
 }
 
