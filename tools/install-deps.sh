@@ -14,7 +14,7 @@ packages=(
   # The build, the tests and the benchmarks.
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
-  libpng-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
+  libpng-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev libfontconfig-dev
   libmpv-dev libespeak-ng-dev libpulse-dev libasound2-dev
   pulseaudio pulseaudio-utils lame vorbis-tools
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,8 +1,11 @@
 // Start and end of the runtime layer.
 #include "rt/app.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <clocale>
 #include <cstdlib>
+#include <thread>
 
 #include "rt/internal.h"
 
@@ -13,6 +16,9 @@ void init(int& argc, char** argv) {
     if (!QApplication::instance()) {
         if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY"))
             setenv("QT_QPA_PLATFORM", "xcb", 1);
+        // The font configuration is read on another core while the toolkit
+        // starts: the first text drawn would otherwise wait for it.
+        const std::jthread fonts([] { FcInit(); });
         s.own_application = std::make_unique<QApplication>(argc, argv);
     }
     // Windows are hidden and closed by the program, never by the toolkit's own rule.
