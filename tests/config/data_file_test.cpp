@@ -30,13 +30,13 @@ using test::write_file;
 
 namespace {
 
-const std::string bom = "\xEF\xBB\xBF\r\n";
+const std::string bom_line = "\xEF\xBB\xBF\r\n";
 
 class DataFile : public test::Scenario {
 protected:
     // Puts `body` (after the mark) in the working folder as the data file.
     void data_file(const std::string& body) {
-        write_file(working_file("Vimo_Desk.ini"), bom + body);
+        write_file(working_file("Vimo_Desk.ini"), bom_line + body);
         state.Data_File_Path = working_file("Vimo_Desk.ini");
     }
     std::string data_bytes() { return read_file(working_file("Vimo_Desk.ini")); }
@@ -122,7 +122,7 @@ TEST_F(DataFile, AFileThatCannotBeReadAsksForANewOneAndAGrowingOneNeverHoldsTheL
     } rows[] = {
         {"no permission (EACCES)",
          [&] {
-             write_file(path, bom + "[Global]\r\nZoom = 120\r\n");
+             write_file(path, bom_line + "[Global]\r\nZoom = 120\r\n");
              chmod(path.c_str(), 0);
          }},
         {"a folder (EISDIR)", [&] { std::filesystem::create_directory(path); }},
@@ -147,7 +147,7 @@ TEST_F(DataFile, AFileThatCannotBeReadAsksForANewOneAndAGrowingOneNeverHoldsTheL
     }
 
     // Another process appending to the file all the time the load reads it.
-    write_file(path, bom + "[Global]\r\nZoom = 120\r\n");
+    write_file(path, bom_line + "[Global]\r\nZoom = 120\r\n");
     const auto held = test::holds_unprivileged(
         work.path(),
         [&] {
@@ -211,7 +211,7 @@ TEST_F(DataFile, SaveAllKeepsWhatItDoesNotOwnAndMovesFavouritesToTheEnd) {
     ASSERT_TRUE(config::save_all(state));
     const std::string bytes = data_bytes();
     EXPECT_TRUE(
-        bytes.starts_with(bom + "; mine\r\n[Global]\r\nBackGroundColor = $FF\r\nCustom = 1\r\nX_Origin = 0\r\n"));
+        bytes.starts_with(bom_line + "; mine\r\n[Global]\r\nBackGroundColor = $FF\r\nCustom = 1\r\nX_Origin = 0\r\n"));
     EXPECT_NE(bytes.find("[Separators]\r\nSeparator001 = Jeux\r\n[Calendar]\r\nEvent_1 = 12.6\r\n[Run]\r\n"),
               std::string::npos);
     EXPECT_TRUE(bytes.ends_with("[Radio_Fav]\r\nOld = http://old\r\n = \r\n[Radio_ShortName]\r\nOld = \r\n = \r\n"));
@@ -389,7 +389,7 @@ TEST_F(DataFile, SingleKeyWritesAndTheirLanguageDependentFailures) {
     data_file("[Global]\r\nZoom = 100\r\n");
     EXPECT_TRUE(config::set_integer_key(state, "Global", "Zoom", 120));
     EXPECT_TRUE(config::set_string_key(state, "MRU", "MRU1", "/x.m3u"));
-    EXPECT_EQ(data_bytes(), bom + "[Global]\r\nZoom = 120\r\n[MRU]\r\nMRU1 = /x.m3u\r\n");
+    EXPECT_EQ(data_bytes(), bom_line + "[Global]\r\nZoom = 120\r\n[MRU]\r\nMRU1 = /x.m3u\r\n");
 
     state.Data_File_Path = working_file("missing.ini");
     struct Row {

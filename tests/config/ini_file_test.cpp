@@ -19,13 +19,13 @@ using test::write_file;
 
 namespace {
 
-const std::string bom = "\xEF\xBB\xBF\r\n";
+const std::string bom_crlf = "\xEF\xBB\xBF\r\n";
 
 }  // namespace
 
 TEST(IniFile, ReadsWithDefaultsIgnoringLetterCaseFirstOccurrenceWins) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom +
+    write_file(dir / "a.ini", bom_crlf +
                                   "[Global]\r\nDesk_Height = 650\r\nlng = Us  \r\nDESK_HEIGHT = 1\r\n"
                                   "Bad = words\r\n[global]\r\nZoom = 120\r\n");
     IniFile ini;
@@ -42,7 +42,7 @@ TEST(IniFile, ReadsWithDefaultsIgnoringLetterCaseFirstOccurrenceWins) {
 
 TEST(IniFile, WritesInPlaceAppendsNewKeysAfterLastKeyAndNewGroupsAtTheEnd) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom +
+    write_file(dir / "a.ini", bom_crlf +
                                   "; head\r\n[Global]\r\nA = 1\r\nB = 2\r\n; tail comment\r\n"
                                   "[Other]\r\nUnknown = kept\r\n");
     {
@@ -56,14 +56,14 @@ TEST(IniFile, WritesInPlaceAppendsNewKeysAfterLastKeyAndNewGroupsAtTheEnd) {
         ASSERT_TRUE(ini.close());
     }
     EXPECT_EQ(read_file(dir.path() / "a.ini"),
-              bom +
+              bom_crlf +
                   "; head\r\n[Global]\r\nA = 1\r\nB = 20\r\nC = new\r\n; tail comment\r\n"
                   "[Other]\r\nUnknown = kept\r\n[Fresh]\r\nR = 2.5\r\n");
 }
 
 TEST(IniFile, SelectingAMissingGroupWithoutWritingCreatesNothing) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom + "[G]\r\nA = 1\r\n");
+    write_file(dir / "a.ini", bom_crlf + "[G]\r\nA = 1\r\n");
     {
         IniFile ini;
         ASSERT_TRUE(ini.open(dir / "a.ini"));
@@ -71,12 +71,12 @@ TEST(IniFile, SelectingAMissingGroupWithoutWritingCreatesNothing) {
         ini.remove_key("A");
         ASSERT_TRUE(ini.close());
     }
-    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom + "[G]\r\nA = 1\r\n");
+    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom_crlf + "[G]\r\nA = 1\r\n");
 }
 
 TEST(IniFile, RemovesGroupsAndKeysWithTheirComments) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom + "[Fav]\r\n; about\r\nx = 1\r\n[G]\r\nA = 1\r\nB = 2\r\n[fav]\r\ny = 2\r\n");
+    write_file(dir / "a.ini", bom_crlf + "[Fav]\r\n; about\r\nx = 1\r\n[G]\r\nA = 1\r\nB = 2\r\n[fav]\r\ny = 2\r\n");
     {
         IniFile ini;
         ASSERT_TRUE(ini.open(dir / "a.ini"));
@@ -87,7 +87,7 @@ TEST(IniFile, RemovesGroupsAndKeysWithTheirComments) {
         ini.write_integer("z", 3);
         ASSERT_TRUE(ini.close());
     }
-    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom + "[G]\r\nB = 2\r\n[Fav]\r\nz = 3\r\n");
+    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom_crlf + "[G]\r\nB = 2\r\n[Fav]\r\nz = 3\r\n");
 }
 
 TEST(IniFile, CommentsGoAfterTheLastEntryWritten) {
@@ -102,12 +102,12 @@ TEST(IniFile, CommentsGoAfterTheLastEntryWritten) {
     ini.write_integer("B", 2);
     ASSERT_TRUE(ini.close());
     // A new key still goes after the last key of its group, before the comment.
-    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom + "; first\r\n; \r\n[G]\r\nA = 1\r\nB = 2\r\n; after A\r\n");
+    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom_crlf + "; first\r\n; \r\n[G]\r\nA = 1\r\nB = 2\r\n; after A\r\n");
 }
 
 TEST(IniFile, WalksTheKeysOfTheSelectedGroupTrimmed) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom + "[Run]\r\nRun1 = a  \r\n; note\r\nRun9 = b\r\n[Next]\r\nX = 1\r\n");
+    write_file(dir / "a.ini", bom_crlf + "[Run]\r\nRun1 = a  \r\n; note\r\nRun9 = b\r\n[Next]\r\nX = 1\r\n");
     IniFile ini;
     ASSERT_TRUE(ini.open(dir / "a.ini"));
     ini.select_group("Run");
@@ -142,7 +142,7 @@ TEST(IniFile, UnchangedFileIsNotRewritten) {
 
 TEST(IniFile, RewriteReplacesTheFileAtomicallyKeepingModeAndLinks) {
     TempFolder dir;
-    write_file(dir / "real.ini", bom + "[G]\r\nA = 1\r\n");
+    write_file(dir / "real.ini", bom_crlf + "[G]\r\nA = 1\r\n");
     chmod((dir / "real.ini").c_str(), 0600);
     symlink((dir / "real.ini").c_str(), (dir / "link.ini").c_str());
     struct stat before {};
@@ -159,7 +159,7 @@ TEST(IniFile, RewriteReplacesTheFileAtomicallyKeepingModeAndLinks) {
     EXPECT_NE(before.st_ino, after.st_ino) << "written to a new file and renamed into place";
     EXPECT_EQ(after.st_mode & 0777, 0600u);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.ini"));
-    EXPECT_EQ(read_file(dir.path() / "link.ini"), bom + "[G]\r\nA = 2\r\n");
+    EXPECT_EQ(read_file(dir.path() / "link.ini"), bom_crlf + "[G]\r\nA = 2\r\n");
     int files = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 2) << "no temporary file left behind";
@@ -167,7 +167,7 @@ TEST(IniFile, RewriteReplacesTheFileAtomicallyKeepingModeAndLinks) {
 
 TEST(IniFile, ReadOnlyFileOpensForReadingAndItsWriteFailsLeavingItWhole) {
     TempFolder dir;
-    write_file(dir / "a.ini", bom + "[G]\r\nA = 1\r\n");
+    write_file(dir / "a.ini", bom_crlf + "[G]\r\nA = 1\r\n");
     chmod((dir / "a.ini").c_str(), 0400);
     const auto held = test::holds_unprivileged(dir.path(), [&] {
         IniFile ini;
@@ -179,12 +179,12 @@ TEST(IniFile, ReadOnlyFileOpensForReadingAndItsWriteFailsLeavingItWhole) {
     });
     if (!held) GTEST_SKIP() << "cannot run without privileges here";
     EXPECT_TRUE(*held) << "opens for reading, reads, and reports the failed write";
-    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom + "[G]\r\nA = 1\r\n");
+    EXPECT_EQ(read_file(dir.path() / "a.ini"), bom_crlf + "[G]\r\nA = 1\r\n");
 }
 
 TEST(IniFile, FailedWriteLeavesTheOldFileWhole) {
     TempFolder dir;
-    write_file(dir / "sub/a.ini", bom + "[G]\r\nA = 1\r\n");
+    write_file(dir / "sub/a.ini", bom_crlf + "[G]\r\nA = 1\r\n");
     IniFile ini;
     ASSERT_TRUE(ini.open(dir / "sub/a.ini"));
     ini.select_group("G");
@@ -192,13 +192,13 @@ TEST(IniFile, FailedWriteLeavesTheOldFileWhole) {
     // The folder disappears under the program (unmounted stick, removed folder).
     std::filesystem::rename(dir.path() / "sub", dir.path() / "gone");
     EXPECT_FALSE(ini.close());
-    EXPECT_EQ(read_file(dir.path() / "gone/a.ini"), bom + "[G]\r\nA = 1\r\n");
+    EXPECT_EQ(read_file(dir.path() / "gone/a.ini"), bom_crlf + "[G]\r\nA = 1\r\n");
 }
 
 TEST(IniFile, TwoInstancesTakeTurnsAndKeepEachOthersWrites) {
     TempFolder dir;
     const std::string path = dir / "a.ini";
-    write_file(path, bom + "[G]\r\nCount = 0\r\n");
+    write_file(path, bom_crlf + "[G]\r\nCount = 0\r\n");
     constexpr int rounds = 40;
     // Two processes, each adding one to the counter `rounds` times: a lost
     // update would leave less than the sum.

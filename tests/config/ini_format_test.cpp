@@ -11,7 +11,7 @@ using config::IniLine;
 
 namespace {
 
-std::string bom = "\xEF\xBB\xBF";
+const std::string bom = "\xEF\xBB\xBF";
 
 // The (group, key, value) of every key line, in file order.
 std::vector<std::tuple<std::string, std::string, std::string>> keys_of(const IniDoc& doc) {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixture.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -88,27 +90,12 @@ private:
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (fs::temp_directory_path() / "vd-env-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TemporaryFolder() { fs::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void write_file(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+using test::TempFolder;
+using test::write_file;
 
 TEST(SystemEnvironment, UserFoldersFromUserDirsFile) {
-    TemporaryFolder home;
-    const std::string config = home.path() + "/cfg";
+    TempFolder home;
+    const std::string config = home.path().string() + "/cfg";
     VariablesOverride vars{{"HOME", home.path().c_str()}, {"XDG_CONFIG_HOME", config.c_str()}};
     write_file(config + "/user-dirs.dirs",
                "# Written by xdg-user-dirs-update\n"
@@ -117,10 +104,10 @@ TEST(SystemEnvironment, UserFoldersFromUserDirsFile) {
                "XDG_MUSIC_DIR=relative-and-unquoted\n"
                "#XDG_MUSIC_DIR=\"$HOME/Commented\"\n");
     platform::SystemEnvironment env;
-    EXPECT_EQ(env.user_folder(UserFolder::Desktop), home.path() + "/Bureau");
+    EXPECT_EQ(env.user_folder(UserFolder::Desktop), home.path().string() + "/Bureau");
     EXPECT_EQ(env.user_folder(UserFolder::Documents), "/srv/docs");
-    EXPECT_EQ(env.user_folder(UserFolder::Music), home.path() + "/Music");
-    EXPECT_EQ(env.user_folder(UserFolder::Home), home.path());
+    EXPECT_EQ(env.user_folder(UserFolder::Music), home.path().string() + "/Music");
+    EXPECT_EQ(env.user_folder(UserFolder::Home), home.path().string());
     EXPECT_EQ(env.user_folder(UserFolder::Config), config);
 }
 
@@ -143,27 +130,27 @@ TEST(SystemEnvironment, UserDirsEntriesParsedOneByOne) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        TemporaryFolder home;
+        TempFolder home;
         VariablesOverride vars{{"HOME", home.path().c_str()}, {"XDG_CONFIG_HOME", nullptr}};
-        write_file(home.path() + "/.config/user-dirs.dirs", std::string(row.line) + "\n");
+        write_file(home.path().string() + "/.config/user-dirs.dirs", std::string(row.line) + "\n");
         platform::SystemEnvironment env;
         const std::string expected =
-            row.expected_absolute ? std::string(row.expected_absolute) : home.path() + row.expected_under_home;
+            row.expected_absolute ? std::string(row.expected_absolute) : home.path().string() + row.expected_under_home;
         EXPECT_EQ(env.user_folder(UserFolder::Music), expected);
     }
 }
 
 TEST(SystemEnvironment, FallbacksWithoutUserDirsFile) {
-    TemporaryFolder home;
+    TempFolder home;
     VariablesOverride vars{
         {"HOME", home.path().c_str()}, {"XDG_CONFIG_HOME", nullptr}, {"TMPDIR", nullptr}, {"APPDATA", nullptr}};
     platform::SystemEnvironment env;
-    EXPECT_EQ(env.user_folder(UserFolder::Desktop), home.path() + "/Desktop");
-    EXPECT_EQ(env.user_folder(UserFolder::Music), home.path() + "/Music");
-    EXPECT_EQ(env.user_folder(UserFolder::Documents), home.path() + "/Documents");
-    EXPECT_EQ(env.user_folder(UserFolder::Config), home.path() + "/.config");
+    EXPECT_EQ(env.user_folder(UserFolder::Desktop), home.path().string() + "/Desktop");
+    EXPECT_EQ(env.user_folder(UserFolder::Music), home.path().string() + "/Music");
+    EXPECT_EQ(env.user_folder(UserFolder::Documents), home.path().string() + "/Documents");
+    EXPECT_EQ(env.user_folder(UserFolder::Config), home.path().string() + "/.config");
     EXPECT_EQ(env.user_folder(UserFolder::Temporary), "/tmp");
-    EXPECT_EQ(platform::per_user_data_folder(env), home.path() + "/.config/Vimo_Desk/");
+    EXPECT_EQ(platform::per_user_data_folder(env), home.path().string() + "/.config/Vimo_Desk/");
 }
 
 TEST(SystemEnvironment, TemporaryFolderFromTmpdir) {
@@ -189,7 +176,7 @@ TEST(SystemEnvironment, VariablesAndFolders) {
     EXPECT_EQ(env.variable("VD_TEST_EMPTY"), "");
     EXPECT_EQ(env.variable("VD_TEST_UNSET"), std::nullopt);
 
-    TemporaryFolder folder;
+    TempFolder folder;
     const fs::path previous = fs::current_path();
     fs::current_path(folder.path());
     const std::string working = env.working_folder();

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "loopback_server.h"
+#include "support/fixture.h"
 
 namespace {
 
@@ -147,20 +148,10 @@ TEST(CurlHttp, Head) {
     EXPECT_EQ(server.requests().front().rfind("HEAD /hello ", 0), 0u) << server.requests().front();
 }
 
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (fs::temp_directory_path() / "vd-http-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TemporaryFolder() { fs::remove_all(path_); }
-    const std::string& path() const { return path_; }
+using test::TempFolder;
 
-private:
-    std::string path_;
-};
-
-std::optional<std::string> read_file(const fs::path& path) {
+// The file's bytes; none when it cannot be read.
+std::optional<std::string> bytes_of(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(file), {});
@@ -179,7 +170,7 @@ TEST(CurlHttp, GetToFileReplacesOnlyOnCompleteSuccess) {
     for (const auto& c : cases()) {
         for (const auto& earlier : earlier_contents) {
             SCOPED_TRACE(std::string(c.name) + (earlier ? ", target present" : ", target absent"));
-            TemporaryFolder folder;
+            TempFolder folder;
             const fs::path target = fs::path(folder.path()) / "library.bin";
             if (earlier) std::ofstream(target, std::ios::binary) << *earlier;
 
@@ -191,7 +182,7 @@ TEST(CurlHttp, GetToFileReplacesOnlyOnCompleteSuccess) {
                 EXPECT_EQ(result.status, c.status);
             }
             EXPECT_TRUE(result.body.empty());
-            EXPECT_EQ(read_file(target), replaced ? std::optional(c.body) : earlier);
+            EXPECT_EQ(bytes_of(target), replaced ? std::optional(c.body) : earlier);
             const std::set<std::string> expected_names =
                 replaced || earlier ? std::set<std::string>{"library.bin"} : std::set<std::string>{};
             EXPECT_EQ(names_in(folder.path()), expected_names);
@@ -201,8 +192,8 @@ TEST(CurlHttp, GetToFileReplacesOnlyOnCompleteSuccess) {
 
 TEST(CurlHttp, GetToFileInMissingFolderFails) {
     LoopbackServer server(script());
-    TemporaryFolder folder;
-    const std::string target = folder.path() + "/absent/library.bin";
+    TempFolder folder;
+    const std::string target = folder.path().string() + "/absent/library.bin";
     const auto result = platform::CurlHttp().get_to_file(server.url("/hello"), target, test_limits());
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
@@ -211,9 +202,9 @@ TEST(CurlHttp, GetToFileInMissingFolderFails) {
 }
 
 TEST(FakeHttp, AnswersFromItsTableAndRecords) {
-    TemporaryFolder folder;
-    const std::string target = folder.path() + "/got";
-    const std::string missing_target = folder.path() + "/not-found";
+    TempFolder folder;
+    const std::string target = folder.path().string() + "/got";
+    const std::string missing_target = folder.path().string() + "/not-found";
     platform::FakeHttp http;
     http.serve("https://example.test/a", {200, "first", false});
     http.serve("https://example.test/a", {200, "second", false});
@@ -251,7 +242,7 @@ TEST(FakeHttp, AnswersFromItsTableAndRecords) {
     }
 
     EXPECT_TRUE(http.get_to_file("https://example.test/a", target, limits).ok);
-    EXPECT_EQ(read_file(target), "second");
+    EXPECT_EQ(bytes_of(target), "second");
     const auto not_found = http.get_to_file("https://example.test/404", missing_target, limits);
     EXPECT_TRUE(not_found.ok);
     EXPECT_EQ(not_found.status, 404);

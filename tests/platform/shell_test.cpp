@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/desktop_entry.h"
+#include "support/fixture.h"
 #include "support/recorder.h"
 
 namespace {
@@ -25,22 +26,7 @@ using platform::StartFailure;
 // Characters a shell would expand, split on, run or stop at.
 const std::string hostile = "a b 'c' \"d\" $HOME `id` $(id) ; e | f & g * ~ # \\ \n h";
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "vd-shell-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-        path_ = fs::canonical(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using test::TempFolder;
 
 void write(const fs::path& p, const std::string& bytes,
            fs::perms perms = fs::perms::owner_read | fs::perms::owner_write) {

@@ -35,7 +35,7 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vd-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        path_ = std::filesystem::canonical(mkdtemp(pattern.data()));  // as the program sees it
     }
     ~TempFolder() {
         std::error_code ec;
