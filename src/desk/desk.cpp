@@ -101,10 +101,6 @@ void picture_at_start(core::State& s, int n, std::vector<int>& sites) {
     show_slot_picture(slot);
 }
 
-// The page whose gadgets are made while the desk is built; the others are
-// hidden at start, and theirs are made once the desk is on screen.
-constexpr int first_page = 1;
-
 // The separators and slot buttons of the layout's steps on `page`, inside its
 // container. A slot button shows nothing until its picture is shown on it.
 void create_page_gadgets(core::State& s, const std::vector<LayoutStep>& steps, int page) {
@@ -166,7 +162,8 @@ void build_desk(core::State& s, BuildProgress progress) {
         slot.number = cell.slot;
         slot.x = cell.x;
         slot.y = cell.y;
-        picture_at_start(s, cell.slot, sites);
+        // The library's pictures of the hidden pages are read once the desk is on screen.
+        if (cell.page == first_page || !icon_library_present(s)) picture_at_start(s, cell.slot, sites);
         if (progress) progress(cell.slot, count);
     }
     s.desk.hidden_pages_pending = true;
@@ -174,9 +171,7 @@ void build_desk(core::State& s, BuildProgress progress) {
 
     // A start without a library (or with a reload asked) writes the one it
     // made, so the next start needs neither the desktop nor the network.
-    const bool write_library = take_reload_request(s) || !icon_library_present(s);
-    release_icon_library(s);
-    if (write_library) write_icon_library(s);
+    if (take_reload_request(s) || !icon_library_present(s)) write_icon_library(s);
     show_page(s, first_page);
 }
 
@@ -184,12 +179,19 @@ void build_hidden_pages(core::State& s) {
     if (!s.desk.hidden_pages_pending) return;
     s.desk.hidden_pages_pending = false;
     const auto steps = desk_layout(s.Show_Separators == 1, std::min(s.Slot_Count, core::slot_count_max));
+    const bool pictures_pending = icon_library_present(s);
+    load_hidden_page_pictures(s);
+    std::vector<int> sites;  // stays empty: with the library, no site is asked for its icon
     for (int page = 1; page <= page_count; ++page) {
         if (page == first_page) continue;
         create_page_gadgets(s, steps, page);
-        for (const LayoutStep& step : steps)
-            if (step.kind == LayoutStep::Cell && step.cell.page == page) show_slot_cell(s, step.cell.slot);
+        for (const LayoutStep& step : steps) {
+            if (step.kind != LayoutStep::Cell || step.cell.page != page) continue;
+            if (pictures_pending) picture_at_start(s, step.cell.slot, sites);
+            else show_slot_cell(s, step.cell.slot);
+        }
     }
+    release_icon_library(s);
 }
 
 void show_page(core::State& s, int page) {

@@ -9,6 +9,8 @@
 namespace desk {
 
 inline constexpr int page_count = 3;
+// The page shown at start; the others are built once the desk is on screen.
+inline constexpr int first_page = 1;
 // The slot count of a start with the developer switch as second argument.
 inline constexpr int developer_slot_count = 30;
 

@@ -61,10 +61,9 @@ bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes, std
     return pixels && store(number, to_qimage(*pixels));
 }
 
-bool load_image_cells(const std::string& path, int size, int cells, const std::function<int(int cell)>& image_of) {
+bool load_image_cells(std::span<const std::uint8_t> png, int size, int cells,
+                      const std::function<int(int cell)>& image_of) {
     if (size <= 0 || cells <= 0 || !image_size_allowed(std::int64_t(size) * cells, size)) return false;
-    const auto file = platform::read_regular_file(path, max_image_file_bytes);
-    if (!file.ok()) return false;
     struct Cell {
         int index;
         int number;
@@ -72,8 +71,7 @@ bool load_image_cells(const std::string& path, int size, int cells, const std::f
     };
     std::vector<Cell> wanted;
     const bool ok = decode_png_rows(
-        {reinterpret_cast<const std::uint8_t*>(file.bytes.data()), file.bytes.size()},
-        std::int64_t(size) * size * cells,
+        png, std::int64_t(size) * size * cells,
         [&](int width, int height) {
             if (width != size * cells || height != size) return false;
             for (int i = 0; i < cells; ++i) {

@@ -24,11 +24,11 @@ bool create_image(int number, int width, int height, Colour background = 0, int 
 [[nodiscard]] bool load_image(int number, const std::string& path, std::int64_t max_pixels = max_image_pixels);
 [[nodiscard]] bool load_image_from_memory(int number, std::span<const std::uint8_t> bytes,
                                           std::int64_t max_pixels = max_image_pixels);
-// Reads the PNG file at `path`, a row of `cells` squares of `size` x `size`
-// pixels, straight into images, without holding the whole row: square i
-// (0 first) becomes image `image_of(i)`, or is skipped when that is -1.
-// False, and no image made, when the file is not such a picture.
-[[nodiscard]] bool load_image_cells(const std::string& path, int size, int cells,
+// Decodes `png`, a row of `cells` squares of `size` x `size` pixels,
+// straight into images, without holding the whole row: square i (0 first)
+// becomes image `image_of(i)`, or is skipped when that is -1. False, and no
+// image made, when the bytes are not such a picture.
+[[nodiscard]] bool load_image_cells(std::span<const std::uint8_t> png, int size, int cells,
                                     const std::function<int(int cell)>& image_of);
 
 // Writes the image as PNG, replacing `path` atomically: a crash leaves the old file or the new one.
