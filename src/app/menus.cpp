@@ -11,6 +11,7 @@
 #include "core/images.h"
 #include "core/text.h"
 #include "platform/paths.h"
+#include "platform/services.h"
 #include "rt/dialogs.h"
 #include "rt/menu.h"
 
@@ -165,7 +166,10 @@ void build_music_menus() {
 void build_menus(const core::State& s) {
     rt::create_popup_menu(core::MenuDesk);
     add_items(desk_menu_head);
-    rt::open_submenu(std::string(playlists_submenu), core::ImagePlaylists);
+    // A favourite list chosen here plays at once: the player's library loads
+    // while the user looks at the lists.
+    rt::open_submenu(std::string(playlists_submenu), core::ImagePlaylists,
+                     [] { platform::media_player().warm_up(); });
     rt::menu_item(playlists_edit.item, std::string(playlists_edit.start));
     rt::menu_separator();
     for (int n = 1; n <= core::mru_count; ++n)

@@ -102,12 +102,13 @@ void menu_separator() {
     if (QMenu* menu = menu_being_built()) menu->addSeparator();
 }
 
-void open_submenu(const std::string& text, int image) {
+void open_submenu(const std::string& text, int image, std::function<void()> on_open) {
     QMenu* menu = menu_being_built();
     if (!menu) return;
     // Parented to the root menu, so that item lookups and deletion reach it.
     auto* submenu = new QMenu(to_qstring(text), state().menu_being_built.front());
     submenu->setIcon(icon_of(image));
+    if (on_open) QObject::connect(submenu, &QMenu::aboutToShow, submenu, std::move(on_open));
     menu->addMenu(submenu);
     state().menu_being_built.push_back(submenu);
 }

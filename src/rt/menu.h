@@ -5,6 +5,7 @@
 // shown for. Item numbers are looked up within one menu and its submenus.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace rt {
@@ -15,7 +16,9 @@ void create_popup_menu(int menu);
 // separates the shortcut shown at the right.
 void menu_item(int item, const std::string& text, int image = -1);
 void menu_separator();
-void open_submenu(const std::string& text, int image = -1);
+// `on_open`, when given, runs each time the submenu opens, before it shows:
+// for work its items will want done by the time one is chosen.
+void open_submenu(const std::string& text, int image = -1, std::function<void()> on_open = {});
 void close_submenu();
 
 bool menu_exists(int menu);

@@ -3,12 +3,15 @@
 // loop, mute, volume, and the end of the program.
 #include "music/player.h"
 
+#include <QMenu>
+
 #include <gtest/gtest.h>
 
 #include "app/end.h"
 #include "core/images.h"
 #include "music_fixture.h"
 #include "platform/paths.h"
+#include "rt/internal.h"
 
 using rt::EventType;
 using Calls = std::vector<std::string>;
@@ -44,6 +47,17 @@ TEST_F(Player, PlayOneFileAsksForTheFileAndShowsItsTitle) {
     EXPECT_EQ(dialogs.shown()[1].title, "Read one MP3 File");
     EXPECT_TRUE(calls().empty());
     EXPECT_EQ(now_playing(), "Clair de lune");
+}
+
+TEST_F(Player, TheFavouriteListsSubmenuReadiesThePlayerAsItOpens) {
+    QMenu* lists = nullptr;
+    for (QMenu* submenu : rt::state().menus.at(core::MenuDesk)->findChildren<QMenu*>())
+        if (submenu->title() == "PlayListes MP3/OGG") lists = submenu;
+    ASSERT_NE(lists, nullptr);
+    EXPECT_EQ(player.warm_ups, 0);
+    lists->popup(QPoint(20, 20));
+    EXPECT_EQ(player.warm_ups, 1);
+    lists->hide();
 }
 
 TEST_F(Player, TitlesOnTheNowPlayingLine) {

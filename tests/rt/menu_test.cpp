@@ -2,6 +2,7 @@
 #include "rt/menu.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
@@ -64,6 +65,24 @@ TEST_F(MenuTest, ChoosingAnItemQueuesItsNumberForTheWindow) {
         EXPECT_EQ(taken[0].kind, EventKind::Menu);
         EXPECT_EQ(taken[0].object, c.item);
         EXPECT_EQ(taken[0].window, WindowDesk);
+    }
+}
+
+TEST_F(MenuTest, ASubmenuDoesItsOpeningWorkEachTimeItOpens) {
+    int opened = 0;
+    rt::create_popup_menu(MenuDesk);
+    rt::open_submenu("Listes", -1, [&] { ++opened; });
+    rt::menu_item(ItemFrench, "Première");
+    rt::close_submenu();
+    rt::display_popup_menu(MenuDesk, WindowDesk, 10, 10);
+    EXPECT_EQ(opened, 0) << "not before the submenu itself opens";
+
+    QMenu* lists = rt::state().menus.at(MenuDesk)->findChild<QMenu*>();
+    ASSERT_NE(lists, nullptr);
+    for (int time = 1; time <= 2; ++time) {
+        lists->popup(QPoint(20, 20));
+        EXPECT_EQ(opened, time);
+        lists->hide();
     }
 }
 
