@@ -32,6 +32,7 @@
 #include "music/player.h"
 #include "music/radio.h"
 #include "music/radio_window.h"
+#include "notes/drops.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "rt/events.h"
@@ -87,6 +88,7 @@ void start_up(core::State& s, int argc, char** argv) {
     keep_desk_within_reach(s);
     build_desk_window(s);
     clocks::build_clock_bar(s);
+    notes::prepare_clock_drops();
     if (argument_is(argc, argv, 2, developer_switch)) rt::show_window(core::WindowDesk);
     if (s.Audio_Available == 0) rt::move_gadget(core::GadgetMute, 1, 208, 85, 24);
     rt::set_window_background(core::WindowDesk, s.BackGroundColor);

@@ -24,6 +24,7 @@
 #include "platform/services.h"
 #include "rt/colour.h"
 #include "rt/dialogs.h"
+#include "rt/dragdrop.h"
 #include "rt/gadget.h"
 
 namespace notes {
@@ -96,6 +97,15 @@ bool drop_on_clock(core::State& s, const rt::Event& e) {
     case rt::DropKind::None: break;
     }
     return true;
+}
+
+void prepare_clock_drops() {
+    for (int gadget : clock_texts)
+        rt::set_drag_enter_action(gadget, [](const rt::DropData& drop) {
+            if (drop.kind == rt::DropKind::Files && !drop.files.empty() &&
+                dropped_file_kind(drop.files.front()) == DroppedFileKind::Music)
+                platform::media_player().warm_up();
+        });
 }
 
 void open_dropped_file(core::State& s, const std::string& path) {

@@ -24,6 +24,9 @@ DroppedFileKind dropped_file_kind(std::string_view path);
 // several) and text becomes a new note. False for a drop anywhere else.
 bool drop_on_clock(core::State& s, const rt::Event& e);
 
+// A music file dragged over the clock texts readies the player meanwhile.
+void prepare_clock_drops();
+
 // Stops the picture window's animation, then opens `path` by its kind.
 void open_dropped_file(core::State& s, const std::string& path);
 

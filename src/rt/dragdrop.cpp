@@ -35,6 +35,7 @@ public:
     DropFilter(QWidget* gadget, int number, DropKind accepted)
         : QObject(gadget), accepted(accepted), gadget_(gadget), number_(number) {}
     DropKind accepted;
+    std::function<void(const DropData&)> on_enter;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -42,11 +43,13 @@ protected:
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (drop_data(*drag->mimeData(), accepted).kind == DropKind::None) {
+            const DropData data = drop_data(*drag->mimeData(), accepted);
+            if (data.kind == DropKind::None) {
                 drag->ignore();
             } else {
                 drag->setDropAction(Qt::CopyAction);
                 drag->accept();
+                if (event->type() == QEvent::DragEnter && on_enter) on_enter(data);
             }
             return true;
         }
@@ -98,14 +101,23 @@ bool drag(QMimeData* mime, const QPixmap& picture) {
 
 }  // namespace
 
+namespace {
+
+// The gadget's drop filter, if drops were enabled on it.
+DropFilter* drop_filter(QWidget* widget) {
+    // The filter class has no meta-object of its own, so it is found by dynamic_cast.
+    for (QObject* child : widget->children()) {
+        if (auto* filter = dynamic_cast<DropFilter*>(child)) return filter;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void enable_gadget_drop(int gadget, DropKind accepted) {
     QWidget* widget = gadget_widget(gadget);
     if (!widget) return;
-    // The filter class has no meta-object of its own, so it is found by dynamic_cast.
-    DropFilter* filter = nullptr;
-    for (QObject* child : widget->children()) {
-        if ((filter = dynamic_cast<DropFilter*>(child))) break;
-    }
+    DropFilter* filter = drop_filter(widget);
     // A scrolled view (a list) takes its drops on its viewport.
     auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget);
     QWidget* target = scrolled ? scrolled->viewport() : widget;
@@ -116,6 +128,11 @@ void enable_gadget_drop(int gadget, DropKind accepted) {
     }
     widget->setAcceptDrops(accepted != DropKind::None);
     target->setAcceptDrops(accepted != DropKind::None);
+}
+
+void set_drag_enter_action(int gadget, std::function<void(const DropData&)> action) {
+    QWidget* widget = gadget_widget(gadget);
+    if (DropFilter* filter = widget ? drop_filter(widget) : nullptr) filter->on_enter = std::move(action);
 }
 
 bool drag_files(const std::vector<std::string>& paths) {

@@ -1,6 +1,7 @@
 // Drag and drop between the program's gadgets and other programs.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace rt {
 // GadgetDrop event whose DropData holds, of what is accepted, the first the
 // drop offers of: local files, an image (as drag_image() begins), text.
 void enable_gadget_drop(int gadget, DropKind accepted);
+// Runs `action` when a drag that gadget `gadget` would take enters it, with
+// what its drop would give: for work the drop will want done by then.
+void set_drag_enter_action(int gadget, std::function<void(const DropData&)> action);
 
 // Begins dragging, with the copy action, out of the gadget of the last
 // DragStart event; blocks until the drop. True when something took the drop.

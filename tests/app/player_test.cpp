@@ -3,7 +3,10 @@
 // loop, mute, volume, and the end of the program.
 #include "music/player.h"
 
+#include <QDragEnterEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +61,19 @@ TEST_F(Player, TheFavouriteListsSubmenuReadiesThePlayerAsItOpens) {
     lists->popup(QPoint(20, 20));
     EXPECT_EQ(player.warm_ups, 1);
     lists->hide();
+}
+
+TEST_F(Player, AMusicFileDraggedOverTheClockReadiesThePlayer) {
+    const auto drag_over_clock = [](const char* url) {
+        QMimeData mime;
+        mime.setUrls({QUrl(url)});
+        QDragEnterEvent enter(QPoint(4, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(rt::gadget_widget(core::GadgetTime), &enter);
+    };
+    drag_over_clock("file:///tmp/notes.txt");
+    EXPECT_EQ(player.warm_ups, 0) << "a text file opens in the viewer";
+    drag_over_clock("file:///tmp/song.MP3");
+    EXPECT_EQ(player.warm_ups, 1);
 }
 
 TEST_F(Player, TitlesOnTheNowPlayingLine) {

@@ -269,6 +269,29 @@ TEST_F(GadgetTest, DropQueuesWhatTheGadgetAccepts) {
     }
 }
 
+TEST_F(GadgetTest, ADragEnteringTellsTheGadgetsEnterActionWhatItWouldDrop) {
+    rt::create_button_gadget(GadgetSlot, 10, 10, 40, 40, "");
+    rt::enable_gadget_drop(GadgetSlot, rt::DropKind::Files);
+    std::vector<std::vector<std::string>> entered;
+    rt::set_drag_enter_action(GadgetSlot, [&](const rt::DropData& d) { entered.push_back(d.files); });
+    QWidget* slot = rt::gadget_widget(GadgetSlot);
+
+    QMimeData files;
+    files.setUrls({QUrl("file:///tmp/song.mp3")});
+    QDragEnterEvent enter(QPoint(4, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(slot, &enter);
+    QDragMoveEvent move(QPoint(6, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(slot, &move);
+    EXPECT_EQ(entered, (std::vector<std::vector<std::string>>{{"/tmp/song.mp3"}})) << "once, on entering";
+
+    QMimeData text;
+    text.setText("words");
+    QDragEnterEvent refused(QPoint(4, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(slot, &refused);
+    EXPECT_EQ(entered.size(), 1u) << "not for a drag the gadget does not take";
+    EXPECT_TRUE(take_events().empty());
+}
+
 // A typed spin field keeps what was typed for the program to judge; the
 // program's own value replaces it.
 TEST_F(GadgetTest, TypedSpinKeepsTheTypedTextAndTakesTheProgramsValue) {
