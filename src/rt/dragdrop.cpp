@@ -84,6 +84,15 @@ private:
     int number_;
 };
 
+// The gadget's drop filter, if drops were enabled on it.
+DropFilter* drop_filter(QWidget* widget) {
+    // The filter class has no meta-object of its own, so it is found by dynamic_cast.
+    for (QObject* child : widget->children()) {
+        if (auto* filter = dynamic_cast<DropFilter*>(child)) return filter;
+    }
+    return nullptr;
+}
+
 bool drag(QMimeData* mime, const QPixmap& picture) {
     QWidget* source = state().drag_source.data();
     if (!source) {
@@ -97,19 +106,6 @@ bool drag(QMimeData* mime, const QPixmap& picture) {
     // The drop took the mouse's release, which the source button never saw.
     end_button_drag(state().drag_source.data());
     return taken;
-}
-
-}  // namespace
-
-namespace {
-
-// The gadget's drop filter, if drops were enabled on it.
-DropFilter* drop_filter(QWidget* widget) {
-    // The filter class has no meta-object of its own, so it is found by dynamic_cast.
-    for (QObject* child : widget->children()) {
-        if (auto* filter = dynamic_cast<DropFilter*>(child)) return filter;
-    }
-    return nullptr;
 }
 
 }  // namespace
