@@ -27,9 +27,7 @@ MousePosition mouse_position(int window, QPoint desktop) {
 }
 
 void queue_event(Event e) {
-    State& s = state();
-    s.queue.push_back(std::move(e));
-    if (s.waiting) s.waiting->quit();
+    state().queue.push_back(std::move(e));
 }
 
 bool is_queued(EventKind kind, int window, int object) {
@@ -101,23 +99,21 @@ std::optional<Event> take_unbound_event() {
     return std::nullopt;
 }
 
-// Runs the toolkit until an event is queued or `ms` have passed.
+// Runs the toolkit until an event is queued or `ms` have passed. Each pass
+// returns once the toolkit has handled something, so a queued event needs no
+// wake-up of its own.
 void run_toolkit(int ms) {
     if (ms <= 0) {
         QCoreApplication::processEvents();
         return;
     }
-    QEventLoop loop;
+    bool expired = false;
     QTimer timeout;
     timeout.setSingleShot(true);
     timeout.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&timeout, &QTimer::timeout, [&expired] { expired = true; });
     timeout.start(ms);
-    State& s = state();
-    QEventLoop* const outer = s.waiting;
-    s.waiting = &loop;
-    loop.exec();
-    s.waiting = outer;
+    while (!expired && state().queue.empty()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace

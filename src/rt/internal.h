@@ -177,7 +177,6 @@ struct State {
     std::deque<Event> queue;
     std::map<std::pair<int, EventKind>, std::function<void()>> bindings;
     std::map<int, std::unique_ptr<QSocketNotifier>> descriptor_watches;  // by descriptor
-    QEventLoop* waiting = nullptr;  // the loop inside wait_event(), ended by a new event
 };
 
 State& state();
