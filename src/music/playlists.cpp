@@ -272,6 +272,7 @@ void open_playlist_manager(core::State& s) {
     if (s.Music_Dir.empty()) s.Music_Dir = user_music_folder();
     build_manager(s);
     if (!manager_open()) return;
+    platform::media_player().warm_up();  // a list chosen here plays soon
     rt::enable_gadget_drop(GadgetPlaylistView, rt::DropKind::Files);
 
     rt::set_window_title(core::WindowPlaylist, texts::manager_title.in(s.Lng));

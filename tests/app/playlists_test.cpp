@@ -86,7 +86,9 @@ TEST_F(Playlists, TheManagerOpensFromTheClockBarInEitherLanguage) {
     for (const Row& row : rows) {
         state.Lng = row.lng;
         state.Music_Dir.clear();
+        const int warm_ups = player.warm_ups;
         open_manager();
+        EXPECT_EQ(player.warm_ups, warm_ups + 1) << "the player gets ready while the user picks a list";
         EXPECT_EQ(rt::window_title(core::WindowPlaylist), row.title);
         EXPECT_EQ(rt::gadget_text(music::GadgetManagerClose), row.close);
         EXPECT_EQ(rt::gadget_text(music::GadgetShuffle), row.shuffle);
