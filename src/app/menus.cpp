@@ -1,5 +1,6 @@
 #include "app/menus.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -177,6 +178,12 @@ void build_menus(const core::State& s) {
     rt::close_submenu();
     add_items(desk_menu_tail);
     for (const Shortcut& k : desk_shortcuts) rt::add_keyboard_shortcut(core::WindowDesk, std::string(k.keys), k.item);
+    // Ctrl+1 to Ctrl+5 play a favourite list at once: with one to play, the
+    // player's library loads from the moment Ctrl goes down.
+    rt::set_control_key_action(core::WindowDesk, [&s] {
+        if (std::any_of(s.MRU.begin() + 1, s.MRU.end(), [](const std::string& list) { return !list.empty(); }))
+            platform::media_player().warm_up();
+    });
 
     rt::create_popup_menu(core::MenuSlot);
     add_items(slot_menu);

@@ -170,6 +170,7 @@ struct State {
     std::vector<QMenu*> menu_being_built;  // the popup menu, then open submenus
     std::map<int, std::unique_ptr<QSystemTrayIcon>> tray_icons;
     std::vector<Shortcut> shortcuts;
+    std::map<int, std::function<void()>> control_key_actions;  // by window
     std::unique_ptr<QObject> shortcut_filter;
     std::unique_ptr<Drawing> drawing;
     QPointer<QWidget> drag_source;  // the gadget of the last DragStart

@@ -51,7 +51,12 @@ protected:
         const auto* key = static_cast<QKeyEvent*>(event);
         // A held key repeats; one press is one command.
         if (key->isAutoRepeat()) return false;
-        const int window = window_number_of(static_cast<QWidget*>(target));
+        auto* widget = static_cast<QWidget*>(target);
+        const int window = window_number_of(widget);
+        if (key->key() == Qt::Key_Control) {
+            control_key_down(widget, window);
+            return false;
+        }
         const QKeyCombination pressed(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
         for (const Shortcut& s : state().shortcuts) {
             if (s.window != window || s.keys != pressed) continue;
@@ -65,7 +70,27 @@ protected:
         }
         return false;
     }
+
+private:
+    // A key nobody takes travels up to the window, passing this filter on
+    // each widget; only its first receiver counts.
+    static void control_key_down(QWidget* widget, int window) {
+        const QWidget* first = widget->window()->focusWidget();
+        if (first ? widget != first : !widget->isWindow()) return;
+        const auto& actions = state().control_key_actions;
+        if (const auto found = actions.find(window); found != actions.end()) {
+            const std::function<void()> action = found->second;  // it may replace itself
+            action();
+        }
+    }
 };
+
+void install_shortcut_filter() {
+    State& s = state();
+    if (s.shortcut_filter) return;
+    s.shortcut_filter = std::make_unique<ShortcutFilter>();
+    QCoreApplication::instance()->installEventFilter(s.shortcut_filter.get());
+}
 
 std::optional<QKeyCombination> parse_keys(const std::string& keys) {
     const QKeySequence sequence = QKeySequence::fromString(to_qstring(keys), QKeySequence::PortableText);
@@ -168,13 +193,9 @@ void display_popup_menu(int menu, int window, int x, int y) {
 bool add_keyboard_shortcut(int window, const std::string& keys, int item) {
     const auto parsed = parse_keys(keys);
     if (!parsed) return false;
-    State& s = state();
-    if (!s.shortcut_filter) {
-        s.shortcut_filter = std::make_unique<ShortcutFilter>();
-        QCoreApplication::instance()->installEventFilter(s.shortcut_filter.get());
-    }
+    install_shortcut_filter();
     remove_keyboard_shortcut(window, keys);
-    s.shortcuts.push_back({window, *parsed, item});
+    state().shortcuts.push_back({window, *parsed, item});
     return true;
 }
 
@@ -182,6 +203,11 @@ void remove_keyboard_shortcut(int window, const std::string& keys) {
     const auto parsed = parse_keys(keys);
     if (!parsed) return;
     std::erase_if(state().shortcuts, [&](const Shortcut& s) { return s.window == window && s.keys == *parsed; });
+}
+
+void set_control_key_action(int window, std::function<void()> action) {
+    install_shortcut_filter();
+    state().control_key_actions[window] = std::move(action);
 }
 
 }  // namespace rt

@@ -43,5 +43,9 @@ void display_popup_menu(int menu, int window, int x = -1, int y = -1);
 // `keys` are not understood. The same keys again replace the item.
 bool add_keyboard_shortcut(int window, const std::string& keys, int item);
 void remove_keyboard_shortcut(int window, const std::string& keys);
+// Runs `action` each time the Ctrl key goes down while a widget of `window`
+// has the keyboard, before the rest of a Ctrl shortcut is typed: for work
+// that the shortcut will want done by then. The key itself goes on as usual.
+void set_control_key_action(int window, std::function<void()> action);
 
 }  // namespace rt

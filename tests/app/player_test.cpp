@@ -4,6 +4,7 @@
 #include "music/player.h"
 
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
@@ -73,6 +74,21 @@ TEST_F(Player, AMusicFileDraggedOverTheClockReadiesThePlayer) {
     drag_over_clock("file:///tmp/notes.txt");
     EXPECT_EQ(player.warm_ups, 0) << "a text file opens in the viewer";
     drag_over_clock("file:///tmp/song.MP3");
+    EXPECT_EQ(player.warm_ups, 1);
+}
+
+TEST_F(Player, CtrlOnTheDeskReadiesThePlayerWhenAFavouriteListCanPlay) {
+    const auto press_ctrl = [] {
+        // Where the toolkit delivers a key: the window's focus widget, a button of the desk.
+        QWidget* desk = rt::window_widget(core::WindowDesk);
+        QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+        QCoreApplication::sendEvent(desk->focusWidget() ? desk->focusWidget() : desk, &ctrl);
+    };
+    state.MRU.fill("");
+    press_ctrl();
+    EXPECT_EQ(player.warm_ups, 0) << "Ctrl+1 to Ctrl+5 have nothing to play";
+    state.MRU[3] = working_file("Soir.m3u");
+    press_ctrl();
     EXPECT_EQ(player.warm_ups, 1);
 }
 

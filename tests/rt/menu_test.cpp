@@ -21,6 +21,7 @@ enum : int {
     WindowDesk = 9,
     WindowNotes = 12,
     GadgetNoteText = 60,
+    GadgetDeskField = 61,
     MenuDesk = 39,
     ItemHide = 35,
     ItemAlwaysOnTop = 36,
@@ -143,6 +144,34 @@ TEST_F(MenuTest, ShortcutFiresOnlyForKeysReachingItsWindow) {
     rt::remove_keyboard_shortcut(WindowDesk, "Ctrl+H");
     press(rt::window_widget(WindowDesk), Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(take_events().empty());
+}
+
+TEST_F(MenuTest, TheControlKeyActionRunsOnceForEachCtrlPressInItsWindow) {
+    rt::create_string_gadget(GadgetDeskField, 0, 0, 100, 20, "");
+    rt::open_window(WindowNotes, 0, 0, 100, 100, "Notes", 0);
+    int runs = 0;
+    rt::set_control_key_action(WindowDesk, [&runs] { ++runs; });
+
+    const struct {
+        const char* name;
+        QWidget* target;
+        Qt::Key key;
+        bool repeat;
+        int runs_after;
+    } cases[] = {
+        {"Ctrl on the desk", rt::window_widget(WindowDesk), Qt::Key_Control, false, 1},
+        {"Ctrl held, repeating", rt::window_widget(WindowDesk), Qt::Key_Control, true, 1},
+        {"the shortcut's own key", rt::window_widget(WindowDesk), Qt::Key_1, false, 1},
+        {"Ctrl on another window", rt::window_widget(WindowNotes), Qt::Key_Control, false, 1},
+        // The field does not take Ctrl, which travels on up to the desk itself.
+        {"Ctrl in a field of the desk", rt::gadget_widget(GadgetDeskField), Qt::Key_Control, false, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        press(c.target, c.key, Qt::ControlModifier, c.repeat);
+        EXPECT_EQ(runs, c.runs_after);
+    }
+    EXPECT_TRUE(take_events().empty()) << "Ctrl alone is no shortcut";
 }
 
 }  // namespace
