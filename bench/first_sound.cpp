@@ -8,7 +8,11 @@
 // daemon (20 ms steps, plus the recorder's latency), and the child reports
 // how long the call held it (a tune and a phrase hold it until they end).
 //
-//   build/bench/vd_first_sound [--runs N]      (5 of each by default, interleaved)
+//   build/bench/vd_first_sound [--runs N] [--lead MS]
+//
+// 5 of each by default, interleaved. With --lead, a fifth kind: the music
+// file played MS milliseconds after libmpv began loading, as when Ctrl goes
+// down on the desk that long before the digit of Ctrl+1 to Ctrl+5.
 //
 // Needs pulseaudio, parec and lame.
 #include <signal.h>
@@ -72,9 +76,11 @@ int child(const std::string& mode, const std::string& file) {
             return true;
         });
     }
-    if (mode == "warm") {
+    if (mode != "cold") {
         platform::preload_mpv_library();
-        std::this_thread::sleep_for(std::chrono::seconds(1));  // the dialog is open
+        // The dialog is open (warm), or the rest of a shortcut is being typed ("lead" + ms).
+        const int lead_ms = mode == "warm" ? 1000 : std::atoi(mode.c_str() + std::strlen("lead"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(lead_ms));
     }
     platform::MpvMediaPlayer player("pulse");
     return timed_child([&] {
@@ -137,7 +143,11 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--child") == 0) return child(argv[2], argv[3]);
     int runs = 5;
-    if (argc == 3 && std::strcmp(argv[1], "--runs") == 0) runs = std::max(1, std::atoi(argv[2]));
+    std::string lead;  // "lead" + milliseconds: the child's mode
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--runs") == 0) runs = std::max(1, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--lead") == 0) lead = "lead" + std::to_string(std::max(0, std::atoi(argv[i + 1])));
+    }
 
     test::PrivatePulse pulse;
     if (!pulse.failure().empty()) {
@@ -151,19 +161,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lame failed\n");
         return 1;
     }
-    constexpr int mode_count = 4;
-    std::vector<double> heard_ms[mode_count], call_ms[mode_count];
-    const char* modes[mode_count] = {"cold", "warm", "tone", "phrase"};
+    std::vector<std::string> modes = {"cold", "warm", "tone", "phrase"};
+    if (!lead.empty()) modes.push_back(lead);
+    const std::size_t mode_count = modes.size();
+    std::vector<std::vector<double>> heard_ms(mode_count), call_ms(mode_count);
     for (int run = 0; run < runs; ++run) {
-        for (int m = 0; m < mode_count; ++m) {
+        for (std::size_t m = 0; m < mode_count; ++m) {
             const Start s = measure(pulse, argv[0], modes[m], file);
-            std::printf("%s: heard after %.0f ms, the call held it %.1f ms\n", modes[m], s.heard_ms, s.call_ms);
+            std::printf("%s: heard after %.0f ms, the call held it %.1f ms\n", modes[m].c_str(), s.heard_ms, s.call_ms);
             if (s.heard_ms >= 0) heard_ms[m].push_back(s.heard_ms);
             if (s.call_ms >= 0) call_ms[m].push_back(s.call_ms);
         }
     }
-    for (int m = 0; m < mode_count; ++m)
-        std::printf("median %s: heard after %.0f ms, the call held the caller %.1f ms (%zu runs)\n", modes[m],
+    for (std::size_t m = 0; m < mode_count; ++m)
+        std::printf("median %s: heard after %.0f ms, the call held the caller %.1f ms (%zu runs)\n", modes[m].c_str(),
                     median(heard_ms[m]), median(call_ms[m]), heard_ms[m].size());
     std::filesystem::remove_all(folder);
     return 0;
