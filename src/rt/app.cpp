@@ -14,12 +14,17 @@ namespace rt {
 void init(int& argc, char** argv) {
     State& s = state();
     if (!QApplication::instance()) {
-        if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY"))
-            setenv("QT_QPA_PLATFORM", "xcb", 1);
+        // Under Wayland the program's windows go through X, which lets a
+        // window place itself. Only the toolkit's start sees the setting: the
+        // programs started from the desk inherit the environment, and get
+        // the user's own.
+        const bool choose_x = !std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY");
+        if (choose_x) setenv("QT_QPA_PLATFORM", "xcb", 1);
         // The font configuration is read on another core while the toolkit
         // starts: the first text drawn would otherwise wait for it.
         const std::jthread fonts([] { FcInit(); });
         s.own_application = std::make_unique<QApplication>(argc, argv);
+        if (choose_x) unsetenv("QT_QPA_PLATFORM");
     }
     // Windows are hidden and closed by the program, never by the toolkit's own rule.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,7 +2,8 @@
 # A click on a slot starts its program: slot 1 points at a small recording
 # program whose name, parameters and start folder carry characters a shell
 # would act on; the record must hold exactly the split parameters and the
-# folder. A click on a missing target shows the error with its full path, and
+# folder. In a Wayland session the program draws through X, and the program
+# it starts must still get the session's own choice of platform. A click on a missing target shows the error with its full path, and
 # a click on a free slot the "Désolé / Sorry" box.
 set -euo pipefail
 source "$(dirname "$0")/lib/session.bash"
@@ -12,6 +13,7 @@ mkdir -p "$folder" "$tools"
 recorder="$tools/record \$me;now"
 cat >"$recorder" <<'EOF'
 #!/bin/sh
+printf '%s' "${QT_QPA_PLATFORM-unset}" >"$0.platform"
 { printf '%s\0' "$(pwd -P)"; if [ $# -gt 0 ]; then printf '%s\0' "$@"; fi; } >"$0.part" && mv -f -- "$0.part" "$0.record"
 EOF
 chmod +x "$recorder"
@@ -23,7 +25,9 @@ mkdir -p "$work/gone" && cp "$recorder" "$missing"
 printf '\xef\xbb\xbf\r\n[Global]\r\nX_Origin = 0\r\nY_Origin = 0\r\nLng = Fr\r\n[Run]\r\nRun1 = %s\r\nRun2 = %s\r\n[Parameters]\r\nParam1 = %s\r\n[StartDirectory]\r\nDir1 = %s\r\n' \
   "$recorder" "$missing" "-v 'two words' \"\$HOME\" \`id\`;x a\\ b" "$folder" >Vimo_Desk.ini
 
-spawn "$program" >"$work/log" 2>&1; pid=$last
+# A Wayland session that has X beside it, and no platform chosen by the user
+# (nothing answers on the Wayland socket).
+spawn env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-vd-none "$program" >"$work/log" 2>&1; pid=$last
 
 
 
@@ -42,6 +46,7 @@ expected=$(printf '%s\0' "$(cd "$folder" && pwd -P)" -v "two words" '$HOME' '`id
 actual=$(od -An -c <"$recorder.record")
 [[ "$actual" == "$expected" ]] || fail "the program got: $actual
 expected: $expected"
+[[ "$(cat "$recorder.platform")" == unset ]] || fail "the program got QT_QPA_PLATFORM=$(cat "$recorder.platform")"
 
 rm -f "$missing"
 click_slot 2
