@@ -103,6 +103,10 @@ std::optional<Event> take_unbound_event() {
 // returns once the toolkit has handled something, so a queued event needs no
 // wake-up of its own.
 void run_toolkit(int ms) {
+    // What Qt left to delete later while the program's handlers ran goes now,
+    // as a running event loop would do it: without one, processEvents never
+    // deletes what was scheduled outside Qt's own event handling.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (ms <= 0) {
         QCoreApplication::processEvents();
         return;

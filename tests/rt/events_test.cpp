@@ -2,6 +2,8 @@
 #include <chrono>
 #include <thread>
 
+#include <QPointer>
+
 #include <gtest/gtest.h>
 
 #include "rt/app.h"
@@ -124,6 +126,18 @@ TEST_F(EventsTest, RemovedOrClosedTimersLeaveNoTicks) {
     rt::close_window(WindowDesk);
     rt::process_events_for(30);
     EXPECT_EQ(rt::pending_event_count(), 0);
+}
+
+TEST_F(EventsTest, WhatQtDeletesLaterIsGoneAfterTheNextWait) {
+    // As Qt does when a handler of the program calls into it.
+    QPointer<QObject> left = new QObject;
+    left->deleteLater();
+    rt::wait_event(0);
+    EXPECT_TRUE(left.isNull());
+    left = new QObject;
+    left->deleteLater();
+    rt::wait_event(20);
+    EXPECT_TRUE(left.isNull());
 }
 
 TEST_F(EventsTest, WaitReturnsAsSoonAsATimerTicks) {
