@@ -20,10 +20,13 @@ void init(int& argc, char** argv) {
         // the user's own.
         const bool choose_x = !std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY");
         if (choose_x) setenv("QT_QPA_PLATFORM", "xcb", 1);
-        // The font configuration is read on another core while the toolkit
-        // starts: the first text drawn would otherwise wait for it.
-        const std::jthread fonts([] { FcInit(); });
-        s.own_application = std::make_unique<QApplication>(argc, argv);
+        {
+            // The font configuration is read on another core while the toolkit
+            // starts: the first text drawn would otherwise wait for it.
+            const std::jthread fonts([] { FcInit(); });
+            s.own_application = std::make_unique<QApplication>(argc, argv);
+        }
+        // Only once the font thread has ended: it reads the environment too.
         if (choose_x) unsetenv("QT_QPA_PLATFORM");
     }
     // Windows are hidden and closed by the program, never by the toolkit's own rule.
