@@ -19,20 +19,24 @@ finish() {
 trap finish EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
-# A free display number is looked for, but another server may take it first
-# or hold its name out of sight: a server that ends or does not answer
-# within 10 s is replaced by one on another number.
+# Xvfb takes a free display number itself, under its own lock, and writes it
+# on a pipe once it accepts clients; looking for a free number here and then
+# starting a server on it would race with other scripts doing the same, and
+# could run the command on their server. A server that ends or says nothing
+# within 10 s is replaced, up to five times. -noreset: by default the server
+# resets each time its last client leaves, and refuses whoever connects
+# meanwhile, such as the program starting just after a probe with xdotool.
+fifo=$(mktemp -u "${TMPDIR:-/tmp}/xvfb-display.XXXXXX")
 for _ in 1 2 3 4 5; do
-  for n in $(seq $((100 + RANDOM % 400)) 600); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break
-  done
-  setpriv --pdeathsig TERM -- Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  mkfifo -m 600 "$fifo"
+  setpriv --pdeathsig TERM -- Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 200); do
-    DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && kill -0 "$xvfb" 2>/dev/null && break 2
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.05
-  done
+  exec {ready}<"$fifo"
+  rm -f "$fifo"
+  n=
+  read -r -t 10 -u "$ready" n || true
+  exec {ready}<&-
+  [[ $n =~ ^[0-9]+$ ]] && kill -0 "$xvfb" 2>/dev/null && break
   kill "$xvfb" 2>/dev/null || true
   wait "$xvfb" 2>/dev/null || true
   xvfb=
