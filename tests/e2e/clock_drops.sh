@@ -34,7 +34,7 @@ drag() {
   if [[ -n $source_pid ]]; then wait "$source_pid" 2>/dev/null || true; fi
   "$drag_source" --at 1750,900 "$@" >/dev/null 2>&1 &
   source_pid=$!
-  timeout 20 xdotool search --sync --onlyvisible --name '^drag source$' >/dev/null || fail "no drag source"
+  xsearch --onlyvisible --name '^drag source$' >/dev/null || fail "no drag source"
   xdotool mousemove 1800 950 mousedown 1
   for step in 1 2 3 4 5 6 7 8; do
     xdotool mousemove $((1800 - (1800 - 30) * step / 8)) $((950 - (950 - 30) * step / 8))

@@ -37,7 +37,7 @@ wait_for not window_at 30 76 115 28 || fail "the small clock stayed"
 
 # The date is at client y 66 to 86.
 xdotool mousemove 85 112 click 1
-timeout 20 xdotool search --sync --onlyvisible --name '^Calendrier$' >/dev/null || fail "no calendar"
+xsearch --onlyvisible --name '^Calendrier$' >/dev/null || fail "no calendar"
 xdotool mousemove 85 112 click 1
 wait_for not xdotool search --onlyvisible --name '^Calendrier$' || fail "the calendar stayed open"
 grep -q $'^\\[Calendar\\]\r$' Vimo_Desk.ini || fail "the events were not stored"

@@ -7,10 +7,10 @@ printf '\xEF\xBB\xBF\r\n[Global]\r\nX_Origin = 5\r\n' >Vimo_Desk.ini
 before=$(md5sum Vimo_Desk.ini)
 spawn "$program" >"$work/log" 2>&1; pid=$last
 
-timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi$' >/dev/null || fail "the desk did not appear"
+xsearch --onlyvisible --name '^Vimo Duzi$' >/dev/null || fail "the desk did not appear"
 
 kill -SEGV "$pid"
-box=$(timeout 20 xdotool search --sync --name '^Error$' | head -1) || fail "no error box after the fault"
+box=$(xsearch --name '^Error$' | head -1) || fail "no error box after the fault"
 xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
 xdotool key Return
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done

@@ -28,7 +28,7 @@ expected="$(dirname "$program")/Vimo_Desk_Help_Fr/Presentation.htm"
 [[ "$(cat "$bin/opened" 2>/dev/null)" == "$expected" ]] || fail "F1 opened: $(cat "$bin/opened" 2>/dev/null), not $expected"
 
 press ctrl+F1
-about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Vimo Duzi$' | head -1) || fail "no About window"
+about=$(xsearch --onlyvisible --name '^About Vimo Duzi$' | head -1) || fail "no About window"
 eval "$(xdotool getwindowgeometry --shell "$about")"
 [[ $WIDTH == 600 && $HEIGHT == 210 ]] || fail "the About window is $WIDTH x $HEIGHT"
 xdotool mousemove $((X + 300)) $((Y + 192)) click 1  # its OK button
@@ -36,7 +36,7 @@ for _ in $(seq 100); do xdotool search --onlyvisible --name '^About Vimo Duzi$' 
 xdotool search --onlyvisible --name '^About Vimo Duzi$' >/dev/null && fail "OK did not close the About window"
 
 press ctrl+p
-timeout 20 xdotool search --sync --onlyvisible --name '^Préférences$' >/dev/null || fail "no preferences window"
+xsearch --onlyvisible --name '^Préférences$' >/dev/null || fail "no preferences window"
 
 press ctrl+v
 answer '^Échec de la vérification$' Return

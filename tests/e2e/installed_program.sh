@@ -50,7 +50,7 @@ unset APPDATA XDG_CONFIG_HOME
 cd "$HOME"
 spawn "$prefix/bin/vimo-duzi" >"$work/log" 2>&1; pid=$last
 answer '^Fichier de données non trouvé \(DataFile NOT found\) $' y
-timeout 20 xdotool search --sync --name '^Ok$' >/dev/null || fail "no confirmation after Yes"
+xsearch --name '^Ok$' >/dev/null || fail "no confirmation after Yes"
 answer '^Ok$' Return
 wid=$(desk) || fail "the desk did not appear"
 [[ -f "$HOME/.config/Vimo_Desk/Vimo_Desk.ini" ]] || fail "no data file in the per-user folder"

@@ -21,7 +21,7 @@ stop() {
 
 start
 spawn "$drag_source" "$dropped" >/dev/null 2>&1; source_pid=$last
-timeout 20 xdotool search --sync --onlyvisible --name '^drag source$' >/dev/null || fail "no drag source"
+xsearch --onlyvisible --name '^drag source$' >/dev/null || fail "no drag source"
 # Slot 3: cells are 35 apart, the first row 265 + 18 pixels down the desk.
 xdotool mousemove 650 650 mousedown 1
 for step in 1 2 3 4 5 6 7 8; do

@@ -32,7 +32,7 @@ spawn env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-vd-none "$program" >"$work/
 
 
 # The audio engine is not beside the program: decline its download.
-desk=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi$' | head -1) || fail "the desk did not appear"
+desk=$(xsearch --onlyvisible --name '^Vimo Duzi$' | head -1) || fail "the desk did not appear"
 eval "$(xdotool getwindowgeometry --shell "$desk")"
 
 # Slot cells are 32 pixels square and 35 apart; the first row lies under the

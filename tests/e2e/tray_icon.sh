@@ -9,7 +9,7 @@ printf '\xEF\xBB\xBF\r\n[Global]\r\nX_Origin = 5\r\nY_Origin = 60\r\n' >Vimo_Des
 
 spawn trayer --edge top --align left --widthtype pixel --width 240 --heighttype pixel --height 48 \
   --SetDockType false --SetPartialStrut false --transparent false >"$work/trayer.log" 2>&1
-tray=$(timeout 20 xdotool search --sync --onlyvisible --class '^trayer$' | head -1) || fail "the tray host did not appear"
+tray=$(xsearch --onlyvisible --class '^trayer$' | head -1) || fail "the tray host did not appear"
 sleep 0.5
 spawn "$program" >"$work/log" 2>&1; pid=$last
 desk >/dev/null || fail "the desk did not appear"

@@ -72,7 +72,7 @@ quit_program() {
 web_radio() { xdotool mousemove 76 221 click 1; }
 preset2() { xdotool mousemove 55 165 click 1; }
 stop_button() { xdotool mousemove 64 183 click 1; }
-radio_window() { timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi - Web Radio$' | head -1; }
+radio_window() { xsearch --onlyvisible --name '^Vimo Duzi - Web Radio$' | head -1; }
 # A click at ($2, $3) inside window $1.
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
@@ -93,7 +93,7 @@ sleep 0.5
 shot radio-window-fr
 
 click_in "$radio" 402 115  # Fav. 2.
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Favori WebRadio$' | head -1) || fail "no label question"
+dialog=$(xsearch --onlyvisible --name '^Favori WebRadio$' | head -1) || fail "no label question"
 focus "$dialog"
 xdotool type --delay 10 "Loop5"
 xdotool key Return

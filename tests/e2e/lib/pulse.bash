@@ -95,7 +95,7 @@ play_from_desk_menu() {
   sleep 0.5
   xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Down Down Return
   local dialog
-  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lire un Fichier MP3$' | head -1) ||
+  dialog=$(xsearch --onlyvisible --name '^Lire un Fichier MP3$' | head -1) ||
     fail "no file dialog"
   focus "$dialog"
   xdotool key ctrl+a

@@ -49,13 +49,27 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 fail() { echo "FAIL: $*"; cat "$work/log" 2>/dev/null; exit 1; }
+# xdotool search, waiting up to 20 s for a match. A window that closes while
+# xdotool looks at it (a splash, a menu) kills xdotool with an X error; the
+# search is then made again.
+xsearch() {
+  local deadline=$((SECONDS + 20)) found
+  while :; do
+    if found=$(xdotool search "$@" 2>/dev/null) && [[ -n $found ]]; then
+      printf '%s\n' "$found"
+      return 0
+    fi
+    ((SECONDS < deadline)) || return 1
+    sleep 0.05
+  done
+}
 focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 # Answers the window titled $1 (a pattern) with key $2.
 answer() {
   local wid
-  wid=$(timeout 20 xdotool search --sync --name "$1" | head -1) || fail "no window titled $1"
+  wid=$(xsearch --name "$1" | head -1) || fail "no window titled $1"
   focus "$wid"
   xdotool key "$2"
 }
 # The desk window, once it is shown.
-desk() { timeout 20 xdotool search --sync --onlyvisible --name '^Vimo Duzi$' | head -1; }
+desk() { xsearch --onlyvisible --name '^Vimo Duzi$' | head -1; }
