@@ -6,6 +6,8 @@
 #include <QDateTimeEdit>
 #include <QSignalBlocker>
 
+#include <optional>
+
 #include "rt/gadget.h"
 #include "rt/internal.h"
 
@@ -21,6 +23,42 @@ QWidget* open_list() {
     while (!lists.empty() && lists.back().isNull()) lists.pop_back();
     return lists.empty() ? nullptr : lists.back().data();
 }
+
+// A month calendar that fits its size: the toolkit cuts short a day name
+// wider than its column ("sa..."), so the font steps down from the one the
+// calendar was given until the whole month fits, again when the language
+// changes the names.
+class MonthCalendar final : public QCalendarWidget {
+public:
+    using QCalendarWidget::QCalendarWidget;
+
+    void fit() {
+        if (!base_font_) base_font_ = font();
+        QFont f = *base_font_;
+        setFont(f);
+        for (qreal size = f.pointSizeF(); size > minimum_point_size && !fits();) {
+            size -= 0.5;
+            f.setPointSizeF(size);
+            setFont(f);
+        }
+    }
+
+protected:
+    void changeEvent(QEvent* e) override {
+        QCalendarWidget::changeEvent(e);
+        if (e->type() == QEvent::LocaleChange) fit();
+    }
+
+private:
+    static constexpr qreal minimum_point_size = 6;
+
+    bool fits() const {
+        const QSize needed = minimumSizeHint();
+        return needed.width() <= width() && needed.height() <= height();
+    }
+
+    std::optional<QFont> base_font_;
+};
 
 // A check box and a date-time editor side by side. Unticked, the editor shows
 // nothing (its lowest value with a blank special text) and keeps the date it
@@ -121,9 +159,10 @@ void create_calendar_gadget(int number, int x, int y, int width, int height, std
     free_gadget(number);
     QWidget* parent = open_list();
     if (!parent) return;
-    auto* calendar = new QCalendarWidget(parent);
+    auto* calendar = new MonthCalendar(parent);
     calendar->setGeometry(x, y, width, height);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->fit();
     calendar->setSelectedDate(to_qdatetime(date_value).date());
     calendar->setAttribute(Qt::WA_NoMousePropagation);
     calendar->show();

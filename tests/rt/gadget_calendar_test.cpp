@@ -129,6 +129,22 @@ TEST_F(DatedGadgets, CalendarShowsTheMonthOfItsDate) {
     EXPECT_EQ(rt::calendar_gadget_date(GadgetEventDate), 0) << "not a calendar";
 }
 
+TEST_F(DatedGadgets, TheMonthFitsItsSizeWithNoDayNameCutShort) {
+    rt::create_calendar_gadget(GadgetMonth, 5, 5, 245, 185, march_7_at_9_05_30);
+    const auto* calendar = static_cast<QCalendarWidget*>(rt::gadget_widget(GadgetMonth));
+    for (const char* language : {"fr_FR", "en_US", "fr_FR"}) {
+        rt::set_gadget_language(GadgetMonth, language);
+        const QSize needed = calendar->minimumSizeHint();
+        EXPECT_LE(needed.width(), calendar->width()) << language;
+        EXPECT_LE(needed.height(), calendar->height()) << language;
+    }
+
+    // With room to spare, the calendar keeps the font it was given.
+    rt::create_calendar_gadget(GadgetMonth, 5, 5, 400, 300, march_7_at_9_05_30);
+    rt::set_gadget_language(GadgetMonth, "fr_FR");
+    EXPECT_EQ(rt::gadget_widget(GadgetMonth)->font(), rt::gadget_widget(GadgetMonth)->parentWidget()->font());
+}
+
 TEST_F(DatedGadgets, EditorTextIsMultiLineAndWrapped) {
     rt::create_editor_gadget(GadgetEventText, 10, 245, 235, 50);
     rt::set_text(GadgetEventText, "Dentiste\nà 10 h");
