@@ -13,6 +13,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QSplitter>
 #include <algorithm>
 
@@ -94,6 +96,21 @@ private:
     static constexpr int pressed_offset = 1;
 };
 
+// The font stepped down, half a point (or a pixel) at a time, until `fits`
+// holds for it or it reaches its smallest size.
+template <typename Fits>
+QFont shrunk_to_fit(QFont f, const Fits& fits) {
+    constexpr qreal smallest_size = 4, size_step = 0.5;
+    const bool in_points = f.pointSizeF() > 0;
+    qreal size = in_points ? f.pointSizeF() : f.pixelSize();
+    while (size > smallest_size && !fits(QFontMetricsF(f))) {
+        size -= in_points ? size_step : 1;
+        if (in_points) f.setPointSizeF(size);
+        else f.setPixelSize(int(size));
+    }
+    return f;
+}
+
 // A one-line text that is drawn in a smaller size when it would not fit its
 // box (a pixel kept free at each side), so that no letter is ever cut off.
 class FittingLabel final : public QLabel {
@@ -104,31 +121,51 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         const QRect area = contentsRect();
         const QString shown = text();
-        QFont f = font();
-        const auto fits = [&] {
-            const QFontMetricsF metrics(f);
+        const auto fits = [&](const QFontMetricsF& metrics) {
             return metrics.horizontalAdvance(shown) <= area.width() - 2 * edge && metrics.height() <= area.height();
         };
-        if (fits()) {
+        if (fits(QFontMetricsF(font()))) {
             QLabel::paintEvent(event);
             return;
         }
-        const bool in_points = f.pointSizeF() > 0;
-        qreal size = in_points ? f.pointSizeF() : f.pixelSize();
-        while (size > smallest_size && !fits()) {
-            size -= size_step;
-            if (in_points) f.setPointSizeF(size);
-            else f.setPixelSize(int(size));
-        }
         QPainter painter(this);
-        painter.setFont(f);
+        painter.setFont(shrunk_to_fit(font(), fits));
         painter.setPen(palette().color(foregroundRole()));
         painter.drawText(area.adjusted(edge, 0, -edge, 0), int(alignment()) | Qt::TextSingleLine, shown);
     }
 
 private:
     static constexpr int edge = 1;
-    static constexpr qreal smallest_size = 4, size_step = 0.5;
+};
+
+// A check box whose text is drawn in a smaller size when it would not fit
+// beside the box, rather than cut off.
+class FittingCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width();
+        // Measured by its ink: a text that only just fits stays at its size.
+        const auto fits = [&](const QFontMetricsF& metrics) {
+            return metrics.boundingRect(option.text).right() <= room - edge;
+        };
+        if (fits(QFontMetricsF(font()))) {
+            QCheckBox::paintEvent(event);
+            return;
+        }
+        const QFont smaller = shrunk_to_fit(font(), fits);
+        QStylePainter painter(this);
+        painter.setFont(smaller);
+        option.fontMetrics = QFontMetrics(smaller);
+        painter.drawControl(QStyle::CE_CheckBox, option);
+    }
+
+private:
+    static constexpr int edge = 1;  // kept free at the right
 };
 
 void show_on_button(QPushButton& button, int image) {
@@ -226,7 +263,7 @@ void create_string_gadget(int number, int x, int y, int width, int height, const
 
 void create_checkbox_gadget(int number, int x, int y, int width, int height, const std::string& text) {
     add_gadget<QCheckBox>(number, GadgetKind::Checkbox, x, y, width, height, [&](QWidget* parent) {
-        auto* box = new QCheckBox(to_qstring(text), parent);
+        auto* box = new FittingCheckBox(to_qstring(text), parent);
         QObject::connect(box, &QCheckBox::clicked, box,
                          [box, number] { queue_gadget_event(box, number, EventType::LeftClick); });
         return box;

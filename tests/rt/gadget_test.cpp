@@ -3,11 +3,14 @@
 #include "rt/gadget.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QDropEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -77,6 +80,37 @@ TEST_F(GadgetTest, ContainersNestAndTakeTheirGadgetsWithThem) {
     EXPECT_FALSE(rt::gadget_exists(GadgetTime));
     rt::create_text_gadget(GadgetTime, 0, 0, 50, 20, "no list");
     EXPECT_FALSE(rt::gadget_exists(GadgetTime)) << "no window, no gadget list";
+}
+
+// The rightmost column of a widget's picture holding a pixel unlike its top
+// left corner's, or -1.
+int last_inked_column(QWidget* w) {
+    const QImage image = w->grab().toImage();
+    const QRgb background = image.pixel(0, 0);
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != background) return x;
+    return -1;
+}
+
+TEST_F(GadgetTest, TextTooLongForItsCheckBoxOrFittedLabelIsDrawnSmallerNotCutOff) {
+    const std::string too_long = "MMMMMMMMMMMM";  // twice the room at the usual size
+    rt::create_checkbox_gadget(GadgetMute, 0, 0, 100, 20, too_long);
+    rt::create_text_gadget(GadgetTime, 0, 30, 100, 20, too_long, rt::TextFlag::Fit);
+
+    // Where the toolkit would cut the text: the box's text area, the label's contents.
+    auto* box = static_cast<QCheckBox*>(rt::gadget_widget(GadgetMute));
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const int box_cut = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).right();
+    const int label_cut = rt::gadget_widget(GadgetTime)->contentsRect().right();
+
+    for (const auto& [gadget, cut] : {std::pair{GadgetMute, box_cut}, std::pair{GadgetTime, label_cut}}) {
+        const int last = last_inked_column(rt::gadget_widget(gadget));
+        EXPECT_GT(last, 40) << gadget << ": the text is drawn";
+        EXPECT_LT(last, cut) << gadget << ": the last letter reaches the edge, so it was cut";
+    }
 }
 
 TEST_F(GadgetTest, TextAndStateGoWhereEachKindKeepsThem) {
