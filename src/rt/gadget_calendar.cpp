@@ -27,7 +27,9 @@ QWidget* open_list() {
 // A month calendar that fits its size: the toolkit cuts short a day name
 // wider than its column ("sa..."), so the font steps down from the one the
 // calendar was given until the whole month fits, again when the language
-// changes the names.
+// changes the names. A language that starts the week on another day moves
+// the days to other cells, but the toolkit leaves the highlight on the cell
+// it was on (the 8th shown for the 9th): the selected date is placed again.
 class MonthCalendar final : public QCalendarWidget {
 public:
     using QCalendarWidget::QCalendarWidget;
@@ -46,7 +48,9 @@ public:
 protected:
     void changeEvent(QEvent* e) override {
         QCalendarWidget::changeEvent(e);
-        if (e->type() == QEvent::LocaleChange) fit();
+        if (e->type() != QEvent::LocaleChange) return;
+        fit();
+        setSelectedDate(selectedDate());
     }
 
 private:

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -120,13 +121,24 @@ TEST_F(DatedGadgets, DateFieldStepsWithItsArrows) {
     EXPECT_EQ(rt::date_gadget_value(GadgetEventDate), march_7_at_9_05_30 + 86400);
 }
 
-TEST_F(DatedGadgets, CalendarShowsTheMonthOfItsDate) {
+TEST_F(DatedGadgets, CalendarShowsTheMonthOfItsDateWithItsDayHighlightedInEitherLanguage) {
     rt::create_calendar_gadget(GadgetMonth, 5, 5, 245, 185, march_7_at_9_05_30);
     const auto* calendar = static_cast<QCalendarWidget*>(rt::gadget_widget(GadgetMonth));
     EXPECT_EQ(calendar->yearShown(), 2024);
     EXPECT_EQ(calendar->monthShown(), 3);
     EXPECT_EQ(rt::calendar_gadget_date(GadgetMonth), march_7);
     EXPECT_EQ(rt::calendar_gadget_date(GadgetEventDate), 0) << "not a calendar";
+
+    // The weeks start on Monday in French and on Sunday in English.
+    const auto* days = calendar->findChild<QTableView*>();
+    ASSERT_NE(days, nullptr);
+    for (const char* language : {"fr_FR", "en_US", "fr_FR"}) {
+        rt::set_gadget_language(GadgetMonth, language);
+        const QModelIndexList highlighted = days->selectionModel()->selectedIndexes();
+        ASSERT_EQ(highlighted.size(), 1) << language;
+        EXPECT_EQ(highlighted.front().data().toString().toStdString(), "7") << language;
+        EXPECT_EQ(rt::calendar_gadget_date(GadgetMonth), march_7) << language;
+    }
 }
 
 TEST_F(DatedGadgets, TheMonthFitsItsSizeWithNoDayNameCutShort) {
