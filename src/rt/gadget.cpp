@@ -96,21 +96,6 @@ private:
     static constexpr int pressed_offset = 1;
 };
 
-// The font stepped down, half a point (or a pixel) at a time, until `fits`
-// holds for it or it reaches its smallest size.
-template <typename Fits>
-QFont shrunk_to_fit(QFont f, const Fits& fits) {
-    constexpr qreal smallest_size = 4, size_step = 0.5;
-    const bool in_points = f.pointSizeF() > 0;
-    qreal size = in_points ? f.pointSizeF() : f.pixelSize();
-    while (size > smallest_size && !fits(QFontMetricsF(f))) {
-        size -= in_points ? size_step : 1;
-        if (in_points) f.setPointSizeF(size);
-        else f.setPixelSize(int(size));
-    }
-    return f;
-}
-
 // A one-line text that is drawn in a smaller size when it would not fit its
 // box (a pixel kept free at each side), so that no letter is ever cut off.
 class FittingLabel final : public QLabel {
@@ -121,10 +106,11 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         const QRect area = contentsRect();
         const QString shown = text();
-        const auto fits = [&](const QFontMetricsF& metrics) {
+        const auto fits = [&](const QFont& f) {
+            const QFontMetricsF metrics(f);
             return metrics.horizontalAdvance(shown) <= area.width() - 2 * edge && metrics.height() <= area.height();
         };
-        if (fits(QFontMetricsF(font()))) {
+        if (fits(font())) {
             QLabel::paintEvent(event);
             return;
         }
@@ -150,10 +136,8 @@ protected:
         initStyleOption(&option);
         const int room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width();
         // Measured by its ink: a text that only just fits stays at its size.
-        const auto fits = [&](const QFontMetricsF& metrics) {
-            return metrics.boundingRect(option.text).right() <= room - edge;
-        };
-        if (fits(QFontMetricsF(font()))) {
+        const auto fits = [&](const QFont& f) { return QFontMetricsF(f).boundingRect(option.text).right() <= room - edge; };
+        if (fits(font())) {
             QCheckBox::paintEvent(event);
             return;
         }
@@ -259,6 +243,18 @@ void create_string_gadget(int number, int x, int y, int width, int height, const
                          [edit, number] { queue_gadget_event(edit, number, EventType::Change); });
         return edit;
     });
+}
+
+QFont shrunk_to_fit(QFont font, const std::function<bool(const QFont&)>& fits) {
+    constexpr qreal smallest_size = 4, size_step = 0.5;
+    const bool in_points = font.pointSizeF() > 0;
+    qreal size = in_points ? font.pointSizeF() : font.pixelSize();
+    while (size > smallest_size && !fits(font)) {
+        size -= in_points ? size_step : 1;
+        if (in_points) font.setPointSizeF(size);
+        else font.setPixelSize(int(size));
+    }
+    return font;
 }
 
 void create_checkbox_gadget(int number, int x, int y, int width, int height, const std::string& text) {

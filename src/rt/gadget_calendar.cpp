@@ -36,13 +36,11 @@ public:
 
     void fit() {
         if (!base_font_) base_font_ = font();
-        QFont f = *base_font_;
-        setFont(f);
-        for (qreal size = f.pointSizeF(); size > minimum_point_size && !fits();) {
-            size -= 0.5;
-            f.setPointSizeF(size);
+        setFont(shrunk_to_fit(*base_font_, [this](const QFont& f) {
             setFont(f);
-        }
+            const QSize needed = minimumSizeHint();
+            return needed.width() <= width() && needed.height() <= height();
+        }));
     }
 
 protected:
@@ -54,13 +52,6 @@ protected:
     }
 
 private:
-    static constexpr qreal minimum_point_size = 6;
-
-    bool fits() const {
-        const QSize needed = minimumSizeHint();
-        return needed.width() <= width() && needed.height() <= height();
-    }
-
     std::optional<QFont> base_font_;
 };
 

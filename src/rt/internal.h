@@ -107,6 +107,9 @@ void end_button_drag(QWidget* source);
 void set_splitter_position(QSplitter& splitter, int position);
 // The chosen line of a drop-down list gadget's widget; "" when none (gadget_combo.cpp).
 std::string combo_current_text(QWidget* combo);
+// `font` stepped down, half a point (or a pixel) at a time, until `fits` holds
+// for it or it reaches 4 points (gadget.cpp).
+QFont shrunk_to_fit(QFont font, const std::function<bool(const QFont&)>& fits);
 
 enum class GadgetKind {
     Text,
