@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QThread>
 #include <QTreeView>
@@ -99,9 +100,12 @@ public:
         setModel(model_);
         for (int column = 1; column < file_columns; ++column) hideColumn(column);
         setHeaderHidden(true);
-        QObject::connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
-            if (following_) scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
-        });
+        // The folders around the chosen one are read in the background and
+        // sorted in above it as they come: it is brought into view again each
+        // time, and once the tree has its final size.
+        QObject::connect(model_, &QAbstractItemModel::rowsInserted, this, &FolderTree::follow);
+        QObject::connect(model_, &QAbstractItemModel::layoutChanged, this, &FolderTree::follow);
+        QObject::connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { following_ = false; });
     }
 
 protected:
@@ -118,6 +122,10 @@ protected:
         following_ = false;
         QTreeView::keyPressEvent(event);
     }
+    void resizeEvent(QResizeEvent* event) override {
+        QTreeView::resizeEvent(event);
+        follow();
+    }
 
 public:
     void show_folder(const QString& folder) {
@@ -127,15 +135,17 @@ public:
         setCurrentIndex(index);
         for (QModelIndex above = index.parent(); above.isValid(); above = above.parent()) expand(above);
         expand(index);
-        scrollTo(index, QAbstractItemView::PositionAtCenter);
-        // The folders above are read in the background: the chosen one is
-        // brought into view again as they come.
         following_ = true;
+        follow();
     }
 
     QString folder() const { return currentIndex().isValid() ? model_->filePath(currentIndex()) : QString(); }
 
 private:
+    void follow() {
+        if (following_) scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    }
+
     QFileSystemModel* model_;
     bool following_ = false;
 };

@@ -2,11 +2,13 @@
 // is selected, their events, drops on a list, and the splitters' dividers.
 #include "rt/gadget_files.h"
 
+#include <QDeadlineTimer>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QUrl>
 
@@ -89,6 +91,36 @@ TEST_F(FilesTest, AFolderTreeChoosesAFolderAndReportsTheUsersChoice) {
     EXPECT_EQ(events[0].object, tree);
     EXPECT_EQ(events[0].type, rt::EventType::Change);
     EXPECT_EQ(rt::folder_tree_folder(tree), folder.path().string());
+}
+
+// As in the playlist manager: the tree is made small, sized by its splitter,
+// and reads the folders around the chosen one after it was told it.
+TEST_F(FilesTest, AFolderTreeKeepsItsChosenFolderInSightUntilTheUserScrolls) {
+    char name[] = "f00";
+    for (int n = 0; n < 60; ++n) {
+        std::snprintf(name, sizeof name, "f%02d", n);
+        std::filesystem::create_directory(folder / name);
+    }
+    rt::create_folder_tree_gadget(tree, 0, 0, 10, 10, folder / "f50");
+    rt::create_file_list_gadget(files, 0, 0, 10, 10, folder.path().string(), "*.*");
+    rt::create_splitter_gadget(inner, 5, 30, 810, 200, tree, files);
+    rt::set_state(inner, 200);
+
+    auto* widget = static_cast<QTreeView*>(rt::gadget_widget(tree));
+    const QDeadlineTimer deadline(wait_ms);
+    while (widget->currentIndex().row() != 50 && !deadline.hasExpired()) rt::wait_event(20);
+    ASSERT_EQ(widget->currentIndex().row(), 50) << "its 50 siblings sorted in above it";
+    const auto in_sight = [widget] {
+        return widget->viewport()->rect().contains(widget->visualRect(widget->currentIndex()).center());
+    };
+    EXPECT_TRUE(in_sight()) << "row at " << widget->visualRect(widget->currentIndex()).y() << " in a view of "
+                            << widget->viewport()->height();
+
+    // The user's scrolling stands, even when the tree is resized afterwards.
+    widget->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    rt::set_state(inner, 150);
+    EXPECT_FALSE(in_sight());
+    EXPECT_EQ(rt::folder_tree_folder(tree), folder / "f50");
 }
 
 TEST_F(FilesTest, AListBoxHoldsTextsAndTakesDroppedFiles) {
