@@ -21,7 +21,11 @@ bool another_instance_runs(core::State& s) {
     auto& env = platform::environment();
     const std::string data_file =
         probe.Data_File_Path.empty() ? config::new_data_file_path(probe) : probe.Data_File_Path;
-    const std::string runtime_folder = env.variable("XDG_RUNTIME_DIR").value_or("");
+    // Without a session's runtime folder (no login manager set one), starts
+    // meet in a private folder of the user's own under the temporary folder.
+    std::string runtime_folder = env.variable("XDG_RUNTIME_DIR").value_or("");
+    if (runtime_folder.empty())
+        runtime_folder = platform::fallback_runtime_folder(env.user_folder(platform::UserFolder::Temporary));
     return platform::instances().claim(platform::real_path(data_file), runtime_folder) ==
            platform::InstanceClaim::Running;
 }

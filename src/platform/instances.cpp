@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace platform {
 
@@ -40,10 +41,11 @@ std::string name_of(const std::string& data_file) {
 }
 
 // Only a folder of this user that no one else may write in is a place to meet:
-// elsewhere another user could pretend to be a running instance.
+// elsewhere another user could pretend to be a running instance. A link is
+// refused too: anyone may leave one under the temporary folder.
 bool private_folder(const std::string& folder) {
     struct stat st {};
-    return !folder.empty() && ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+    return !folder.empty() && ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
            (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
@@ -82,7 +84,9 @@ LocalSocketInstances::~LocalSocketInstances() {
 }
 
 InstanceClaim LocalSocketInstances::claim(const std::string& data_file, const std::string& runtime_folder) {
-    if (lock_ >= 0 || !private_folder(runtime_folder)) return InstanceClaim::Alone;
+    if (lock_ >= 0 || runtime_folder.empty()) return InstanceClaim::Alone;
+    ::mkdir(runtime_folder.c_str(), 0700);  // the fallback folder, at the first start; any other is left as it is
+    if (!private_folder(runtime_folder)) return InstanceClaim::Alone;
     const std::string base = runtime_folder + "/" + name_of(data_file);
     sockaddr_un address{};
     if (!socket_address(base + ".socket", address)) return InstanceClaim::Alone;
@@ -126,6 +130,11 @@ int LocalSocketInstances::take_requests() {
         ::close(peer);
         ++requests;
     }
+}
+
+std::string fallback_runtime_folder(const std::string& temporary_folder) {
+    if (temporary_folder.empty()) return "";
+    return temporary_folder + "/vimo-duzi-" + std::to_string(::geteuid());
 }
 
 FakeInstances::FakeInstances() {

@@ -20,7 +20,8 @@ public:
     virtual ~Instances() = default;
     // Makes this process the instance of `data_file` (the file's real path,
     // or where it will be created), meeting in `runtime_folder`
-    // ($XDG_RUNTIME_DIR, a folder only this user may enter). Called once.
+    // ($XDG_RUNTIME_DIR or the fallback below, a folder only this user may
+    // enter). Called once.
     [[nodiscard]] virtual InstanceClaim claim(const std::string& data_file, const std::string& runtime_folder) = 0;
     // A descriptor that becomes readable when another start asks for the
     // desk; -1 when there is none.
@@ -76,6 +77,13 @@ public:
 private:
     int pipe_[2] = {-1, -1};
 };
+
+// Where instances meet when the session names no runtime folder:
+// `<temporary_folder>/vimo-duzi-<user id>` ("" without a temporary folder).
+// The claim makes it, for this user alone (0700), when it does not exist;
+// when the name is taken by anything else (a link, a file, another user's
+// folder or one others may write in), the start runs alone.
+std::string fallback_runtime_folder(const std::string& temporary_folder);
 
 // The installed instances; until one is installed, every start runs alone.
 Instances& instances();

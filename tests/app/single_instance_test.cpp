@@ -2,6 +2,10 @@
 // desk hidden without a tray says how to bring it back.
 #include "app/single_instance.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
@@ -58,6 +62,16 @@ TEST_F(SingleInstance, WithoutADataFileTheClaimIsWhereItWillBeCreated) {
     EXPECT_THROW(start(), app::ProgramEnd);
     ASSERT_EQ(instances.claims.size(), 1u);
     EXPECT_EQ(instances.claims[0].data_file, working_file("Vimo_Desk.ini"));
+}
+
+TEST_F(SingleInstance, WithoutARuntimeFolderStartsMeetInTheTemporaryFolder) {
+    env.variables.erase("XDG_RUNTIME_DIR");
+    std::filesystem::create_directory(work / "tmp");
+    env.folders[platform::UserFolder::Temporary] = work / "tmp";
+    instances.answer = platform::InstanceClaim::Running;
+    EXPECT_THROW(start(), app::ProgramEnd);
+    ASSERT_EQ(instances.claims.size(), 1u);
+    EXPECT_EQ(instances.claims[0].runtime_folder, work / "tmp" + "/vimo-duzi-" + std::to_string(::geteuid()));
 }
 
 TEST_F(SingleInstance, ALaterStartShowsTheHiddenDeskAtTheFront) {

@@ -82,7 +82,7 @@ TEST(LocalSocketInstances, NoPrivateFolderMeansRunningAlone) {
     };
     const Row rows[] = {
         {"unset", ""},
-        {"missing", (shared.path() / "missing").string()},
+        {"missing, and no place to make it", (shared.path() / "none" / "missing").string()},
         {"others may write in it", shared.path().string()},
         {"a socket name too long for its folder", long_folder},
     };
@@ -91,6 +91,52 @@ TEST(LocalSocketInstances, NoPrivateFolderMeansRunningAlone) {
         LocalSocketInstances instances;
         EXPECT_EQ(instances.claim("/x/Vimo_Desk.ini", row.folder), InstanceClaim::Alone);
         EXPECT_EQ(instances.request_descriptor(), -1);
+    }
+}
+
+// With no runtime folder from the session, starts meet in a folder of the
+// user's own in the temporary folder, which anyone may write in.
+TEST(LocalSocketInstances, WithoutASessionFolderStartsMeetInAPrivateFolderOfTheirOwn) {
+    test::TempFolder temporary;
+    ::chmod(temporary.path().c_str(), 01777);
+    const std::string folder = platform::fallback_runtime_folder(temporary.path().string());
+    EXPECT_EQ(folder, (temporary.path() / ("vimo-duzi-" + std::to_string(::geteuid()))).string());
+    EXPECT_EQ(platform::fallback_runtime_folder(""), "");
+
+    LocalSocketInstances first, later;
+    ASSERT_EQ(first.claim("/x/Vimo_Desk.ini", folder), InstanceClaim::First);
+    struct stat st {};
+    ASSERT_EQ(::lstat(folder.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 07777, 0700u) << "made for this user alone";
+    EXPECT_EQ(later.claim("/x/Vimo_Desk.ini", folder), InstanceClaim::Running);
+    EXPECT_EQ(first.take_requests(), 1);
+}
+
+// Someone else may have taken the name first: nothing of theirs is used.
+TEST(LocalSocketInstances, AFallbackNameTakenByAnythingElseMeansRunningAlone) {
+    test::TempFolder other;
+    const struct {
+        const char* name;
+        void (*take)(const std::string& at, const std::string& other);
+    } rows[] = {
+        {"a link to a private folder", [](const std::string& at, const std::string& target) {
+             std::filesystem::create_directory_symlink(target, at);
+         }},
+        {"a file", [](const std::string& at, const std::string&) { test::write_file(at, ""); }},
+        {"a folder others may write in", [](const std::string& at, const std::string&) {
+             std::filesystem::create_directory(at);
+             ::chmod(at.c_str(), 0777);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempFolder temporary;
+        const std::string folder = platform::fallback_runtime_folder(temporary.path().string());
+        row.take(folder, other.path().string());
+        LocalSocketInstances instances;
+        EXPECT_EQ(instances.claim("/x/Vimo_Desk.ini", folder), InstanceClaim::Alone);
+        EXPECT_TRUE(std::filesystem::is_empty(other.path())) << "nothing is made through the link";
     }
 }
 
