@@ -9,7 +9,9 @@
 #include "desk/pictures.h"
 #include "desk/texts.h"
 #include "desk/web_icons.h"
+#include "platform/environment.h"
 #include "platform/paths.h"
+#include "platform/services.h"
 #include "rt/app.h"
 #include "rt/dialogs.h"
 #include "rt/draw.h"
@@ -81,9 +83,16 @@ void open_progress_window(int count) {
 void change_icon(core::State& s) {
     core::Slot* slot = selected(s);
     if (!slot || slot->target.empty()) return;
-    const auto chosen = rt::open_file(std::string(texts::change_icon_title) + slot->target, slot->target,
+    // Pictures are looked for where the user keeps them, not beside the target.
+    const auto chosen = rt::open_file(std::string(texts::change_icon_title) + slot->target,
+                                      platform::existing_user_folder(platform::environment(), platform::UserFolder::Pictures),
                                       std::string(texts::change_icon_filter));
-    if (!chosen || !rt::load_image(ImageFileIcon, *chosen)) return;
+    if (!chosen) return;
+    if (!rt::load_image(ImageFileIcon, *chosen)) {
+        rt::message_box(texts::error.in(s.Lng), texts::not_a_picture.in(s.Lng) + *chosen, rt::MessageButtons::Ok,
+                        rt::MessageIcon::Warning);
+        return;
+    }
     // Every picture is made 32 x 32, an .ico too: a cell shows no more, and the
     // icon library keeps only 32-pixel-high pictures, so any other would be
     // lost at the next start.

@@ -1,7 +1,6 @@
 #include "music/playlists.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <random>
 #include <span>
 
@@ -260,11 +259,7 @@ std::string item_path(const std::string& item) {
 }
 
 std::string user_music_folder() {
-    platform::Environment& env = platform::environment();
-    std::error_code ignored;
-    const std::string music = env.user_folder(platform::UserFolder::Music);
-    if (!music.empty() && std::filesystem::is_directory(music, ignored)) return music;
-    return env.user_folder(platform::UserFolder::Home);
+    return platform::existing_user_folder(platform::environment(), platform::UserFolder::Music);
 }
 
 void open_playlist_manager(core::State& s) {

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "platform/files.h"
@@ -133,6 +134,7 @@ std::string SystemEnvironment::user_folder(UserFolder which) {
         return "/tmp";
     case UserFolder::Desktop: return xdg_user_folder(*this, "XDG_DESKTOP_DIR", "Desktop");
     case UserFolder::Music: return xdg_user_folder(*this, "XDG_MUSIC_DIR", "Music");
+    case UserFolder::Pictures: return xdg_user_folder(*this, "XDG_PICTURES_DIR", "Pictures");
     case UserFolder::Documents: return xdg_user_folder(*this, "XDG_DOCUMENTS_DIR", "Documents");
     case UserFolder::Home: return home_folder(*this);
     case UserFolder::Config: return config_folder(*this);
@@ -143,6 +145,13 @@ std::string SystemEnvironment::user_folder(UserFolder which) {
 std::string SystemEnvironment::login_name() {
     if (auto user = non_empty_variable(*this, "USER")) return *user;
     return passwd_field(false);
+}
+
+std::string existing_user_folder(Environment& env, UserFolder which) {
+    std::error_code ignored;
+    const std::string folder = env.user_folder(which);
+    if (!folder.empty() && std::filesystem::is_directory(folder, ignored)) return folder;
+    return env.user_folder(UserFolder::Home);
 }
 
 std::optional<std::string> FakeEnvironment::variable(const std::string& name) {
@@ -157,6 +166,7 @@ std::string FakeEnvironment::user_folder(UserFolder which) {
     case UserFolder::Temporary: return "/nonexistent/temporary";
     case UserFolder::Desktop: return "/nonexistent/desktop";
     case UserFolder::Music: return "/nonexistent/music";
+    case UserFolder::Pictures: return "/nonexistent/pictures";
     case UserFolder::Documents: return "/nonexistent/documents";
     case UserFolder::Home: return "/nonexistent/home";
     case UserFolder::Config: return "/nonexistent/config";

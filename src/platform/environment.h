@@ -10,7 +10,7 @@
 
 namespace platform {
 
-enum class UserFolder { Temporary, Desktop, Music, Documents, Home, Config };
+enum class UserFolder { Temporary, Desktop, Music, Pictures, Documents, Home, Config };
 
 class Environment {
 public:
@@ -58,6 +58,10 @@ public:
 // else $XDG_CONFIG_HOME, else $HOME/.config; then "Vimo_Desk/". Ends with a
 // separator.
 std::string per_user_data_folder(Environment& env);
+
+// Where a file chooser for that kind of file starts: the user folder when it
+// is a folder, else the home folder.
+std::string existing_user_folder(Environment& env, UserFolder which);
 
 // The user's locale for messages, as the C library chooses it: $LC_ALL, else
 // $LC_MESSAGES, else $LANG, the first that is set and not empty; "" when none.

@@ -2,6 +2,8 @@
 // preferences and from the start switch).
 #include "desk/icon_commands.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "core/ids.h"
@@ -59,15 +61,43 @@ TEST_F(IconCommands, ChangeIconMakesEveryPicture32By32) {
     }
 }
 
-TEST_F(IconCommands, ChangeIconKeepsThePictureOnCancelOrABadFile) {
+// The chooser starts in the user's pictures, or at home without them.
+TEST_F(IconCommands, ChangeIconLooksForPicturesWhereTheUserKeepsThem) {
+    std::filesystem::create_directories(work.path() / "home");
+    env.folders[platform::UserFolder::Home] = work.path() / "home";
+    env.folders[platform::UserFolder::Pictures] = work.path() / "Pictures";
+    dialogs.answer(ScriptedAnswer::cancel());
+    slot_menu(1, core::ItemSlotChangeIcon);
+    EXPECT_EQ(dialogs.shown().back().text, work.path() / "home");
+
+    std::filesystem::create_directories(work.path() / "Pictures");
+    dialogs.answer(ScriptedAnswer::cancel());
+    slot_menu(1, core::ItemSlotChangeIcon);
+    EXPECT_EQ(dialogs.shown().back().text, work.path() / "Pictures");
+}
+
+TEST_F(IconCommands, ChangeIconKeepsThePictureOnCancelOrABadFileAndSaysWhy) {
     const auto before = rt::image_pixels(state.slot_table[1].picture);
+    dialogs.answer(ScriptedAnswer::cancel());
+    slot_menu(1, core::ItemSlotChangeIcon);
+    EXPECT_EQ(rt::image_pixels(state.slot_table[1].picture), before);
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "a cancel is not questioned";
+
     test::write_file(working_file("bad.png"), "not a picture");
-    for (auto answer : {ScriptedAnswer::cancel(), ScriptedAnswer::typed(working_file("bad.png")),
-                        ScriptedAnswer::typed(working_file("missing.png"))}) {
-        dialogs.answer(answer);
+    for (const std::string& file : {working_file("bad.png"), working_file("missing.png")}) {
+        dialogs.answer(ScriptedAnswer::typed(file));
+        dialogs.answer(MessageAnswer::Ok);
         slot_menu(1, core::ItemSlotChangeIcon);
         EXPECT_EQ(rt::image_pixels(state.slot_table[1].picture), before);
+        EXPECT_EQ(dialogs.shown().back().title, "Erreur");
+        EXPECT_EQ(dialogs.shown().back().text, "Ce fichier n'est pas une image lisible :\n" + file);
     }
+    state.Lng = "Us";
+    dialogs.answer(ScriptedAnswer::typed(working_file("bad.png")));
+    dialogs.answer(MessageAnswer::Ok);
+    slot_menu(1, core::ItemSlotChangeIcon);
+    EXPECT_EQ(dialogs.shown().back().text, "This file is not a picture that can be read:\n" + working_file("bad.png"));
+    EXPECT_EQ(dialogs.unanswered(), 0);
 }
 
 TEST_F(IconCommands, OriginalIconComesBackFromTheTarget) {

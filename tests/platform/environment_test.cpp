@@ -102,11 +102,13 @@ TEST(SystemEnvironment, UserFoldersFromUserDirsFile) {
                "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
                "  XDG_DOCUMENTS_DIR=\"/srv/docs/\"\n"
                "XDG_MUSIC_DIR=relative-and-unquoted\n"
-               "#XDG_MUSIC_DIR=\"$HOME/Commented\"\n");
+               "#XDG_MUSIC_DIR=\"$HOME/Commented\"\n"
+               "XDG_PICTURES_DIR=\"$HOME/Images\"\n");
     platform::SystemEnvironment env;
     EXPECT_EQ(env.user_folder(UserFolder::Desktop), home.path().string() + "/Bureau");
     EXPECT_EQ(env.user_folder(UserFolder::Documents), "/srv/docs");
     EXPECT_EQ(env.user_folder(UserFolder::Music), home.path().string() + "/Music");
+    EXPECT_EQ(env.user_folder(UserFolder::Pictures), home.path().string() + "/Images");
     EXPECT_EQ(env.user_folder(UserFolder::Home), home.path().string());
     EXPECT_EQ(env.user_folder(UserFolder::Config), config);
 }
