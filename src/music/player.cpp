@@ -1,5 +1,7 @@
 #include "music/player.h"
 
+#include <filesystem>
+
 #include "core/ids.h"
 #include "core/images.h"
 #include "music/engine.h"
@@ -8,6 +10,7 @@
 #include "music/play_list.h"
 #include "music/radio.h"
 #include "music/texts.h"
+#include "platform/environment.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "rt/dialogs.h"
@@ -29,6 +32,14 @@ std::string extension_of(const std::string& path) {
     const std::string name = platform::file_name(path);
     const auto dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+// Where the one-file chooser starts: the folder the playlist manager showed
+// last, else the user's music folder.
+std::string music_folder(const core::State& s) {
+    std::error_code ignored;
+    if (!s.Music_Dir.empty() && std::filesystem::is_directory(s.Music_Dir, ignored)) return s.Music_Dir;
+    return platform::existing_user_folder(platform::environment(), platform::UserFolder::Music);
 }
 
 bool is_utf8_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
@@ -122,7 +133,9 @@ void play_one_file(core::State& s, const std::string& path) {
     std::string chosen = path;
     if (chosen.empty()) {
         platform::media_player().warm_up();  // while the user looks for the file
-        const auto answer = rt::open_file(texts::play_one_title.in(s.Lng), std::string(texts::play_one_default_file),
+        const auto answer = rt::open_file(texts::play_one_title.in(s.Lng),
+                                          platform::with_trailing_separator(music_folder(s)) +
+                                              std::string(texts::play_one_default_file),
                                           std::string(texts::play_one_filter));
         if (!answer || answer->empty()) return;
         chosen = *answer;

@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "app/end.h"
@@ -35,7 +37,7 @@ TEST_F(Player, PlayOneFileAsksForTheFileAndShowsItsTitle) {
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].kind, rt::DialogKind::OpenFile);
     EXPECT_EQ(dialogs.shown()[0].title, "Lire un Fichier MP3");
-    EXPECT_EQ(dialogs.shown()[0].text, "*.mp3");
+    EXPECT_EQ(dialogs.shown()[0].text, "/nonexistent/home/*.mp3") << "at home without a music folder";
     EXPECT_EQ(dialogs.shown()[0].initial, "Fichier MP3 (*.mp3);;Fichier OGG (*.OGG)");
     EXPECT_EQ(player.warm_ups, 1) << "the player gets ready while the user chooses";
     EXPECT_EQ(calls(), (Calls{"load " + path, "volume 60", "play"}));
@@ -51,6 +53,25 @@ TEST_F(Player, PlayOneFileAsksForTheFileAndShowsItsTitle) {
     EXPECT_EQ(dialogs.shown()[1].title, "Read one MP3 File");
     EXPECT_TRUE(calls().empty());
     EXPECT_EQ(now_playing(), "Clair de lune");
+}
+
+// The chooser starts where the user's music is.
+TEST_F(Player, PlayOneFileLooksInTheMusicFolderTheManagerShowedLastElseTheUsers) {
+    const std::string music = working_file("Music");
+    std::filesystem::create_directories(music);
+    env.folders[platform::UserFolder::Music] = music;
+    const std::string shown = working_file("Albums");
+    std::filesystem::create_directories(shown);
+    const struct {
+        std::string music_dir, start;
+    } rows[] = {{"", music + "/*.mp3"}, {shown, shown + "/*.mp3"}, {working_file("Gone"), music + "/*.mp3"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.music_dir);
+        state.Music_Dir = row.music_dir;
+        dialogs.answer(rt::ScriptedAnswer::cancel());
+        menu(core::ItemTrayPlayOne);
+        EXPECT_EQ(dialogs.shown().back().text, row.start);
+    }
 }
 
 TEST_F(Player, TheFavouriteListsSubmenuReadiesThePlayerAsItOpens) {
