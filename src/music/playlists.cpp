@@ -376,7 +376,7 @@ void save_list(core::State& s) {
                         rt::MessageIcon::Warning);
         return;
     }
-    const auto chosen = rt::save_file("", "", std::string(texts::save_filter));
+    const auto chosen = rt::save_file("", user_music_folder(), std::string(texts::save_filter));
     if (!chosen || chosen->empty()) return;
     std::vector<std::string> paths;
     for (const std::string& item : view_items()) paths.push_back(item_path(item));
@@ -466,7 +466,9 @@ void open_favourites_editor(core::State& s) {
 void browse_favourite(core::State& s, int n) {
     if (n < 1 || n > core::mru_count) return;
     std::string& favourite = s.MRU[std::size_t(n)];
-    const auto chosen = rt::open_file(std::string(texts::browse_title), favourite, std::string(texts::browse_filter));
+    // An empty row looks where lists are loaded from.
+    const auto chosen = rt::open_file(std::string(texts::browse_title), favourite.empty() ? user_music_folder() : favourite,
+                                      std::string(texts::browse_filter));
     if (!chosen || chosen->empty() || *chosen == favourite) return;
     favourite = *chosen;
     rt::set_text(GadgetEditorField1 + n - 1, favourite);

@@ -163,6 +163,7 @@ TEST_F(Playlists, AFoldersFilesAreAddedSavedAndLoadedBackByteForByte) {
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].kind, rt::DialogKind::SaveFile);
     EXPECT_EQ(dialogs.shown()[0].title, "");
+    EXPECT_EQ(dialogs.shown()[0].text, music_folder) << "where lists are loaded from";
     const std::string saved = test::read_file(list);
     EXPECT_EQ(saved, view()[0] + "\r" + view()[1] + "\r");
     EXPECT_EQ(status(), "Save, OK");
@@ -377,7 +378,7 @@ TEST_F(Playlists, TheFavouritesEditorWritesOneAtOnceOrAllOnOk) {
     dialogs.answer(rt::ScriptedAnswer::typed("/listes/soir.m3u"));
     click(music::GadgetEditorBrowse1 + 1, rt::EventType::LeftClick, core::WindowPlaylistEditor);
     EXPECT_EQ(dialogs.shown()[0].title, "PlayList");
-    EXPECT_EQ(dialogs.shown()[0].text, "");
+    EXPECT_EQ(dialogs.shown()[0].text, music_folder) << "an empty row looks where lists are loaded from";
     EXPECT_EQ(rt::gadget_text(music::GadgetEditorField1 + 1), "/listes/soir.m3u");
     EXPECT_EQ(stored_in("MRU", "MRU2"), "/listes/soir.m3u");
     EXPECT_EQ(rt::menu_item_text(core::MenuDesk, core::ItemPlaylist1 + 1), "2.soir");
