@@ -84,9 +84,10 @@ void change_icon(core::State& s) {
     core::Slot* slot = selected(s);
     if (!slot || slot->target.empty()) return;
     // Pictures are looked for where the user keeps them, not beside the target.
-    const auto chosen = rt::open_file(std::string(texts::change_icon_title) + slot->target,
-                                      platform::existing_user_folder(platform::environment(), platform::UserFolder::Pictures),
-                                      std::string(texts::change_icon_filter));
+    const auto chosen =
+        rt::open_file(std::string(texts::change_icon_title) + slot->target,
+                      platform::existing_user_folder(platform::environment(), platform::UserFolder::Pictures),
+                      std::string(texts::change_icon_filter));
     if (!chosen) return;
     if (!rt::load_image(ImageFileIcon, *chosen)) {
         rt::message_box(texts::error.in(s.Lng), texts::not_a_picture.in(s.Lng) + *chosen, rt::MessageButtons::Ok,

@@ -54,7 +54,8 @@ inline constexpr std::string_view info_copy_tooltip = "Copie le nom complet dans
 
 inline constexpr std::string_view change_icon_title = "Icône à utiliser pour ";
 inline constexpr std::string_view change_icon_filter = "Images (*.ico *.png *.jpg *.bmp)";
-inline constexpr Text not_a_picture{"Ce fichier n'est pas une image lisible :\n", "This file is not a picture that can be read:\n"};
+inline constexpr Text not_a_picture{"Ce fichier n'est pas une image lisible :\n",
+                                    "This file is not a picture that can be read:\n"};
 
 inline constexpr std::string_view reload_title = "Information";
 inline constexpr Text reload_question{"Recharger les icônes originales\n(Les icônes personnalisées seront supprimées)",

@@ -133,10 +133,10 @@ void play_one_file(core::State& s, const std::string& path) {
     std::string chosen = path;
     if (chosen.empty()) {
         platform::media_player().warm_up();  // while the user looks for the file
-        const auto answer = rt::open_file(texts::play_one_title.in(s.Lng),
-                                          platform::with_trailing_separator(music_folder(s)) +
-                                              std::string(texts::play_one_default_file),
-                                          std::string(texts::play_one_filter));
+        const auto answer = rt::open_file(
+            texts::play_one_title.in(s.Lng),
+            platform::with_trailing_separator(music_folder(s)) + std::string(texts::play_one_default_file),
+            std::string(texts::play_one_filter));
         if (!answer || answer->empty()) return;
         chosen = *answer;
     }

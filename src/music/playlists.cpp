@@ -467,8 +467,9 @@ void browse_favourite(core::State& s, int n) {
     if (n < 1 || n > core::mru_count) return;
     std::string& favourite = s.MRU[std::size_t(n)];
     // An empty row looks where lists are loaded from.
-    const auto chosen = rt::open_file(std::string(texts::browse_title), favourite.empty() ? user_music_folder() : favourite,
-                                      std::string(texts::browse_filter));
+    const auto chosen =
+        rt::open_file(std::string(texts::browse_title), favourite.empty() ? user_music_folder() : favourite,
+                      std::string(texts::browse_filter));
     if (!chosen || chosen->empty() || *chosen == favourite) return;
     favourite = *chosen;
     rt::set_text(GadgetEditorField1 + n - 1, favourite);

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
-
 #include <filesystem>
 
 #include <gtest/gtest.h>

@@ -120,11 +120,13 @@ TEST(LocalSocketInstances, AFallbackNameTakenByAnythingElseMeansRunningAlone) {
         const char* name;
         void (*take)(const std::string& at, const std::string& other);
     } rows[] = {
-        {"a link to a private folder", [](const std::string& at, const std::string& target) {
+        {"a link to a private folder",
+         [](const std::string& at, const std::string& target) {
              std::filesystem::create_directory_symlink(target, at);
          }},
         {"a file", [](const std::string& at, const std::string&) { test::write_file(at, ""); }},
-        {"a folder others may write in", [](const std::string& at, const std::string&) {
+        {"a folder others may write in",
+         [](const std::string& at, const std::string&) {
              std::filesystem::create_directory(at);
              ::chmod(at.c_str(), 0777);
          }},
